@@ -1,0 +1,75 @@
+#include "core/text_codec.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <algorithm>
+#include <memory>
+
+namespace ruvo {
+
+namespace {
+
+struct IconvCloser {
+  void operator()(void* handle) const { iconv_close(static_cast<iconv_t>(handle)); }
+};
+using IconvHandle = std::unique_ptr<void, IconvCloser>;
+
+IconvHandle openConverter(const char* to, const char* from) {
+  iconv_t handle = iconv_open(to, from);
+  if (handle == reinterpret_cast<iconv_t>(-1)) return nullptr;
+  return IconvHandle(handle);
+}
+
+// Converts with iconv; on an invalid or unconvertible sequence, appends
+// `replacement` and skips `skipWidth(rest)` input bytes.
+template <typename SkipWidth>
+std::string convert(void* handle, std::string_view input, std::string_view replacement,
+                    SkipWidth skipWidth) {
+  std::string output;
+  if (!handle) return std::string(input);
+  auto* cd = static_cast<iconv_t>(handle);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  output.reserve(input.size() * 3 / 2 + 8);
+  char* in = const_cast<char*>(input.data());
+  size_t inLeft = input.size();
+  char buffer[4096];
+  while (inLeft > 0) {
+    char* out = buffer;
+    size_t outLeft = sizeof buffer;
+    size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+    output.append(buffer, static_cast<size_t>(out - buffer));
+    if (rc != static_cast<size_t>(-1)) continue;
+    if (errno == E2BIG) continue;
+    // EILSEQ or EINVAL (truncated sequence at the end): replace and go on.
+    output.append(replacement);
+    size_t skip = std::min(inLeft, skipWidth(std::string_view(in, inLeft)));
+    in += skip;
+    inLeft -= skip;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  return output;
+}
+
+size_t utf8SequenceLength(std::string_view rest) {
+  auto lead = static_cast<unsigned char>(rest[0]);
+  size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  if (lead >= 0x80 && lead < 0xC0) length = 1;
+  for (size_t i = 1; i < length; ++i) {
+    if (i >= rest.size() || (static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80) return i;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::string cp932ToUtf8(std::string_view bytes) {
+  thread_local IconvHandle decoder = openConverter("UTF-8", "CP932");
+  return convert(decoder.get(), bytes, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
+}
+
+std::string utf8ToCp932(std::string_view text) {
+  thread_local IconvHandle encoder = openConverter("CP932", "UTF-8");
+  return convert(encoder.get(), text, "?", utf8SequenceLength);
+}
+
+}  // namespace ruvo

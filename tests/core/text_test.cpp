@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/text_codec.h"
+#include "core/text_file.h"
+
+using namespace ruvo;
+
+TEST(TextCodec, MicrosoftTableForWaveDashAndMinus) {
+  EXPECT_EQ(utf8ToCp932("\xEF\xBD\x9E"), "\x81\x60");  // U+FF5E FULLWIDTH TILDE
+  EXPECT_EQ(utf8ToCp932("\xE2\x88\x92"), "\x81\x7C");  // U+2212 MINUS SIGN
+  EXPECT_EQ(cp932ToUtf8("\x81\x60"), "\xEF\xBD\x9E");
+  // Microsoft's table reads 81 7C back as U+FF0D FULLWIDTH HYPHEN-MINUS.
+  EXPECT_EQ(cp932ToUtf8("\x81\x7C"), "\xEF\xBC\x8D");
+}
+
+TEST(TextCodec, RoundTripsJapaneseText) {
+  const std::string text = "新規プロジェクト あ↑ｶﾞ①";
+  EXPECT_EQ(cp932ToUtf8(utf8ToCp932(text)), text);
+  EXPECT_EQ(utf8ToCp932("あ"), "\x82\xA0");
+}
+
+TEST(TextCodec, DamagedInputIsReplacedNotLost) {
+  EXPECT_EQ(cp932ToUtf8("a\x82"), "a\xEF\xBF\xBD");        // truncated double byte
+  EXPECT_EQ(cp932ToUtf8("a\xA0" "b"), "a\xEF\xBF\xBD" "b");  // undefined byte
+  EXPECT_EQ(utf8ToCp932("a\xF0\x9F\x8E\xB5z"), "a?z");      // emoji has no CP932 form
+  EXPECT_EQ(utf8ToCp932("a\xC3"), "a?");                    // broken UTF-8
+}
+
+TEST(TextFile, ReadsCrLfAndLfWritesCrLf) {
+  auto path = (std::filesystem::temp_directory_path() / "ruvo_text_test.txt").string();
+  ASSERT_TRUE(writeFileBytes(path, "a\r\nb\nc"));
+  auto lines = readTextLines(path);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"a", "b", "c"}));
+  ASSERT_TRUE(writeTextLines(path, {"あ", ""}));
+  EXPECT_EQ(*readFileBytes(path), "\x82\xA0\r\n\r\n");
+  std::remove(path.c_str());
+  auto missing = readTextLines(path);
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error().code, ErrorCode::NotFound);
+}
