@@ -1,5 +1,6 @@
-// libFuzzer entry for the WAV sample reader (built with clang when
-// RUVO_FUZZ is on; the corpus test replays the same inputs in every build).
+// libFuzzer entry for the WAV sample reader. Build with clang and
+// -DRUVO_FUZZ=ON, then run build/bin/wave_samples_fuzz tests/voicebank/data/wave_corpus
+// (the corpus test replays the same inputs in every build).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
