@@ -12,7 +12,7 @@ int runConvert(const ParsedArgs& args, const CliContext& context) {
   if (auto folder = args.value("--voice-folder")) openOptions.defaults.voiceFolder = *folder;
   if (auto loaded = loadDocument(song, tables, args.positionals[0], openOptions); !loaded)
     return reportError(loaded.error());
-  SaveOptions saveOptions{context.workingFolder, context.cacheEnable && !args.has("--no-cache")};
+  SaveOptions saveOptions{context.workingFolder, context.cacheEnable};
   auto saved = saveDocumentAs(song, tables, args.positionals[1], saveOptions);
   if (!saved) return reportError(saved.error());
   std::cout << *saved << '\n';
