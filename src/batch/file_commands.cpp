@@ -75,6 +75,8 @@ Result<void> deleteFiles(const std::string& folder, const std::vector<std::strin
 Result<void> makeFolders(const std::string& folder, const std::vector<std::string>& operands) {
   std::string problems;
   for (const std::string& word : operands) {
+    // A switch such as /Y is never a folder to create at the root.
+    if (isSwitch(word)) continue;
     std::string path = resolveOperand(folder, word);
     std::error_code ec;
     fs::create_directories(path, ec);
