@@ -1,0 +1,31 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with all its
+// content when the test ends, and helpers to put files with a given size and
+// modification time into it.
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace ruvo::testing {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& path() const { return m_path; }
+  std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+ private:
+  std::string m_path;
+};
+
+// Writes `size` bytes to the file and sets its modification time.
+void makeFile(const std::string& path, int64_t size, std::time_t modified);
+void makeFile(const std::string& path, const std::string& content = "x");
+bool exists(const std::string& path);
+
+}  // namespace ruvo::testing
