@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "settings/settings_file.h"
+#include "settings/song_defaults.h"
 #include "temp_folder.h"
 
 using namespace ruvo;
@@ -40,4 +42,20 @@ TEST(StartupDefaults, TheBundledVoiceBankIsRegisteredWhenItHoldsRecordings) {
   registered.OtoList = {"mine\t/v"};
   applyStartupDefaults(registered, false, prog.path());
   EXPECT_EQ(registered.OtoList, std::vector<std::string>{"mine\t/v"});
+}
+
+TEST(SongDefaults, ANewSongTakesTheFirstVoiceBanksFolderAndTheTools) {
+  Settings s;
+  s.Tool1Path = "/p/splicer";
+  s.Tool2Path = "/p/resampler";
+  EXPECT_EQ(clearDefaultsFrom(s).voiceFolder, "");
+  s.OtoList = {parseSettingsLines({"OtoList0=a,b,/v1"}).OtoList[0], "c\t/v2"};
+  ClearDefaults d = clearDefaultsFrom(s);
+  EXPECT_EQ(d.voiceFolder, "b");  // the comma of the name split it
+  EXPECT_EQ(d.joinerPath, "/p/splicer");
+  EXPECT_EQ(d.resamplerPath, "/p/resampler");
+  EXPECT_EQ(voiceBankFolder("声\tD:\\voice"), "D:\\voice");
+  EXPECT_EQ(voiceBankName("声\tD:\\voice"), "声");
+  EXPECT_EQ(voiceBankFolder("name only"), "");
+  EXPECT_EQ(voiceBankName("name only"), "name only");
 }
