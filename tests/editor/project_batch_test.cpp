@@ -314,3 +314,15 @@ TEST_F(ProjectBatchTest, MissingFileIsAnError) {
   Song loaded;
   EXPECT_FALSE(loadProjectBatch(loaded, tables, dir / "none.bat"));
 }
+
+TEST_F(ProjectBatchTest, TextFieldsUseMicrosoftsCodePage) {
+  add("R", 480, 36, "");
+  ASSERT_TRUE(writeScript(song, tables, {"波～線−", dir / "cp.bat", 0, 0, "出力～.wav", true}));
+  std::string bytes = fileText(dir / "cp.bat");
+  EXPECT_EQ(bytes.substr(0, 23), "@rem project=\x94\x67\x81\x60\x90\xFC\x81\x7C\r\n");
+  Song loaded = reload(dir / "cp.bat");
+  EXPECT_EQ(loaded.projectName, "波～線－");  // 81 7C reads back as the full-width hyphen-minus
+  EXPECT_EQ(loaded.outputFile, "出力～.wav");
+  ASSERT_TRUE(writeScript(loaded, tables, {loaded.projectName, dir / "cp.bat", 0, 0, loaded.outputFile, true}));
+  EXPECT_EQ(fileText(dir / "cp.bat"), bytes);
+}
