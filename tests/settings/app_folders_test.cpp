@@ -4,15 +4,15 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 using namespace ruvo;
 using ruvo::testing::exists;
 using ruvo::testing::makeFile;
-using ruvo::testing::TempFolder;
+using ruvo::testing::ScratchFolder;
 
 TEST(AppFolders, AWritableProgramFolderHoldsEverything) {
-  TempFolder prog;
+  ScratchFolder prog;
   AppFolders f = resolveAppFolders(prog.path(), {"/t", "/c", "/h"});
   EXPECT_EQ(f.programFolder, prog.path());
   EXPECT_EQ(f.tempDir, prog.path());
@@ -21,7 +21,7 @@ TEST(AppFolders, AWritableProgramFolderHoldsEverything) {
 }
 
 TEST(AppFolders, AnExistingTempBatchIsLeftAsItWas) {
-  TempFolder prog;
+  ScratchFolder prog;
   makeFile(prog.file("temp.bat"), "@echo off\r\n");
   EXPECT_EQ(resolveAppFolders(prog.path(), {}).tempDir, prog.path());
   std::ifstream in(prog.file("temp.bat"), std::ios::binary);
@@ -30,7 +30,7 @@ TEST(AppFolders, AnExistingTempBatchIsLeftAsItWas) {
 }
 
 TEST(AppFolders, AnUnusableProgramFolderFallsBackToTheUsersFolders) {
-  TempFolder home;
+  ScratchFolder home;
   makeFile(home.file("file"));
   std::string prog = home.file("file/bin");  // cannot exist: its parent is a file
   AppFolders f = resolveAppFolders(prog, {home.file("tmp"), home.file("conf"), home.path()});

@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "settings/wav_listing.h"
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 using namespace ruvo;
 using ruvo::testing::exists;
 using ruvo::testing::makeFile;
-using ruvo::testing::TempFolder;
+using ruvo::testing::ScratchFolder;
 
 namespace {
 
@@ -36,7 +36,7 @@ class CacheCleanup : public ::testing::Test {
     ::setenv("TZ", "UTC", 1);
     ::tzset();
   }
-  TempFolder m_dir;
+  ScratchFolder m_dir;
   std::string file(const std::string& name) const { return m_dir.file(name); }
 };
 
@@ -81,7 +81,7 @@ TEST_F(CacheCleanup, BySizeCountsBeyondFourGibibytes) {
 }
 
 TEST_F(CacheCleanup, OnlyWavFilesDirectlyInTheFolderAreTouched) {
-  TempFolder outside;
+  ScratchFolder outside;
   makeFile(outside.file("target.wav"), 5 * kMiB, kNow - 1000);
   std::filesystem::create_symlink(outside.file("target.wav"), file("link.wav"));
   std::filesystem::create_directory(file("sub.wav"));

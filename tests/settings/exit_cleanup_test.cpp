@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 using namespace ruvo;
 using ruvo::testing::exists;
 using ruvo::testing::makeFile;
-using ruvo::testing::TempFolder;
+using ruvo::testing::ScratchFolder;
 
 namespace {
 constexpr std::time_t kNow = 1700000000;
@@ -16,7 +16,7 @@ constexpr int64_t kMiB = 1048576;
 }  // namespace
 
 TEST(ExitCleanup, RemovesOnlyTheRenderFilesOfTheWorkingFolder) {
-  TempFolder dir;
+  ScratchFolder dir;
   std::filesystem::create_directory(dir.file("temp.cache"));
   for (const char* name : {"temp.bat", "temp_helper.bat", "temp.wav", "temp.cache/a_C4_1.wav",
                            "temp.cache/keep.txt", "song.wav", "setting.ini"})
@@ -42,7 +42,7 @@ class CachePolicy : public ::testing::Test {
     return static_cast<int>(std::distance(std::filesystem::directory_iterator(m_dir.path()),
                                           std::filesystem::directory_iterator()));
   }
-  TempFolder m_dir;
+  ScratchFolder m_dir;
 };
 
 TEST_F(CachePolicy, DeleteOnUnloadWinsOverTheOtherRules) {

@@ -6,19 +6,19 @@
 #include <nlohmann/json.hpp>
 
 #include "core/text_file.h"
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 using namespace ruvo;
-using ruvo::testing::TempFolder;
+using ruvo::testing::ScratchFolder;
 
 namespace {
-AppFolders foldersIn(const TempFolder& dir) {
+AppFolders foldersIn(const ScratchFolder& dir) {
   return {dir.path(), dir.file("work"), dir.file("conf/setting.ini")};
 }
 }  // namespace
 
 TEST(SessionSettings, AFirstRunGetsTheStartupDefaults) {
-  TempFolder dir;
+  ScratchFolder dir;
   auto session = loadSessionSettings(foldersIn(dir));
   ASSERT_TRUE(session);
   EXPECT_FALSE(session->fileExisted);
@@ -28,7 +28,7 @@ TEST(SessionSettings, AFirstRunGetsTheStartupDefaults) {
 }
 
 TEST(SessionSettings, JsonShowsEveryFieldAndTheFolders) {
-  TempFolder dir;
+  ScratchFolder dir;
   std::filesystem::create_directory(dir.file("conf"));
   ASSERT_TRUE(writeTextLines(dir.file("conf/setting.ini"),
                              {"OtoList0=声,/v", "CacheDeleteBySize=1", "CacheDeleteSize=300",
@@ -54,7 +54,7 @@ TEST(SessionSettings, JsonShowsEveryFieldAndTheFolders) {
 }
 
 TEST(SessionSettings, AnUnreadableSettingsFileIsReported) {
-  TempFolder dir;
+  ScratchFolder dir;
   std::filesystem::create_directories(dir.file("conf/setting.ini"));
   auto session = loadSessionSettings(foldersIn(dir));
   ASSERT_FALSE(session);

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "core/text_file.h"
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 using namespace ruvo;
-using ruvo::testing::TempFolder;
+using ruvo::testing::ScratchFolder;
 
 namespace {
 
@@ -128,7 +128,7 @@ TEST(SettingsFile, NumbersAreRoundedAndClampedTo32Bits) {
 }
 
 TEST(SettingsFile, ToolPathsThatNameNoFileFallBackToTheProgramFolder) {
-  TempFolder dir;
+  ScratchFolder dir;
   ruvo::testing::makeFile(dir.file("joiner"));
   Settings s = parse({"Tool1Path=" + dir.file("joiner"), "Tool2Path=" + dir.path()});
   resolveToolPaths(s, "/prog");
@@ -141,7 +141,7 @@ TEST(SettingsFile, ToolPathsThatNameNoFileFallBackToTheProgramFolder) {
 }
 
 TEST(SettingsFile, LoadingAMissingFileGivesDefaults) {
-  TempFolder dir;
+  ScratchFolder dir;
   auto loaded = loadSettings(dir.file("setting.ini"), "/prog");
   ASSERT_TRUE(loaded);
   EXPECT_FALSE(loaded->fileExisted);
@@ -151,14 +151,14 @@ TEST(SettingsFile, LoadingAMissingFileGivesDefaults) {
 }
 
 TEST(SettingsFile, LoadingAFolderInPlaceOfTheFileIsAnError) {
-  TempFolder dir;
+  ScratchFolder dir;
   auto loaded = loadSettings(dir.path(), "/prog");
   ASSERT_FALSE(loaded);
   EXPECT_EQ(loaded.error().code, ErrorCode::Unreadable);
 }
 
 TEST(SettingsFile, SavingWritesCp932WithCrLfAndLoadsBack) {
-  TempFolder dir;
+  ScratchFolder dir;
   std::string path = dir.file("conf/ruvo/setting.ini");  // the folder is created
   Settings s;
   s.OtoList = {"デフォルト\t/v/oto"};
@@ -177,7 +177,7 @@ TEST(SettingsFile, SavingWritesCp932WithCrLfAndLoadsBack) {
 }
 
 TEST(SettingsFile, SavingIntoAFolderThatCannotBeMadeIsReported) {
-  TempFolder dir;
+  ScratchFolder dir;
   ruvo::testing::makeFile(dir.file("plain"));
   auto saved = saveSettings(dir.file("plain/ruvo/setting.ini"), Settings{});
   ASSERT_FALSE(saved);

@@ -5,11 +5,11 @@
 
 #include "settings/settings_file.h"
 #include "settings/song_defaults.h"
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 using namespace ruvo;
 using ruvo::testing::makeFile;
-using ruvo::testing::TempFolder;
+using ruvo::testing::ScratchFolder;
 
 TEST(StartupDefaults, AFirstRunTurnsTheCacheOn) {
   Settings first;
@@ -26,7 +26,7 @@ TEST(StartupDefaults, AFirstRunTurnsTheCacheOn) {
 }
 
 TEST(StartupDefaults, TheBundledVoiceBankIsRegisteredWhenItHoldsRecordings) {
-  TempFolder prog;
+  ScratchFolder prog;
   std::filesystem::create_directory(prog.file("oto"));
   makeFile(prog.file("oto/readme.txt"));
   Settings none;

@@ -1,7 +1,8 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with all its
-// content when the test ends, and helpers to put files with a given size and
-// modification time into it.
+// A fresh, uniquely named folder under the system temporary folder (any
+// number may exist at once), removed with all its content when the test
+// ends, and helpers to put files with a given size and modification time
+// into it.
 
 #include <cstdint>
 #include <ctime>
@@ -9,12 +10,12 @@
 
 namespace ruvo::testing {
 
-class TempFolder {
+class ScratchFolder {
  public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const std::string& path() const { return m_path; }
   std::string file(const std::string& name) const { return m_path + "/" + name; }

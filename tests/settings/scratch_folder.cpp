@@ -1,4 +1,4 @@
-#include "temp_folder.h"
+#include "scratch_folder.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -9,13 +9,13 @@
 
 namespace ruvo::testing {
 
-TempFolder::TempFolder() {
+ScratchFolder::ScratchFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "ruvo-settings-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   m_path = pattern;
 }
 
-TempFolder::~TempFolder() {
+ScratchFolder::~ScratchFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(m_path, ignored);
 }
