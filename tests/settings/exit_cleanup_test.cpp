@@ -45,37 +45,26 @@ class CachePolicy : public ::testing::Test {
   ScratchFolder m_dir;
 };
 
-TEST_F(CachePolicy, DeleteOnUnloadWinsOverTheOtherRules) {
-  Settings s;
-  s.CacheDeleteOnUnload = s.CacheDeleteBySize = s.CacheDeleteByDate = true;
-  s.CacheDeleteSize = 100;
-  s.CacheDeleteInterval = 100;
-  EXPECT_EQ(*applyCachePolicy(s, m_dir.path(), kNow), 2);
-  EXPECT_EQ(remaining(), 0);
-}
+TEST_F(CachePolicy, ExactlyOneRuleRunsInOrderOfPrecedence) {
+  Settings all;
+  all.CacheDeleteOnUnload = all.CacheDeleteBySize = all.CacheDeleteByDate = true;
+  all.CacheDeleteSize = 100;  // under the limit: the size rule deletes nothing
+  all.CacheDeleteInterval = 30;
+  Settings sizeAndDate = all;
+  sizeAndDate.CacheDeleteOnUnload = false;
+  Settings dateWithoutInterval = sizeAndDate;
+  dateWithoutInterval.CacheDeleteBySize = false;
+  dateWithoutInterval.CacheDeleteInterval = 0;
+  Settings dateOnly = dateWithoutInterval;
+  dateOnly.CacheDeleteInterval = 30;
 
-TEST_F(CachePolicy, SizeRuleWinsOverTheAgeRule) {
-  Settings s;
-  s.CacheDeleteBySize = s.CacheDeleteByDate = true;
-  s.CacheDeleteSize = 100;  // under the limit: the age rule must not run
-  s.CacheDeleteInterval = 1;
-  EXPECT_EQ(*applyCachePolicy(s, m_dir.path(), kNow), 0);
+  EXPECT_EQ(*applyCachePolicy(all, "", kNow), 0);
+  EXPECT_EQ(*applyCachePolicy(Settings{}, m_dir.path(), kNow), 0);
+  EXPECT_EQ(*applyCachePolicy(sizeAndDate, m_dir.path(), kNow), 0);
+  EXPECT_EQ(*applyCachePolicy(dateWithoutInterval, m_dir.path(), kNow), 0);
   EXPECT_EQ(remaining(), 2);
-}
-
-TEST_F(CachePolicy, AgeRuleNeedsAPositiveInterval) {
-  Settings s;
-  s.CacheDeleteByDate = true;
-  EXPECT_EQ(*applyCachePolicy(s, m_dir.path(), kNow), 0);
-  s.CacheDeleteInterval = 30;
-  EXPECT_EQ(*applyCachePolicy(s, m_dir.path(), kNow), 1);
+  EXPECT_EQ(*applyCachePolicy(dateOnly, m_dir.path(), kNow), 1);
   EXPECT_FALSE(exists(m_dir.file("old.wav")));
-}
-
-TEST_F(CachePolicy, NoRuleOrNoFolderDeletesNothing) {
-  Settings s;
-  EXPECT_EQ(*applyCachePolicy(s, m_dir.path(), kNow), 0);
-  s.CacheDeleteOnUnload = true;
-  EXPECT_EQ(*applyCachePolicy(s, "", kNow), 0);
-  EXPECT_EQ(remaining(), 2);
+  EXPECT_EQ(*applyCachePolicy(all, m_dir.path(), kNow), 1);
+  EXPECT_EQ(remaining(), 0);
 }

@@ -1,4 +1,3 @@
-#include <climits>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -46,14 +45,6 @@ TEST(SettingsCorpus, DamagedFilesGiveTheDefaults) {
     EXPECT_EQ(s.Tool1Path, "/prog/splicer") << name;
     EXPECT_EQ(s.colours, defaultColours()) << name;
   }
-}
-
-TEST(SettingsCorpus, HugeNumbersAreClamped) {
-  Settings s = load("huge_numbers.ini");
-  EXPECT_EQ(s.CacheDeleteSize, INT32_MAX);
-  EXPECT_EQ(s.CacheDeleteInterval, INT32_MIN);
-  EXPECT_EQ(s.colour(Colour::Back), INT32_MAX);
-  EXPECT_EQ(s.colour(Colour::Fore), 0);  // more hex digits than 64 bits hold
 }
 
 TEST(SettingsCorpus, BytesOutsideCp932StillLoadTheRest) {

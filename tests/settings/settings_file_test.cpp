@@ -140,16 +140,6 @@ TEST(SettingsFile, ToolPathsThatNameNoFileFallBackToTheProgramFolder) {
   EXPECT_EQ(cut.Tool1Path, "/prog/splicer");
 }
 
-TEST(SettingsFile, LoadingAMissingFileGivesDefaults) {
-  ScratchFolder dir;
-  auto loaded = loadSettings(dir.file("setting.ini"), "/prog");
-  ASSERT_TRUE(loaded);
-  EXPECT_FALSE(loaded->fileExisted);
-  EXPECT_FALSE(loaded->settings.CacheEnable);
-  EXPECT_EQ(loaded->settings.Tool1Path, "/prog/splicer");
-  EXPECT_EQ(loaded->settings.Tool2Path, "/prog/resampler");
-}
-
 TEST(SettingsFile, LoadingAFolderInPlaceOfTheFileIsAnError) {
   ScratchFolder dir;
   auto loaded = loadSettings(dir.path(), "/prog");
