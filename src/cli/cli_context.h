@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "cli/cli_args.h"
 #include "core/error.h"
 #include "editor/song_model.h"
+#include "settings/session_settings.h"
 
 namespace ruvo::cli {
 
@@ -14,7 +16,15 @@ struct CliContext {
   std::string workingFolder;  // tempDir: temp.bat, temp.wav, temp.cache
   ClearDefaults defaults;     // first voice bank and tool paths
   bool cacheEnable = true;
+  SessionSettings session;  // the settings file and folders in force
 };
+
+// Decides the folders, loads the settings ("--settings FILE" in place of the
+// editor's own settings file) with the editor's start-up defaults, and takes
+// the song defaults and the cache switch from them ("--no-cache" turns the
+// cache off whatever the settings say). Fails when the settings file exists
+// but cannot be read.
+[[nodiscard]] Result<CliContext> makeContext(const ParsedArgs& args);
 
 // Exit statuses: 0 success, 1 the work failed, 2 usage error or a missing
 // or unreadable file.

@@ -8,5 +8,6 @@ namespace ruvo::cli {
 int runDump(const ParsedArgs& args, const CliContext& context);
 int runConvert(const ParsedArgs& args, const CliContext& context);
 int runRender(const ParsedArgs& args, const CliContext& context);
+int runSettings(const ParsedArgs& args, const CliContext& context);
 
 }  // namespace ruvo::cli

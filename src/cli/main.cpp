@@ -1,6 +1,5 @@
 // ruvo-cli: reads, converts and renders projects from a terminal or a script.
 
-#include <filesystem>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -27,6 +26,18 @@ Commands:
                      temp.wav in the working folder and print its path.
                      Failure prints the render's failure message on stderr.
                      A progress bar shows on stderr when it is a terminal.
+  settings           Print the settings every command works with as one JSON
+                     object: each field of the settings record (OtoList,
+                     CacheEnable, ..., TransformTitle, colours), the settings
+                     file (settingsFile, settingsFileExisted), programFolder
+                     and the working folder tempDir.
+
+Every command starts as the editor does: it reads the editor's settings file
+(setting.ini in the program folder when that folder is writable, else
+$XDG_CONFIG_HOME/ruvo/setting.ini) with the editor's defaults for a first
+run. The song is cleared to the first registered voice bank and the tool
+paths of the settings; the cache of resampled notes is used as CacheEnable
+says.
 
 Options:
   --voice-folder DIR (dump, convert, render) the voice folder in force before
@@ -34,11 +45,13 @@ Options:
                      lyrics. render also renders with this voice bank in place
                      of the one the project names.
   --no-cache         (convert, render) write the form that keeps no cache of
-                     resampled notes.
+                     resampled notes, whatever the settings say.
   -o OUTPUT          (render) the output WAV in place of the project's;
                      relative to the project folder, ".wav" appended.
   --select FIRST:LAST (render) render notes FIRST to LAST (0-based, either
                      order) to temp.wav in the working folder.
+  --settings FILE    (every command) read FILE in place of the editor's
+                     settings file. It is only read, never written.
   --help             show this text.
 
 Exit status: 0 success; 1 the work failed; 2 a usage error or a missing or
@@ -46,17 +59,11 @@ unreadable file. Errors are one line on stderr.
 )";
 
 const std::vector<ruvo::cli::CommandSpec> kCommands = {
-    {"dump", 1, {"--voice-folder"}, {}},
-    {"convert", 2, {"--voice-folder"}, {"--no-cache"}},
-    {"render", 1, {"-o", "--select", "--voice-folder"}, {"--no-cache"}},
+    {"dump", 1, {"--voice-folder", "--settings"}, {}},
+    {"convert", 2, {"--voice-folder", "--settings"}, {"--no-cache"}},
+    {"render", 1, {"-o", "--select", "--voice-folder", "--settings"}, {"--no-cache"}},
+    {"settings", 0, {"--settings"}, {}},
 };
-
-std::string programFolder(const char* argv0) {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) exe = std::filesystem::absolute(argv0, ec);
-  return exe.parent_path().string();
-}
 
 }  // namespace
 
@@ -72,13 +79,11 @@ int main(int argc, char** argv) {
   auto parsed = parseArgs(args, kCommands);
   if (!parsed) return reportError(parsed.error());
 
-  CliContext context;
-  context.programFolder = programFolder(argv[0]);
-  context.workingFolder = (std::filesystem::temp_directory_path() / "ruvo").string();
-  context.defaults = {"", context.programFolder + "/splicer", context.programFolder + "/resampler"};
-  context.cacheEnable = !parsed->has("--no-cache");
+  auto context = makeContext(*parsed);
+  if (!context) return reportError(context.error());
 
-  if (parsed->command == "dump") return runDump(*parsed, context);
-  if (parsed->command == "render") return runRender(*parsed, context);
-  return runConvert(*parsed, context);
+  if (parsed->command == "dump") return runDump(*parsed, *context);
+  if (parsed->command == "render") return runRender(*parsed, *context);
+  if (parsed->command == "settings") return runSettings(*parsed, *context);
+  return runConvert(*parsed, *context);
 }
