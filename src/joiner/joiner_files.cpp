@@ -1,0 +1,105 @@
+#include "joiner/joiner_files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <system_error>
+#include <utility>
+
+namespace ruvo::joiner {
+
+namespace {
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+FilePtr openFile(const std::string& path, const char* mode) { return FilePtr(std::fopen(path.c_str(), mode)); }
+
+// Buffered write errors may only show when the stream is flushed on close.
+bool closeChecked(FilePtr file) { return std::fclose(file.release()) == 0; }
+
+// A hint for how much to reserve; a failed size query just means growing.
+uint64_t sizeHint(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long size = std::ftell(file);
+  std::rewind(file);
+  return size > 0 ? static_cast<uint64_t>(size) : 0;
+}
+}  // namespace
+
+LoadedFile loadFile(const std::string& path, uint64_t maxBytes) {
+  LoadedFile loaded;
+  auto file = openFile(path, "rb");
+  if (!file) return loaded;
+  try {
+    constexpr uint64_t kChunk = 1 << 16;
+    const uint64_t hint = std::min(sizeHint(file.get()), maxBytes);
+    loaded.bytes.resize(std::max<uint64_t>(std::min(hint + 1, maxBytes), 1));
+    uint64_t filled = 0;
+    for (;;) {
+      if (filled == loaded.bytes.size()) {
+        if (filled == maxBytes) break;
+        loaded.bytes.resize(std::min(filled + std::max(filled, kChunk), maxBytes));
+      }
+      const size_t got = std::fread(loaded.bytes.data() + filled, 1, loaded.bytes.size() - filled, file.get());
+      filled += got;
+      if (got == 0) break;
+    }
+    loaded.bytes.resize(filled);
+  } catch (const std::bad_alloc&) {
+    loaded.bytes = {};
+    loaded.status = LoadStatus::NoMemory;
+    return loaded;
+  }
+  loaded.status = std::ferror(file.get()) || loaded.bytes.empty() ? LoadStatus::ReadError : LoadStatus::Loaded;
+  if (loaded.status != LoadStatus::Loaded) loaded.bytes = {};
+  return loaded;
+}
+
+std::optional<DataTail> readDataTail(const std::string& path, uint64_t samples) {
+  auto file = openFile(path, "r+b");
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
+  const long size = std::ftell(file.get());
+  const uint64_t bytes = 2 * samples;
+  if (size < 0 || static_cast<uint64_t>(size) < bytes) return std::nullopt;
+  if (std::fseek(file.get(), size - static_cast<long>(bytes), SEEK_SET) != 0) return std::nullopt;
+  std::vector<uint8_t> raw(bytes);
+  if (std::fread(raw.data(), 1, raw.size(), file.get()) != raw.size()) return std::nullopt;
+  DataTail tail;
+  tail.fileSize = static_cast<uint64_t>(size);
+  tail.samples.resize(samples);
+  for (uint64_t k = 0; k < samples; ++k)
+    tail.samples[k] = static_cast<int16_t>(static_cast<uint16_t>(raw[2 * k] | (raw[2 * k + 1] << 8)));
+  return tail;
+}
+
+bool truncateFile(const std::string& path, uint64_t size) {
+  std::error_code error;
+  std::filesystem::resize_file(path, size, error);
+  return !error;
+}
+
+bool writeFile(const std::string& path, std::span<const uint8_t> bytes) {
+  auto file = openFile(path, "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  return closeChecked(std::move(file)) && written;
+}
+
+bool appendSamples(const std::string& path, std::span<const int16_t> samples) {
+  auto file = openFile(path, "ab");
+  if (!file) return false;
+  std::vector<uint8_t> raw(2 * samples.size());
+  for (size_t k = 0; k < samples.size(); ++k) {
+    const auto bits = static_cast<uint16_t>(samples[k]);
+    raw[2 * k] = static_cast<uint8_t>(bits);
+    raw[2 * k + 1] = static_cast<uint8_t>(bits >> 8);
+  }
+  const bool written = std::fwrite(raw.data(), 1, raw.size(), file.get()) == raw.size();
+  return closeChecked(std::move(file)) && written;
+}
+
+}  // namespace ruvo::joiner
