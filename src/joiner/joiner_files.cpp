@@ -1,6 +1,7 @@
 #include "joiner/joiner_files.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -35,20 +36,17 @@ LoadedFile loadFile(const std::string& path, uint64_t maxBytes) {
   auto file = openFile(path, "rb");
   if (!file) return loaded;
   try {
-    constexpr uint64_t kChunk = 1 << 16;
-    const uint64_t hint = std::min(sizeHint(file.get()), maxBytes);
-    loaded.bytes.resize(std::max<uint64_t>(std::min(hint + 1, maxBytes), 1));
-    uint64_t filled = 0;
-    for (;;) {
-      if (filled == loaded.bytes.size()) {
-        if (filled == maxBytes) break;
-        loaded.bytes.resize(std::min(filled + std::max(filled, kChunk), maxBytes));
-      }
-      const size_t got = std::fread(loaded.bytes.data() + filled, 1, loaded.bytes.size() - filled, file.get());
-      filled += got;
-      if (got == 0) break;
+    // The size hint only saves regrowing, so it is bounded: a folder opened
+    // as a file reports an absurd size and then fails on the first read.
+    constexpr uint64_t kTrustedHint = uint64_t{1} << 28;
+    loaded.bytes.reserve(std::min({sizeHint(file.get()), maxBytes, kTrustedHint}));
+    std::array<uint8_t, 1 << 16> chunk;
+    while (loaded.bytes.size() < maxBytes) {
+      const size_t want = std::min<uint64_t>(chunk.size(), maxBytes - loaded.bytes.size());
+      const size_t got = std::fread(chunk.data(), 1, want, file.get());
+      loaded.bytes.insert(loaded.bytes.end(), chunk.begin(), chunk.begin() + static_cast<long>(got));
+      if (got < want) break;
     }
-    loaded.bytes.resize(filled);
   } catch (const std::bad_alloc&) {
     loaded.bytes = {};
     loaded.status = LoadStatus::NoMemory;
