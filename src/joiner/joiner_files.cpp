@@ -12,11 +12,6 @@
 namespace ruvo::joiner {
 
 namespace {
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
 FilePtr openFile(const std::string& path, const char* mode) { return FilePtr(std::fopen(path.c_str(), mode)); }
 
 // Buffered write errors may only show when the stream is flushed on close.
@@ -28,6 +23,16 @@ uint64_t sizeHint(std::FILE* file) {
   const long size = std::ftell(file);
   std::rewind(file);
   return size > 0 ? static_cast<uint64_t>(size) : 0;
+}
+
+std::vector<uint8_t> encodeSamples(std::span<const int16_t> samples) {
+  std::vector<uint8_t> raw(2 * samples.size());
+  for (size_t k = 0; k < samples.size(); ++k) {
+    const auto bits = static_cast<uint16_t>(samples[k]);
+    raw[2 * k] = static_cast<uint8_t>(bits);
+    raw[2 * k + 1] = static_cast<uint8_t>(bits >> 8);
+  }
+  return raw;
 }
 }  // namespace
 
@@ -57,45 +62,50 @@ LoadedFile loadFile(const std::string& path, uint64_t maxBytes) {
   return loaded;
 }
 
-std::optional<DataTail> readDataTail(const std::string& path, uint64_t samples) {
-  auto file = openFile(path, "r+b");
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
-  const long size = std::ftell(file.get());
+std::optional<DataFileTail> DataFileTail::read(const std::string& path, uint64_t samples) {
+  DataFileTail tail;
+  tail.m_file = openFile(path, "r+b");
+  if (!tail.m_file || std::fseek(tail.m_file.get(), 0, SEEK_END) != 0) return std::nullopt;
+  const long size = std::ftell(tail.m_file.get());
   const uint64_t bytes = 2 * samples;
   if (size < 0 || static_cast<uint64_t>(size) < bytes) return std::nullopt;
-  if (std::fseek(file.get(), size - static_cast<long>(bytes), SEEK_SET) != 0) return std::nullopt;
+  tail.m_start = size - static_cast<long>(bytes);
+  if (std::fseek(tail.m_file.get(), tail.m_start, SEEK_SET) != 0) return std::nullopt;
   std::vector<uint8_t> raw(bytes);
-  if (std::fread(raw.data(), 1, raw.size(), file.get()) != raw.size()) return std::nullopt;
-  DataTail tail;
-  tail.fileSize = static_cast<uint64_t>(size);
-  tail.samples.resize(samples);
+  if (std::fread(raw.data(), 1, raw.size(), tail.m_file.get()) != raw.size()) return std::nullopt;
+  tail.m_samples.resize(samples);
   for (uint64_t k = 0; k < samples; ++k)
-    tail.samples[k] = static_cast<int16_t>(static_cast<uint16_t>(raw[2 * k] | (raw[2 * k + 1] << 8)));
+    tail.m_samples[k] = static_cast<int16_t>(static_cast<uint16_t>(raw[2 * k] | (raw[2 * k + 1] << 8)));
   return tail;
 }
 
-bool truncateFile(const std::string& path, uint64_t size) {
-  std::error_code error;
-  std::filesystem::resize_file(path, size, error);
-  return !error;
+bool DataFileTail::writeOver(std::span<const int16_t> note) {
+  if (std::fseek(m_file.get(), m_start, SEEK_SET) != 0) return false;
+  const auto raw = encodeSamples(note);
+  const bool written = std::fwrite(raw.data(), 1, raw.size(), m_file.get()) == raw.size();
+  return closeChecked(std::move(m_file)) && written;
 }
 
-bool writeFile(const std::string& path, std::span<const uint8_t> bytes) {
-  auto file = openFile(path, "wb");
+bool writeHeaderFile(const std::string& path, std::span<const uint8_t> bytes) {
+  auto file = openFile(path, "r+b");
+  if (!file) file = openFile(path, "wb");
   if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return closeChecked(std::move(file)) && written;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  // Only a header file someone else made longer needs cutting.
+  const bool longer = std::fseek(file.get(), 0, SEEK_END) == 0 && std::ftell(file.get()) > static_cast<long>(bytes.size());
+  written = closeChecked(std::move(file)) && written;
+  if (longer) {
+    std::error_code error;
+    std::filesystem::resize_file(path, bytes.size(), error);
+    written = written && !error;
+  }
+  return written;
 }
 
 bool appendSamples(const std::string& path, std::span<const int16_t> samples) {
   auto file = openFile(path, "ab");
   if (!file) return false;
-  std::vector<uint8_t> raw(2 * samples.size());
-  for (size_t k = 0; k < samples.size(); ++k) {
-    const auto bits = static_cast<uint16_t>(samples[k]);
-    raw[2 * k] = static_cast<uint8_t>(bits);
-    raw[2 * k + 1] = static_cast<uint8_t>(bits >> 8);
-  }
+  const auto raw = encodeSamples(samples);
   const bool written = std::fwrite(raw.data(), 1, raw.size(), file.get()) == raw.size();
   return closeChecked(std::move(file)) && written;
 }

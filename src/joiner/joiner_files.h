@@ -4,6 +4,8 @@
 // happened so the caller can apply its fallback.
 
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,19 +28,36 @@ struct LoadedFile {
 // Reads at most maxBytes from the start of the file.
 LoadedFile loadFile(const std::string& path, uint64_t maxBytes = UINT64_MAX);
 
-// Reads the last `samples` 16-bit samples of a data file opened for update,
-// provided it holds at least that many bytes. nullopt otherwise.
-struct DataTail {
-  std::vector<int16_t> samples;
-  uint64_t fileSize = 0;
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
 };
-std::optional<DataTail> readDataTail(const std::string& path, uint64_t samples);
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Shortens a file to size bytes; false on failure.
-bool truncateFile(const std::string& path, uint64_t size);
+// The output's data file, held open from reading its last samples (the
+// tail the new note is mixed over) until the note is written over them.
+// Writing in place spares a truncation, which costs milliseconds on
+// journalling file systems.
+class DataFileTail {
+ public:
+  // Opens the file for update and reads its last `samples` samples;
+  // nullopt when it cannot be opened so or holds fewer bytes.
+  static std::optional<DataFileTail> read(const std::string& path, uint64_t samples);
 
-// Creates or truncates the file and writes bytes; false on failure.
-bool writeFile(const std::string& path, std::span<const uint8_t> bytes);
+  const std::vector<int16_t>& samples() const { return m_samples; }
+  // Writes the note from the tail's first byte on; false on failure.
+  bool writeOver(std::span<const int16_t> note);
+
+ private:
+  FilePtr m_file;
+  std::vector<int16_t> m_samples;
+  long m_start = 0;
+};
+
+// Writes the 44 header bytes at the start of the file, creating it when
+// missing and cutting anything after them; false on failure. An existing
+// file is overwritten in place rather than truncated first, for the same
+// reason as above.
+bool writeHeaderFile(const std::string& path, std::span<const uint8_t> bytes);
 
 // Appends samples as little-endian 16-bit values, creating the file when
 // missing; false on failure.

@@ -125,12 +125,11 @@ SpliceOutcome Splice::run(std::span<const std::string_view> argList) {
   if (header->riffSize > INT32_MAX - noteBytes || header->dataSize > INT32_MAX - noteBytes)
     return refuse(headerPath + ": the output would exceed the largest size a WAV header can declare");
 
-  std::vector<int16_t> tail;
+  std::optional<DataFileTail> tail;
   if (positions->overlap > 0 && 2 * positions->overlap < header->dataSize) {
-    auto read = readDataTail(dataPath, static_cast<uint64_t>(positions->overlap));
-    if (read && truncateFile(dataPath, read->fileSize - 2 * static_cast<uint64_t>(positions->overlap))) {
-      tail = std::move(read->samples);
-      const auto cut = static_cast<int32_t>(2 * tail.size());
+    tail = DataFileTail::read(dataPath, static_cast<uint64_t>(positions->overlap));
+    if (tail) {
+      const auto cut = static_cast<int32_t>(2 * tail->samples().size());
       header->riffSize -= cut;
       header->dataSize -= cut;
     }
@@ -138,15 +137,17 @@ SpliceOutcome Splice::run(std::span<const std::string_view> argList) {
 
   std::vector<int16_t> note;
   try {
-    note = renderNote(input, *positions, envelope->gain, tail);
+    const std::span<const int16_t> tailSamples = tail ? std::span<const int16_t>(tail->samples()) : std::span<const int16_t>();
+    note = renderNote(input, *positions, envelope->gain, tailSamples);
   } catch (const std::bad_alloc&) {
     return refuse("not enough memory for a note of " + std::to_string(positions->length()) + " samples");
   }
   const auto grown = static_cast<int32_t>(noteBytes);
   storeSizes(header->bytes, header->riffSize + grown, header->dataSize + grown);
   // A header that cannot be written leaves the data to be appended anyway.
-  (void)writeFile(headerPath, header->bytes);
-  if (!appendSamples(dataPath, note)) m_outcome.err += "splicer: error: cannot append to " + dataPath + "\n";
+  (void)writeHeaderFile(headerPath, header->bytes);
+  const bool appended = tail ? tail->writeOver(note) : appendSamples(dataPath, note);
+  if (!appended) m_outcome.err += "splicer: error: cannot write to " + dataPath + "\n";
   return finish(0);
 }
 

@@ -259,6 +259,20 @@ TEST_F(SpliceCall, AnEmptyHeaderFileStartsANewHeader) {
   expectConsistent(4);
 }
 
+TEST_F(SpliceCall, ALongerHeaderFileKeepsItsBytesAndIsCutTo44) {
+  HeaderBytes start = newHeader();
+  start[30] = 0x77;  // a byte rate someone else wrote stays as it is
+  storeSizes(start, 40, 4);
+  std::vector<uint8_t> file(kHeaderSize + 3, 9);
+  std::copy(start.begin(), start.end(), file.begin());
+  writeBytes(headerPath(), file);
+  writeBytes(dataPath(), {1, 0, 2, 0});
+  ASSERT_EQ(call(input("a.wav", mono(1000, {10, 20})), flat("0", "2", "1")).exitStatus, 0);
+  storeSizes(start, 42, 6);
+  EXPECT_EQ(readBytes(headerPath()), std::vector<uint8_t>(start.begin(), start.end()));
+  EXPECT_EQ(data(), (std::vector<int16_t>{1, 12, 20}));
+}
+
 TEST_F(SpliceCall, OutputThatWouldOverflowTheHeaderIsRefused) {
   HeaderBytes nearlyFull = newHeader();
   storeSizes(nearlyFull, INT32_MAX - 2, INT32_MAX - 38);
