@@ -1,7 +1,7 @@
 #include "joiner/joiner_files.h"
 
 #include <algorithm>
-#include <array>
+#include <bit>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -25,14 +25,20 @@ uint64_t sizeHint(std::FILE* file) {
   return size > 0 ? static_cast<uint64_t>(size) : 0;
 }
 
-std::vector<uint8_t> encodeSamples(std::span<const int16_t> samples) {
-  std::vector<uint8_t> raw(2 * samples.size());
-  for (size_t k = 0; k < samples.size(); ++k) {
-    const auto bits = static_cast<uint16_t>(samples[k]);
-    raw[2 * k] = static_cast<uint8_t>(bits);
-    raw[2 * k + 1] = static_cast<uint8_t>(bits >> 8);
+// Writes samples as little-endian 16-bit values. On a little-endian host
+// that is the memory image, so the note needs no second buffer.
+bool writeSamples(std::FILE* file, std::span<const int16_t> samples) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return std::fwrite(samples.data(), 2, samples.size(), file) == samples.size();
+  } else {
+    std::vector<uint8_t> raw(2 * samples.size());
+    for (size_t k = 0; k < samples.size(); ++k) {
+      const auto bits = static_cast<uint16_t>(samples[k]);
+      raw[2 * k] = static_cast<uint8_t>(bits);
+      raw[2 * k + 1] = static_cast<uint8_t>(bits >> 8);
+    }
+    return std::fwrite(raw.data(), 1, raw.size(), file) == raw.size();
   }
-  return raw;
 }
 }  // namespace
 
@@ -41,17 +47,21 @@ LoadedFile loadFile(const std::string& path, uint64_t maxBytes) {
   auto file = openFile(path, "rb");
   if (!file) return loaded;
   try {
-    // The size hint only saves regrowing, so it is bounded: a folder opened
-    // as a file reports an absurd size and then fails on the first read.
-    constexpr uint64_t kTrustedHint = uint64_t{1} << 28;
-    loaded.bytes.reserve(std::min({sizeHint(file.get()), maxBytes, kTrustedHint}));
-    std::array<uint8_t, 1 << 16> chunk;
-    while (loaded.bytes.size() < maxBytes) {
-      const size_t want = std::min<uint64_t>(chunk.size(), maxBytes - loaded.bytes.size());
-      const size_t got = std::fread(chunk.data(), 1, want, file.get());
-      loaded.bytes.insert(loaded.bytes.end(), chunk.begin(), chunk.begin() + static_cast<long>(got));
-      if (got < want) break;
+    // The size hint lets a regular file be read straight into place with one
+    // call; it is bounded because a folder opened as a file reports an
+    // absurd size (and then fails on the first read).
+    constexpr uint64_t kTrustedHint = uint64_t{1} << 24;
+    constexpr uint64_t kChunk = uint64_t{1} << 16;
+    uint64_t filled = 0;
+    loaded.bytes.resize(std::min({sizeHint(file.get()) + 1, maxBytes, kTrustedHint}));
+    while (!loaded.bytes.empty()) {
+      const size_t want = loaded.bytes.size() - filled;
+      const size_t got = std::fread(loaded.bytes.data() + filled, 1, want, file.get());
+      filled += got;
+      if (got < want || filled == maxBytes) break;
+      loaded.bytes.resize(std::min(filled + std::max(filled, kChunk), maxBytes));
     }
+    loaded.bytes.resize(filled);
   } catch (const std::bad_alloc&) {
     loaded.bytes = {};
     loaded.status = LoadStatus::NoMemory;
@@ -81,8 +91,7 @@ std::optional<DataFileTail> DataFileTail::read(const std::string& path, uint64_t
 
 bool DataFileTail::writeOver(std::span<const int16_t> note) {
   if (std::fseek(m_file.get(), m_start, SEEK_SET) != 0) return false;
-  const auto raw = encodeSamples(note);
-  const bool written = std::fwrite(raw.data(), 1, raw.size(), m_file.get()) == raw.size();
+  const bool written = writeSamples(m_file.get(), note);
   return closeChecked(std::move(m_file)) && written;
 }
 
@@ -105,8 +114,7 @@ bool writeHeaderFile(const std::string& path, std::span<const uint8_t> bytes) {
 bool appendSamples(const std::string& path, std::span<const int16_t> samples) {
   auto file = openFile(path, "ab");
   if (!file) return false;
-  const auto raw = encodeSamples(samples);
-  const bool written = std::fwrite(raw.data(), 1, raw.size(), file.get()) == raw.size();
+  const bool written = writeSamples(file.get(), samples);
   return closeChecked(std::move(file)) && written;
 }
 
