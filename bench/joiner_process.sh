@@ -29,10 +29,13 @@ hyperfine -N --warmup 20 --runs "$runs" --export-json results.json \
   --command-name "splicer, output of 10 min" "$bin/splicer long note.wav $call" \
   --command-name "empty C++ program" "$bin/joiner_empty_program" >/dev/null
 
-# results.json is pretty-printed: one "key": value per line.
+# results.json is pretty-printed: one "key": value per line. Wall time
+# suffers from other load on the machine; user + system CPU time less so.
 awk -F': ' '
   /"command"/ { gsub(/[",]/, "", $2); name = $2 }
   /"mean"/    { gsub(/,/, "", $2); mean = $2 * 1000 }
   /"stddev"/  { gsub(/,/, "", $2); sd = $2 * 1000 }
-  /"median"/  { gsub(/,/, "", $2); printf "%s: median %.3f ms, mean %.3f ms ± %.3f ms\n", name, $2 * 1000, mean, sd }
+  /"median"/  { gsub(/,/, "", $2); median = $2 * 1000 }
+  /"user"/    { gsub(/,/, "", $2); user = $2 * 1000 }
+  /"system"/  { gsub(/,/, "", $2); printf "%s: wall median %.3f ms (mean %.3f ± %.3f), cpu user+system mean %.3f ms\n", name, median, mean, sd, user + $2 * 1000 }
 ' results.json
