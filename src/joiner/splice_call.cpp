@@ -18,6 +18,10 @@ namespace ruvo::joiner {
 
 namespace {
 
+// Both sizes are checked to stay below INT32_MAX; only a header damaged
+// into huge negative values can pass below INT32_MIN, and it wraps.
+int32_t wrapToInt32(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
+
 class Splice {
  public:
   SpliceOutcome run(std::span<const std::string_view> args);
@@ -125,25 +129,27 @@ SpliceOutcome Splice::run(std::span<const std::string_view> argList) {
   if (header->riffSize > INT32_MAX - noteBytes || header->dataSize > INT32_MAX - noteBytes)
     return refuse(headerPath + ": the output would exceed the largest size a WAV header can declare");
 
+  // Sizes are worked out in 64 bits: a damaged header may hold any values.
+  int64_t riffSize = header->riffSize;
+  int64_t dataSize = header->dataSize;
   std::optional<DataFileTail> tail;
-  if (positions->overlap > 0 && 2 * positions->overlap < header->dataSize) {
+  if (positions->overlap > 0 && 2 * positions->overlap < dataSize) {
     tail = DataFileTail::read(dataPath, static_cast<uint64_t>(positions->overlap));
     if (tail) {
-      const auto cut = static_cast<int32_t>(2 * tail->samples().size());
-      header->riffSize -= cut;
-      header->dataSize -= cut;
+      riffSize -= 2 * positions->overlap;
+      dataSize -= 2 * positions->overlap;
     }
   }
 
   std::vector<int16_t> note;
   try {
-    const std::span<const int16_t> tailSamples = tail ? std::span<const int16_t>(tail->samples()) : std::span<const int16_t>();
+    std::span<const int16_t> tailSamples;
+    if (tail) tailSamples = tail->samples();
     note = renderNote(input, *positions, envelope->gain, tailSamples);
   } catch (const std::bad_alloc&) {
     return refuse("not enough memory for a note of " + std::to_string(positions->length()) + " samples");
   }
-  const auto grown = static_cast<int32_t>(noteBytes);
-  storeSizes(header->bytes, header->riffSize + grown, header->dataSize + grown);
+  storeSizes(header->bytes, wrapToInt32(riffSize + noteBytes), wrapToInt32(dataSize + noteBytes));
   // A header that cannot be written leaves the data to be appended anyway.
   (void)writeHeaderFile(headerPath, header->bytes);
   const bool appended = tail ? tail->writeOver(note) : appendSamples(dataPath, note);
