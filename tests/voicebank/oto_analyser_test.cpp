@@ -9,7 +9,7 @@
 #include <numbers>
 
 #include "core/text_file.h"
-#include "wave_bytes.h"
+#include "support/wave_bytes.h"
 
 using namespace ruvo;
 using namespace ruvo::testing;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "core/text_file.h"
-#include "wave_bytes.h"
+#include "support/wave_bytes.h"
 
 using namespace ruvo;
 using namespace ruvo::testing;
