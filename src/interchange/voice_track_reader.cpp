@@ -83,7 +83,9 @@ class VoiceTrackReader {
   void takeTempoChanges() {
     while (m_next < m_tempos.size() && m_tempos[m_next].tick <= m_tick) {
       const TempoEntry entry = m_tempos[m_next++];
-      if (entry.tick != m_tick && m_sounding == 0) {
+      // A change after the last element ended cuts the rest up to it; the
+      // next element then starts at the change and carries the new tempo.
+      if (m_sounding == 0 && entry.tick > m_tick - m_pending) {
         if (m_tempo != m_lastWritten) setWaiting(m_tempo);
         int length = songTicks(m_pending + entry.tick - m_tick);
         if (length > 0) appendRest(length);
