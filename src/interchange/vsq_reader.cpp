@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 
 #include "core/numbers.h"
 #include "core/text_codec.h"
@@ -104,10 +105,11 @@ class MetatextReader {
   }
 
   void openEvent(const std::string& id) {
-    std::optional<size_t> found;
-    for (size_t i = m_eventCursor; i < m_eventLines.size(); ++i)
-      if (m_eventLines[i].value == id) found = i;
-    if (!found) return;
+    for (; m_indexed < m_eventLines.size(); ++m_indexed) m_eventIndex[m_eventLines[m_indexed].value] = m_indexed;
+    // The last line naming the event counts, when it is not before the one matched last.
+    auto named = m_eventIndex.find(id);
+    if (named == m_eventIndex.end() || named->second < m_eventCursor) return;
+    std::optional<size_t> found = named->second;
     m_eventCursor = *found;
     m_section = Section::Event;
     m_open = true;
@@ -216,6 +218,8 @@ class MetatextReader {
 
   Section m_section = Section::None;
   std::vector<EventLine> m_eventLines;
+  std::unordered_map<std::string, size_t> m_eventIndex;  // value -> last line holding it
+  size_t m_indexed = 0;
   size_t m_eventCursor = 0;
   std::string m_handleId;
   int m_handleCursor;
