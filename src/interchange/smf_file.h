@@ -27,6 +27,8 @@ constexpr std::string_view kBadFileFormat = "ファイル形式が正しくあ�
 // with an "MThd" chunk of at least six bytes, or whose format is 2 or more.
 // The views point into `bytes`, which must outlive the layout.
 [[nodiscard]] Result<SmfLayout> parseSmf(std::string_view bytes);
+// The layout would point into a temporary.
+Result<SmfLayout> parseSmf(std::string&& bytes) = delete;
 
 // Ticks per quarter note usable for timing: nothing for 0 and SMPTE divisions.
 bool hasMetricalDivision(const SmfLayout& layout);

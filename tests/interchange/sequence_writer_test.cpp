@@ -39,7 +39,8 @@ TEST(SequenceWriter, ConductorCarriesHeaderLinesAndTempoChanges) {
   MidiWriteInput input;
   input.tempo = 140;
   input.headerLines = {"@rem project=歌"};
-  auto layout = parseSmf(buildSequenceMidi(song, input));
+  std::string file = buildSequenceMidi(song, input);
+  auto layout = parseSmf(file);
   ASSERT_TRUE(layout);
   std::string expected =
       "00 FF 03 07 43 6F 6E 74 72 6F 6C "              // "Control"
@@ -61,7 +62,8 @@ TEST(SequenceWriter, VoiceTrackNotesTextsBendsAndRests) {
                       {"ki", 40, 36, "\t150\t50\t5Q120.00 -5 7\tB5\tenv=0 5\\nstp=3"},
                       {"ku", 8, 110, "\t0.4\t\t\t\t"},
                       {"R", 1920, 36, ""}});
-  auto layout = parseSmf(buildSequenceMidi(song, MidiWriteInput{}));
+  std::string file = buildSequenceMidi(song, MidiWriteInput{});
+  auto layout = parseSmf(file);
   ASSERT_TRUE(layout);
   std::string_view voice = layout->tracks[1];
   // Name, notice text, then the bend range of 10 semitones.
@@ -100,7 +102,8 @@ TEST(SequenceWriter, ToneModuleSelectsProgramsFromTheToneMap) {
   MidiWriteInput input;
   input.mode = MidiWriteMode::ToneModule;
   input.toneMap = loadToneMap(folder.string());
-  auto layout = parseSmf(buildSequenceMidi(song, input));
+  std::string file = buildSequenceMidi(song, input);
+  auto layout = parseSmf(file);
   ASSERT_TRUE(layout);
   std::string track = hex(layout->tracks[1]);
   EXPECT_NE(track.find("00 B0 26 00 00 B0 00 32 00 B0 20 00 00 C0 0C 00 90 3C 64 78 80 3C 00 "
