@@ -14,7 +14,6 @@ class ByteReader {
  public:
   explicit ByteReader(std::string_view bytes) : m_bytes(bytes) {}
 
-  size_t position() const { return m_pos; }
   size_t remaining() const { return m_bytes.size() - m_pos; }
   bool atEnd() const { return m_pos >= m_bytes.size(); }
 
