@@ -15,9 +15,15 @@ Commands:
                      voiceFolder, joinerPath, resamplerPath, outputFile,
                      cacheDir, projectFlags and notes [{lyric, length (ticks),
                      noteNumber (36 = C4), props (the six-field record)}].
-  convert IN OUT     Load IN and save it as OUT. OUT is saved as a project
-                     batch file (".bat" appended when missing) with its helper
-                     batch beside it; prints the path written.
+                     FILE is a project batch (.bat), a sequence file (.wsq),
+                     or a MIDI (.mid, .smf) or VSQ (.vsq) file, imported as
+                     the Import command does (see --track).
+  convert IN OUT     Load IN (as dump does) and save it as OUT, in the form
+                     OUT's extension names: ".wsq" a sequence file, ".vsq" a
+                     VSQ file, ".mid" a MIDI file for a tone module (tone map
+                     songtm.cfg from the program folder); any other name a
+                     project batch file (".bat" appended when missing) with
+                     its helper batch beside it. Prints the path written.
   render FILE        Render FILE to WAV as the editor's whole-project render
                      does: save it as its batch file (a .bat project is
                      rewritten in place), run the batch with ruvo-batch in the
@@ -44,6 +50,9 @@ Options:
                      the file is read: its prefix.map takes prefixes off the
                      lyrics. render also renders with this voice bank in place
                      of the one the project names.
+  --track N          (dump, convert) the track to import, from 1: required
+                     for .mid and .smf files and for VSQ files of three or
+                     more tracks (a VSQ of two tracks reads track 2).
   --no-cache         (convert, render) write the form that keeps no cache of
                      resampled notes, whatever the settings say.
   -o OUTPUT          (render) the output WAV in place of the project's;
@@ -54,13 +63,14 @@ Options:
                      settings file. It is only read, never written.
   --help             show this text.
 
-Exit status: 0 success; 1 the work failed; 2 a usage error or a missing or
+Exit status: 0 success; 1 the work failed (a file that is not valid prints
+"ファイル形式が正しくありません。"); 2 a usage error or a missing or
 unreadable file. Errors are one line on stderr.
 )";
 
 const std::vector<ruvo::cli::CommandSpec> kCommands = {
-    {"dump", 1, {"--voice-folder", "--settings"}, {}},
-    {"convert", 2, {"--voice-folder", "--settings"}, {"--no-cache"}},
+    {"dump", 1, {"--voice-folder", "--settings", "--track"}, {}},
+    {"convert", 2, {"--voice-folder", "--settings", "--track"}, {"--no-cache"}},
     {"render", 1, {"-o", "--select", "--voice-folder", "--settings"}, {"--no-cache"}},
     {"settings", 0, {"--settings"}, {}},
 };

@@ -61,7 +61,8 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
 
   Song song;
   VoiceBankTables tables;
-  OpenOptions openOptions{context.defaults};
+  OpenOptions openOptions;
+  openOptions.defaults = context.defaults;
   auto voiceFolder = args.value("--voice-folder");
   if (voiceFolder) openOptions.defaults.voiceFolder = *voiceFolder;
   if (auto loaded = loadDocument(song, tables, args.positionals[0], openOptions); !loaded)
