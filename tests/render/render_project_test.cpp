@@ -1,0 +1,118 @@
+#include "render/render_project.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "core/text_file.h"
+#include "render/render_messages.h"
+#include "support/temp_folder.h"
+#include "support/wave_bytes.h"
+
+using namespace ruvo;
+using ruvo::testing::TempFolder;
+
+namespace {
+
+class RenderProjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir / "bank");
+    std::vector<int16_t> tone(44100);
+    for (size_t i = 0; i < tone.size(); ++i) tone[i] = static_cast<int16_t>(8000 * std::sin(i * 0.0628));
+    ASSERT_TRUE(writeFileBytes(dir / "bank/a.wav", ruvo::testing::monoWave(tone)));
+    ASSERT_TRUE(writeTextLines(dir / "bank/oto.ini", {"a.wav=あ,0,50,0,40"}));
+    tables.oto = *OtoTable::load(dir / "bank");
+    song.projectPath = dir / "song.bat";
+    song.voiceFolder = dir / "bank";
+    song.joinerPath = std::string(RUVO_BIN_DIR) + "/splicer";
+    song.resamplerPath = RUVO_COPY_RESAMPLER;
+    song.outputFile = "mix";
+    song.tempoText = "120";
+    for (const Note& note : {Note{"あ", 960, 36, ""}, Note{"R", 480, 36, ""}, Note{"あ", 960, 40, ""}}) {
+      song.at(song.noteCount) = note;
+      ++song.noteCount;
+    }
+    std::filesystem::create_directories(dir / "work");
+  }
+
+  RenderOutcome renderWhole(std::optional<std::string> answer = std::nullopt) {
+    return renderProject(
+        song, tables, context,
+        [&](const std::string& proposed) { return answer ? answer : std::optional<std::string>(proposed); },
+        {[&](int k, int n) { progress.emplace_back(k, n); }, [&](const std::string& line) { output.push_back(line); }});
+  }
+
+  TempFolder dir{"ruvo_render"};
+  Song song;
+  VoiceBankTables tables;
+  RenderContext context{dir / "work", std::string(RUVO_BIN_DIR) + "/ruvo-batch", true};
+  std::vector<std::pair<int, int>> progress;
+  std::vector<std::string> output;
+};
+
+}  // namespace
+
+TEST_F(RenderProjectTest, UnsavedOrVoicelessProjectsAreNotRendered) {
+  song.projectPath.clear();
+  song.modified = true;
+  EXPECT_EQ(renderWhole().message, render_messages::kSaveFirst);
+  song.modified = false;
+  EXPECT_EQ(renderWhole().message, render_messages::kNothingCreated);
+  song.projectPath = dir / "song.bat";
+  song.voiceFolder.clear();
+  RenderOutcome outcome = renderWhole();
+  EXPECT_EQ(outcome.message, render_messages::kNoVoiceFolder);
+  EXPECT_TRUE(outcome.warning);
+  EXPECT_FALSE(outcome.ran);
+}
+
+TEST_F(RenderProjectTest, WholeRenderKeepsTheOutputRelativeToTheProject) {
+  RenderOutcome outcome = renderWhole();
+  ASSERT_TRUE(outcome.success) << (output.empty() ? "" : output.back());
+  EXPECT_EQ(song.outputFile, "mix.wav");
+  EXPECT_EQ(outcome.message, "mix.wavを作成しました。");
+  EXPECT_EQ(outcome.outputPath, dir / "mix.wav");
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_FALSE(song.modified);
+  // 250 + 125 + 250 ms plus the first pre-utterance, 16-bit mono 44.1 kHz.
+  auto bytes = readFileBytes(dir / "mix.wav");
+  ASSERT_TRUE(bytes);
+  EXPECT_NEAR(static_cast<double>(bytes->size() - 44) / 2 / 44.1, 665, 1);
+  EXPECT_TRUE(std::filesystem::exists(dir / "song.cache"));
+}
+
+TEST_F(RenderProjectTest, CancelledDialogDoesNothing) {
+  RenderOutcome outcome = renderProject(song, tables, context, [](const std::string&) { return std::nullopt; }, {});
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_EQ(outcome.message, "");
+  EXPECT_FALSE(std::filesystem::exists(dir / "song.bat"));
+}
+
+TEST_F(RenderProjectTest, MissingResamplerFailsAndLeavesNoStaleOutput) {
+  ASSERT_TRUE(writeFileBytes(dir / "mix.wav", "old render"));
+  song.resamplerPath = dir / "no-such-resampler";
+  RenderOutcome outcome = renderWhole();
+  EXPECT_FALSE(outcome.success);
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_EQ(outcome.message, render_messages::kRenderFailed);
+  EXPECT_FALSE(std::filesystem::exists(dir / "mix.wav"));
+  ASSERT_FALSE(output.empty());
+  EXPECT_NE(output.back().find("no-such-resampler"), std::string::npos);
+}
+
+TEST_F(RenderProjectTest, SelectionInEitherOrderRendersTheSameNotes) {
+  song.selFirst = 2;
+  song.selLast = 1;
+  RenderOutcome reversed = renderSelection(song, tables, context, {});
+  ASSERT_TRUE(reversed.success);
+  EXPECT_EQ(reversed.outputPath, context.workingFolder + "/temp.wav");
+  auto first = readFileBytes(reversed.outputPath);
+  song.selFirst = 1;
+  song.selLast = 3;  // the insertion point after the last note counts as the last note
+  ASSERT_TRUE(renderSelection(song, tables, context, {}).success);
+  EXPECT_EQ(*readFileBytes(reversed.outputPath), *first);
+  song.selFirst = song.selLast = song.noteCount;
+  EXPECT_EQ(renderSelection(song, tables, context, {}).message, render_messages::kNoSelection);
+}
