@@ -23,7 +23,7 @@ Flags parseFlags(std::string_view text) {
     // Only a sign or digit may start a flag's number: "N.5" is N then junk.
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-' || (text[pos] >= '0' && text[pos] <= '9'))) {
       if (auto parsed = parseLeadingNumber(text.substr(pos))) {
-        if (std::isfinite(parsed->value)) number = parsed->value;
+        if (!std::isnan(parsed->value)) number = parsed->value;
         pos += parsed->length;
       } else {
         ++pos;

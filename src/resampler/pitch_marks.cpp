@@ -3,25 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "resampler/interpolation.h"
+
 namespace ruvo::resampler {
 
 namespace {
 
 float sampleAt(std::span<const float> samples, long index) {
   return index >= 0 && index < static_cast<long>(samples.size()) ? samples[static_cast<size_t>(index)] : 0.0f;
-}
-
-// How well the period around candidate matches the period around previous,
-// normalised by the candidate's energy so that loudness does not pull marks.
-double match(std::span<const float> samples, long previous, long candidate, long half) {
-  double product = 0;
-  double energy = 1e-12;
-  for (long j = -half; j <= half; ++j) {
-    const double value = sampleAt(samples, candidate + j);
-    product += sampleAt(samples, previous + j) * value;
-    energy += value * value;
-  }
-  return product / std::sqrt(energy);
 }
 
 }  // namespace
@@ -41,6 +30,8 @@ double f0At(std::span<const double> f0, double position) {
 std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span<const double> f0,
                                        const MarkOptions& options) {
   std::vector<PitchMark> marks;
+  std::vector<double> previousWave;
+  std::vector<double> candidateWave;
   size_t frame = 0;
   while (frame < f0.size()) {
     if (f0[frame] <= 0) {
@@ -59,28 +50,48 @@ std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span
       if (sampleAt(samples, n) > sampleAt(samples, first)) first = n;
     double mark = static_cast<double>(first);
     while (mark < regionEnd) {
-      period = kSampleRate / std::max(kMinF0 / 2, f0At(f0, mark) > 0 ? f0At(f0, mark) : f0[frame]);
+      const double local = f0At(f0, mark);
+      period = kSampleRate / std::max(kMinF0 / 2, local > 0 ? local : f0[frame]);
       marks.push_back({mark, period});
       const double predicted = mark + period;
-      const long previous = std::lround(mark);
-      const long centre = std::lround(predicted);
       const long reach = static_cast<long>(period * options.searchShare);
       const long half = static_cast<long>(period / 2);
-      long best = centre;
-      double bestScore = -1e300;
-      for (long shift = -reach; shift <= reach; ++shift) {
-        const double score = match(samples, previous, centre + shift, half);
-        if (score > bestScore) {
-          bestScore = score;
-          best = centre + shift;
-        }
+      // Follow the waveform only where both periods lie inside the voiced
+      // run; at its edges the prediction is all there is to go on.
+      if (mark - static_cast<double>(half) < regionStart ||
+          predicted + static_cast<double>(half + reach + 2) >= regionEnd) {
+        mark = predicted;
+        continue;
       }
-      double refined = static_cast<double>(best);
-      if (best > centre - reach && best < centre + reach) {
-        const double left = match(samples, previous, best - 1, half);
-        const double right = match(samples, previous, best + 1, half);
-        const double curvature = left - 2 * bestScore + right;
-        if (curvature < 0) refined += 0.5 * (left - right) / curvature;
+      // Both periods are read at their fractional positions, so that no
+      // rounding creeps into the spacing of the marks.
+      const size_t width = static_cast<size_t>(2 * half + 1);
+      previousWave.resize(width);
+      for (size_t j = 0; j < width; ++j) previousWave[j] = cubicAt(samples, mark - static_cast<double>(half) + static_cast<double>(j));
+      const size_t span = width + static_cast<size_t>(2 * reach);
+      candidateWave.resize(span);
+      const double spanStart = predicted - static_cast<double>(half + reach);
+      for (size_t j = 0; j < span; ++j) candidateWave[j] = cubicAt(samples, spanStart + static_cast<double>(j));
+      std::vector<double> score(static_cast<size_t>(2 * reach + 1));
+      for (size_t shift = 0; shift < score.size(); ++shift) {
+        double product = 0;
+        double energy = 1e-12;
+        for (size_t j = 0; j < width; ++j) {
+          const double value = candidateWave[shift + j];
+          product += previousWave[j] * value;
+          energy += value * value;
+        }
+        // Normalised by the candidate's energy so that loudness does not
+        // pull the marks.
+        score[shift] = product / std::sqrt(energy);
+      }
+      size_t best = 0;
+      for (size_t shift = 1; shift < score.size(); ++shift)
+        if (score[shift] > score[best]) best = shift;
+      double refined = predicted + static_cast<double>(best) - static_cast<double>(reach);
+      if (best > 0 && best + 1 < score.size()) {
+        const double curvature = score[best - 1] - 2 * score[best] + score[best + 1];
+        if (curvature < 0) refined += 0.5 * (score[best - 1] - score[best + 1]) / curvature;
       }
       // Never let a mark step back or skip a period.
       mark = std::clamp(refined, mark + period * 0.5, mark + period * 1.5);

@@ -71,10 +71,12 @@ std::vector<float> synthesise(const SynthesisInput& input, const SynthesisOption
       t += targetPeriod;
     } else {
       const double rate = input.map->rateAt(t);
+      // Grains read at the recorded pace join seamlessly; at any other pace
+      // their spacing would imprint a buzz, so their sources are scattered.
       double scatter = 0;
-      if (rate < 1) {
+      if (rate != 1) {
         const double unit = static_cast<double>(generator()) / 4294967296.0;
-        scatter = (2 * unit - 1) * unvoicedHalf * (1 - rate);
+        scatter = (2 * unit - 1) * unvoicedHalf * std::min(1.0, std::abs(1 - rate));
       }
       addGrain(out, input.samples, t, unvoicedHalf, source + scatter, 1.0, 1.0);
       reach = unvoicedHalf;

@@ -71,16 +71,17 @@ TEST_F(ResamplerRun, HitsTheTargetPitchAnOctaveEitherSide) {
 
 TEST_F(ResamplerRun, ModulationZeroFlattensTheRecordingsVibrato) {
   ASSERT_TRUE(writeFloatWav(m_input, makeVoice({.vibratoCents = 40}), kRate));
+  double middle = 0;
   auto spread = [&](const std::string& modulation) {
     const auto out = render({"C4", "100", "", "60", "1200", "60", "-1500", "100", modulation});
     const auto f0 = track(out, 150, 1150);
-    const double middle = median(f0);
+    middle = median(f0);
     double widest = 0;
     for (double f : f0) widest = std::max(widest, std::abs(cents(f, middle)));
-    EXPECT_NEAR(cents(middle, 261.6256), 0.0, 5.0);
     return widest;
   };
   EXPECT_LT(spread("0"), 3.0);
+  EXPECT_NEAR(cents(middle, 261.6256), 0.0, 5.0);
   EXPECT_GT(spread("100"), 25.0);  // kept when asked for
 }
 
@@ -123,7 +124,7 @@ TEST_F(ResamplerRun, VelocityLengthensTheConsonant) {
   EXPECT_GT(loud(63), 0.02);
   EXPECT_GT(loud(145), 0.02);
   EXPECT_EQ(measureF0(out, static_cast<long>(140 * 44.1), 512), 0.0);
-  EXPECT_GT(measureF0(out, static_cast<long>(200 * 44.1), 1024), 0.0);
+  EXPECT_NEAR(cents(measureF0(out, static_cast<long>(260 * 44.1), 1024), 220.0), 0.0, 5.0);
 }
 
 TEST_F(ResamplerRun, VolumeFiftyHalvesTheAmplitude) {
@@ -143,8 +144,14 @@ TEST_F(ResamplerRun, LoudNotesAreLimitedNotWrappedAndCarryNoDc) {
   double sum = 0;
   for (float s : out) sum += s;
   EXPECT_LT(std::abs(sum / static_cast<double>(out.size())), 1e-3);
-  // A wrapped sample would jump by nearly full scale between neighbours.
-  for (size_t n = 1; n < out.size(); ++n) ASSERT_LT(std::abs(out[n] - out[n - 1]), 1.0f) << n;
+  // Limiting scales samples down and keeps their signs; a wrapped sample
+  // would turn a loud crest into a trough.
+  const auto plain = render({"A4", "100", "", "60", "1000", "60", "-1500", "100", "100"});
+  ASSERT_EQ(plain.size(), out.size());
+  for (size_t n = 0; n < out.size(); ++n)
+    if (std::abs(plain[n]) > 0.001f) {
+      ASSERT_EQ(plain[n] > 0, out[n] > 0) << n;
+    }
 }
 
 TEST_F(ResamplerRun, WritesAFrequencyTableThatReadsBack) {
@@ -163,12 +170,13 @@ TEST_F(ResamplerRun, WritesAFrequencyTableThatReadsBack) {
 
 TEST_F(ResamplerRun, AnExistingTableWinsUntilGAsksForANewOne) {
   // A table that says the recording has no pitch at all: the vowel is then
-  // carried as it is, at its own 220 Hz, instead of being moved to A4.
+  // carried as it is, at its own 220 Hz, instead of being moved to A4
+  // (1000 ms from 1000 ms: played at the recorded pace).
   FrqTable table;
   table.header.frameCount = 345;
   table.values.assign(690, 55.0);
   ASSERT_TRUE(writeFrq(table, m_input));
-  auto out = render({"A4", "100", "", "60", "1000", "60", "-1500"});
+  auto out = render({"A4", "100", "", "60", "1000", "60", "-1000"});
   EXPECT_NEAR(cents(median(track(out, 150, 950)), 220.0), 0.0, 5.0);
   EXPECT_EQ(readFrq(m_input)->values[100], 55.0);
 
@@ -179,7 +187,8 @@ TEST_F(ResamplerRun, AnExistingTableWinsUntilGAsksForANewOne) {
 }
 
 TEST_F(ResamplerRun, FormantFlagsMoveTheSpectrumAndRendersRepeat) {
-  const std::vector<std::string> base = {"A4", "100", "", "60", "1000", "60", "-1500"};
+  // An octave down, where the harmonics sample the envelope densely.
+  const std::vector<std::string> base = {"A2", "100", "", "60", "1000", "60", "-1500"};
   auto withFlags = [&](const std::string& flags) {
     auto args = base;
     args[2] = flags;
@@ -187,7 +196,7 @@ TEST_F(ResamplerRun, FormantFlagsMoveTheSpectrumAndRendersRepeat) {
     return centroid(out, 22050, 4096);
   };
   const double kept = withFlags("");
-  EXPECT_GT(withFlags("N"), kept * 1.3);   // the envelope follows the octave up
+  EXPECT_LT(withFlags("N"), kept * 0.77);  // the envelope follows the octave down
   EXPECT_LT(withFlags("g100"), kept * 0.95);
   EXPECT_GT(withFlags("g-100"), kept * 1.05);
 
@@ -197,25 +206,23 @@ TEST_F(ResamplerRun, FormantFlagsMoveTheSpectrumAndRendersRepeat) {
 }
 
 TEST_F(ResamplerRun, BreathinessScalesTheAperiodicPart) {
+  // The vowel with added noise: how far the output is from perfectly
+  // periodic (1 - the peak of its normalised autocorrelation) grows with
+  // the noise it carries.
   ASSERT_TRUE(writeFloatWav(m_input, makeVoice({.noise = 0.05}), kRate));
-  const std::string clean = m_dir + "/clean.wav";
-  ASSERT_TRUE(writeFloatWav(clean, makeVoice({}), kRate));
-  const std::vector<std::string> tail = {"A3", "100", "", "60", "800", "60", "-900"};
-  std::vector<std::string> args = {clean, m_dir + "/clean_out.wav"};
-  args.insert(args.end(), tail.begin(), tail.end());
-  ASSERT_EQ(runResampler(args), 0);
-  const auto reference = readOutput(m_dir + "/clean_out.wav");
-  auto distance = [&](const std::string& flags) {
-    auto flagged = tail;
-    flagged[2] = flags;
-    const auto out = render(flagged);
-    std::vector<float> difference(out.size());
-    for (size_t n = 0; n < out.size(); ++n) difference[n] = out[n] - reference[n];
-    return rms(std::span(difference).subspan(8820));
+  auto aperiodicity = [&](const std::string& flags) {
+    const auto out = render({"A3", "100", flags, "60", "800", "60", "-900", "100", "0"});
+    std::vector<double> values;
+    for (double ms = 150; ms <= 750; ms += 20) {
+      double periodicity = 0;
+      measureF0(out, static_cast<long>(ms * 44.1), 1024, &periodicity);
+      values.push_back(1 - periodicity);
+    }
+    return median(values);
   };
-  const double unchanged = distance("B50");
-  EXPECT_LT(distance("B0"), unchanged * 0.7);
-  EXPECT_GT(distance("B100"), unchanged * 1.5);
+  const double unchanged = aperiodicity("B50");
+  EXPECT_LT(aperiodicity("B0"), unchanged * 0.6);
+  EXPECT_GT(aperiodicity("B100"), unchanged * 1.5);
 }
 
 TEST_F(ResamplerRun, ReadsOtherRatesAndFormats) {

@@ -69,7 +69,7 @@ TEST(Flags, LettersWithOptionalSignedNumbers) {
   EXPECT_EQ(parseFlags("B").breathiness, 0);
   EXPECT_EQ(parseFlags("").breathiness, 50);
   EXPECT_EQ(parseFlags("g-").gender, 0);
-  EXPECT_EQ(parseFlags("B1e999").breathiness, 50);
+  EXPECT_EQ(parseFlags("B1e999").breathiness, 100);
 }
 
 TEST(CommandLine, SevenArgumentsAreEnoughAndTheRestDefault) {
@@ -107,13 +107,13 @@ TEST(CommandLine, RenderCallWithASplitPitchCurve) {
 }
 
 TEST(TimeMap, ConsonantAtItsSpeedThenTheRestStretched) {
-  // 1 s recording, offset 100 ms, consonant 50 ms, blank 150 ms: 700 ms used.
+  // 1 s recording, offset 100 ms, consonant 50 ms, blank 150 ms: 750 ms used.
   const TimeMap map({44100, 88200, 100, 50, 150, 100});
   EXPECT_DOUBLE_EQ(map.sourceAt(0), 4410);
   EXPECT_DOUBLE_EQ(map.sourceAt(2205), 6615);
   EXPECT_DOUBLE_EQ(map.rateAt(100), 1.0);
-  // 650 ms of recording over 1950 ms of output.
-  EXPECT_DOUBLE_EQ(map.rateAt(3000), 1.0 / 3.0);
+  // 700 ms of recording over 1950 ms of output.
+  EXPECT_DOUBLE_EQ(map.rateAt(3000), 30870.0 / 85995.0);
   EXPECT_DOUBLE_EQ(map.sourceAt(88200), 44100 - 6615);
 
   const TimeMap slow({44100, 44100, 0, 100, -500, 0});  // velocity 0 doubles the consonant

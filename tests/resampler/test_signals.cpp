@@ -60,25 +60,26 @@ std::vector<float> makeVoice(const VoiceSpec& spec) {
   return out;
 }
 
-double measureF0(std::span<const float> samples, long centre, int window) {
+double measureF0(std::span<const float> samples, long centre, int window, double* periodicity) {
   const int minLag = kRate / 1200;
   const int maxLag = kRate / 50;
-  const long start = centre - (window + maxLag) / 2;
-  if (start < 0 || start + window + maxLag + 2 >= static_cast<long>(samples.size())) return 0;
+  if (centre - (window + maxLag) / 2 - 1 < 0 || centre + (window + maxLag) / 2 + 2 >= static_cast<long>(samples.size())) return 0;
   auto at = [&](long n) { return static_cast<double>(samples[static_cast<size_t>(n)]); };
   std::vector<double> score(static_cast<size_t>(maxLag) + 2, 0.0);
-  double energy0 = 0;
-  for (int j = 0; j < window; ++j) energy0 += at(start + j) * at(start + j);
   double best = 0;
   for (int lag = minLag; lag <= maxLag + 1; ++lag) {
-    double product = 0, energy = 0;
+    // The compared stretch is centred on the centre for every lag.
+    const long start = centre - (window + lag) / 2;
+    double product = 0, energy = 0, energy0 = 0;
     for (int j = 0; j < window; ++j) {
       product += at(start + j) * at(start + j + lag);
       energy += at(start + j + lag) * at(start + j + lag);
+      energy0 += at(start + j) * at(start + j);
     }
     score[static_cast<size_t>(lag)] = product / std::sqrt(energy0 * energy + 1e-20);
     best = std::max(best, score[static_cast<size_t>(lag)]);
   }
+  if (periodicity) *periodicity = best;
   if (best < 0.5) return 0;
   // The first peak that comes near the best, so that multiples of the
   // period do not win.

@@ -26,8 +26,9 @@ struct VoiceSpec {
 std::vector<float> makeVoice(const VoiceSpec& spec);
 
 // f0 (Hz) around a centre sample, by normalised autocorrelation over
-// `window` samples; 0 when nothing is periodic.
-double measureF0(std::span<const float> samples, long centre, int window = 2048);
+// `window` samples; 0 when nothing is periodic. periodicity receives the
+// highest normalised autocorrelation (1 = perfectly periodic).
+double measureF0(std::span<const float> samples, long centre, int window = 2048, double* periodicity = nullptr);
 
 double cents(double f, double reference);
 double rms(std::span<const float> samples);
