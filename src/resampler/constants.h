@@ -43,7 +43,12 @@ constexpr char kTableIdentifier[] = "RUVOFRQ1";
 
 // Pitch mark refinement: a predicted mark may move by at most this share of
 // a period to line up with the waveform of the previous period.
-constexpr double kMarkSearchShare = 0.12;
+constexpr double kMarkSearchShare = 0.06;
+
+// Pitch marks are placed this far (samples) beyond the used part of a
+// recording, so that grains near its ends still find a mark: more than two
+// periods of the lowest pitch.
+constexpr double kMarkMargin = 2048;
 
 // Half-length of the grains that carry unvoiced sound (samples, about 3 ms):
 // short enough to keep bursts sharp, long enough to keep noise smooth.

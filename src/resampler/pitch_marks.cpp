@@ -28,10 +28,11 @@ double f0At(std::span<const double> f0, double position) {
 }
 
 std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span<const double> f0,
-                                       const MarkOptions& options) {
+                                       double from, double to, const MarkOptions& options) {
   std::vector<PitchMark> marks;
   std::vector<double> previousWave;
   std::vector<double> candidateWave;
+  std::vector<double> score;
   size_t frame = 0;
   while (frame < f0.size()) {
     if (f0[frame] <= 0) {
@@ -40,8 +41,13 @@ std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span
     }
     size_t runEnd = frame;
     while (runEnd < f0.size() && f0[runEnd] > 0) ++runEnd;
-    const double regionStart = static_cast<double>(frame) * kFrameSamples;
-    const double regionEnd = std::min(static_cast<double>(runEnd) * kFrameSamples, static_cast<double>(samples.size()));
+    const double regionStart = std::max(static_cast<double>(frame) * kFrameSamples, std::floor(from));
+    const double regionEnd =
+        std::min({static_cast<double>(runEnd) * kFrameSamples, static_cast<double>(samples.size()), std::ceil(to)});
+    if (regionStart >= regionEnd) {
+      frame = runEnd;
+      continue;
+    }
 
     // The first mark sits on the highest peak of the first period.
     double period = kSampleRate / f0[frame];
@@ -72,7 +78,7 @@ std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span
       candidateWave.resize(span);
       const double spanStart = predicted - static_cast<double>(half + reach);
       for (size_t j = 0; j < span; ++j) candidateWave[j] = cubicAt(samples, spanStart + static_cast<double>(j));
-      std::vector<double> score(static_cast<size_t>(2 * reach + 1));
+      score.assign(static_cast<size_t>(2 * reach + 1), 0.0);
       for (size_t shift = 0; shift < score.size(); ++shift) {
         double product = 0;
         double energy = 1e-12;

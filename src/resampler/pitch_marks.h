@@ -20,9 +20,10 @@ struct MarkOptions {
 };
 
 // f0: Hz per 256-sample frame, 0 for no pitch. Marks are placed in every run
-// of voiced frames, sorted by position.
+// of voiced frames between the positions from and to (samples; a run that
+// crosses them is cut there), sorted by position.
 std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span<const double> f0,
-                                       const MarkOptions& options = {});
+                                       double from = 0, double to = 1e18, const MarkOptions& options = {});
 
 // f0 at a recording position, interpolated between the centres of voiced
 // frames; 0 when the frame holding the position has no pitch.

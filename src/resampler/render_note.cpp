@@ -54,10 +54,13 @@ Result<RenderReport> renderNote(const Request& request) {
   }
 
   const std::vector<float> source = scaleBreathiness(*samples, pitch.f0, request.flags.breathiness);
-  const std::vector<PitchMark> marks = placePitchMarks(source, pitch.f0);
   const auto outputSamples = static_cast<size_t>(roundHalfEven(request.lengthMs * kSampleRate / 1000.0));
   const TimeMap map({source.size(), outputSamples, request.offsetMs, request.consonantMs, request.blankMs,
                      request.velocity});
+  // Marks are needed only where grains are taken: the used part, plus the
+  // reach of a grain either side.
+  const std::vector<PitchMark> marks =
+      placePitchMarks(source, pitch.f0, map.usedStart() - kMarkMargin, map.usedEnd() + kMarkMargin);
 
   SynthesisInput input;
   input.samples = source;

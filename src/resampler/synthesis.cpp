@@ -17,10 +17,20 @@ void addGrain(std::vector<float>& out, std::span<const float> source, double out
               double sourceCentre, double step, double gain) {
   const long first = std::max(0L, static_cast<long>(std::ceil(outputCentre - half)));
   const long last = std::min(static_cast<long>(out.size()) - 1, static_cast<long>(std::floor(outputCentre + half)));
-  for (long n = first; n <= last; ++n) {
-    const double offset = static_cast<double>(n) - outputCentre;
-    const double window = 0.5 + 0.5 * std::cos(std::numbers::pi * offset / half);
+  if (first > last) return;
+  // The window's cosine is advanced by rotation, one sample at a time.
+  const double angle = std::numbers::pi / half;
+  const double rotateCos = std::cos(angle);
+  const double rotateSin = std::sin(angle);
+  double offset = static_cast<double>(first) - outputCentre;
+  double cosine = std::cos(angle * offset);
+  double sine = std::sin(angle * offset);
+  for (long n = first; n <= last; ++n, offset += 1) {
+    const double window = 0.5 + 0.5 * cosine;
     out[static_cast<size_t>(n)] += static_cast<float>(gain * window * cubicAt(source, sourceCentre + offset * step));
+    const double nextCosine = cosine * rotateCos - sine * rotateSin;
+    sine = sine * rotateCos + cosine * rotateSin;
+    cosine = nextCosine;
   }
 }
 
