@@ -28,7 +28,7 @@ struct Request {
   double lengthMs = 0;       // length of the output
   double consonantMs = 0;    // part after the offset that is not stretched
   double blankMs = 0;        // >= 0: unused at the end; < 0: the used part is -blank long
-  double volume = 100;       // percent
+  double volume = 100;       // percent; below 0 reads as 0
   double modulation = 100;   // percent of the recording's own pitch movement kept
   PitchCurve curve;
 };

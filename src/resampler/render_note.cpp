@@ -75,7 +75,7 @@ Result<RenderReport> renderNote(const Request& request) {
   input.keepFormants = request.flags.keepFormants;
   input.formantScale = std::pow(2.0, -request.flags.gender / 100.0 * kGenderSemitonesAtFull / 12.0);
   std::vector<float> out = synthesise(input);
-  applyVolumeAndLimit(out, request.volume);
+  applyVolumeAndLimit(out, std::max(0.0, request.volume));
 
   if (auto written = writePcm16Wav(request.output, out, kSampleRate); !written) return tl::unexpected(written.error());
   report.outputWritten = true;
