@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 #include <sndfile.h>
@@ -27,8 +28,14 @@ Result<void> writeMono(const std::string& path, std::span<const float> samples, 
   // Clipping instead of wrapping when a float sample exceeds full scale.
   sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
   const sf_count_t count = static_cast<sf_count_t>(samples.size());
-  if (sf_writef_float(file.get(), samples.data(), count) != count)
-    return fail(ErrorCode::Unwritable, path + ": " + sf_strerror(file.get()));
+  if (sf_writef_float(file.get(), samples.data(), count) != count) {
+    std::string message = path + ": " + sf_strerror(file.get());
+    file.reset();
+    // A cut-short note must not be mistaken for a rendered one.
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return fail(ErrorCode::Unwritable, std::move(message));
+  }
   return {};
 }
 
@@ -67,6 +74,7 @@ Result<MonoAudio> readMonoWav(const std::string& path) {
   }
   if (sf_error(file.get()) != SF_ERR_NO_ERROR && audio.samples.empty())
     return fail(ErrorCode::Unreadable, path + ": " + sf_strerror(file.get()));
+  if (audio.samples.empty()) return fail(ErrorCode::BadFormat, path + ": the recording holds no samples");
   return audio;
 }
 

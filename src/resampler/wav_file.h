@@ -16,8 +16,8 @@ struct MonoAudio {
 
 // Reads any WAV libsndfile understands (integer or float samples, any rate
 // and channel count), mixing the channels to mono by averaging. Fails on a
-// missing or unreadable file, a rate outside 1000..768000 Hz and a recording
-// longer than ten minutes.
+// missing or unreadable file, a rate outside 1000..768000 Hz, a recording
+// longer than ten minutes and one without samples.
 [[nodiscard]] Result<MonoAudio> readMonoWav(const std::string& path);
 
 // Writes 16-bit PCM mono; samples are rounded and clamped to the 16-bit range.

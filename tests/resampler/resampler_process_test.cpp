@@ -245,9 +245,11 @@ TEST_F(ResamplerRun, BadInputFailsWithOneLineAndNoOutput) {
     const char* says;
   };
   ASSERT_TRUE(writeFileBytes(m_dir + "/junk.wav", "RIFF\x10\0\0\0WAVEfmt nonsense"));
+  ASSERT_TRUE(writeFloatWav(m_dir + "/empty.wav", std::vector<float>{}, kRate));
   const std::vector<Case> cases = {
       {{m_dir + "/missing.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "missing.wav"},
       {{m_dir + "/junk.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "junk.wav"},
+      {{m_dir + "/empty.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "no samples"},
       {{m_input, m_output, "C4", "100", "", "abc", "500", "0", "0"}, "OFFSET 'abc'"},
       {{m_input, m_output, "C4", "100", "", "0", "500ms", "0", "0"}, "LENGTH '500ms'"},
       {{m_input, m_output, "C4", "100", "", "0", "-5", "0", "0"}, "LENGTH '-5'"},
