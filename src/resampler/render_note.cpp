@@ -49,7 +49,11 @@ Result<RenderReport> renderNote(const Request& request) {
   const RecordingPitch pitch = recordingPitch(request.input, *samples, request.flags.regenerateTable);
   if (!pitch.tableNote.empty()) report.notice = "frequency table not written: " + pitch.tableNote;
   if (!request.note) {
-    report.notice = "'" + request.noteText + "' is not a note name: frequency table only, no output written";
+    // The table command passes a bare number here; anything else was meant
+    // as a note and deserves a word.
+    const auto number = parseLeadingNumber(request.noteText);
+    if (!number || number->length != request.noteText.size())
+      report.notice = "'" + request.noteText + "' is not a note name: frequency table only, no output written";
     return report;
   }
 

@@ -158,6 +158,10 @@ TEST_F(ResamplerRun, WritesAFrequencyTableThatReadsBack) {
   std::string errors;
   ASSERT_EQ(runResampler({m_input, m_dir + "/temp.wav", "100", "100", "GN", "0", "100"}, &errors), 0);
   EXPECT_FALSE(fs::exists(m_dir + "/temp.wav"));
+  EXPECT_EQ(errors, "");
+  ASSERT_EQ(runResampler({m_input, m_dir + "/temp.wav", "H4", "100", "", "0", "100"}, &errors), 0);
+  EXPECT_NE(errors.find("'H4' is not a note name"), std::string::npos);
+  EXPECT_FALSE(fs::exists(m_dir + "/temp.wav"));
   auto table = readFrq(m_input);
   ASSERT_TRUE(table) << table.error().message;
   EXPECT_EQ(table->header.identifier, "RUVOFRQ1");

@@ -1,19 +1,12 @@
 #include "test_signals.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <random>
-#include <sstream>
-
-extern char** environ;
 
 #include "resampler/wav_file.h"
+#include "support/run_process.h"
 
 namespace ruvo::resampler::test {
 
@@ -128,29 +121,9 @@ std::string freshFolder(const std::string& name) {
 }
 
 int runResampler(const std::vector<std::string>& args, std::string* errorText) {
-  // Started directly, without a shell, as a render starts it.
-  const std::string program = std::string(RUVO_BIN_DIR) + "/resampler";
-  std::vector<std::string> all = {program};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& arg : all) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  const std::string errorFile = (std::filesystem::temp_directory_path() / "ruvo_resampler_stderr.txt").string();
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  if (errorText) {
-    std::ifstream in(errorFile);
-    errorText->clear();
-    std::getline(in, *errorText, '\0');
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  const auto result = ruvo::testing::runProcess(std::string(RUVO_BIN_DIR) + "/resampler", args);
+  if (errorText) *errorText = result.err;
+  return result.status;
 }
 
 std::vector<float> readOutput(const std::string& path, int* sampleRate) {

@@ -1,0 +1,28 @@
+#pragma once
+// What every ruvo-cli command starts from, as the editor would: the folders
+// and defaults taken from the settings, and how errors become exit statuses.
+
+#include <string>
+
+#include "core/error.h"
+#include "editor/song_model.h"
+
+namespace ruvo::cli {
+
+struct CliContext {
+  std::string programFolder;  // folder of the running executable
+  std::string workingFolder;  // tempDir: temp.bat, temp.wav, temp.cache
+  ClearDefaults defaults;     // first voice bank and tool paths
+  bool cacheEnable = true;
+};
+
+// Exit statuses: 0 success, 1 the work failed, 2 usage error or a missing
+// or unreadable file.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// Prints "ruvo-cli: error: MESSAGE" and returns the exit status for it.
+int reportError(const Error& error);
+
+}  // namespace ruvo::cli

@@ -1,0 +1,105 @@
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/commands.h"
+#include "core/numbers.h"
+#include "core/paths.h"
+#include "editor/document_io.h"
+#include "render/render_project.h"
+
+namespace ruvo::cli {
+
+namespace {
+
+// "FIRST:LAST" with note indices; either order selects the same notes.
+bool parseSelection(const std::string& text, int& first, int& last) {
+  size_t colon = text.find(':');
+  if (colon == std::string::npos) return false;
+  auto a = parseLeadingNumber(text.substr(0, colon));
+  auto b = parseLeadingNumber(text.substr(colon + 1));
+  if (!a || !b || a->length != colon || b->length != text.size() - colon - 1) return false;
+  first = clampToInt32(a->value);
+  last = clampToInt32(b->value);
+  return first >= 0 && last >= 0;
+}
+
+// A one-line bar on stderr, redrawn in place, only for a terminal.
+class ProgressBar {
+ public:
+  ProgressBar() : m_enabled(::isatty(2) == 1) {}
+  void show(int k, int n) {
+    if (!m_enabled || n <= 0) return;
+    constexpr int kWidth = 30;
+    int filled = std::min(kWidth, k * kWidth / n);
+    std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] note " << k << " of " << n
+              << std::flush;
+    m_drawn = true;
+  }
+  void line(const std::string& text) {
+    clear();
+    std::cerr << text << '\n';
+  }
+  void clear() {
+    if (m_drawn) std::cerr << "\r\033[K" << std::flush;
+    m_drawn = false;
+  }
+
+ private:
+  bool m_enabled;
+  bool m_drawn = false;
+};
+
+}  // namespace
+
+int runRender(const ParsedArgs& args, const CliContext& context) {
+  int first = 0, last = 0;
+  auto selection = args.value("--select");
+  if (selection && !parseSelection(*selection, first, last))
+    return reportError({ErrorCode::BadArgument, "--select takes FIRST:LAST note indices, got '" + *selection + "'"});
+
+  Song song;
+  VoiceBankTables tables;
+  OpenOptions openOptions{context.defaults};
+  auto voiceFolder = args.value("--voice-folder");
+  if (voiceFolder) openOptions.defaults.voiceFolder = *voiceFolder;
+  if (auto loaded = loadDocument(song, tables, args.positionals[0], openOptions); !loaded)
+    return reportError(loaded.error());
+  if (voiceFolder) {
+    // Render with this voice bank in place of the one the project names.
+    song.voiceFolder = *voiceFolder;
+    auto table = OtoTable::load(song.voiceFolder);
+    if (!table) return reportError(table.error());
+    tables.oto = std::move(*table);
+  }
+
+  ProgressBar bar;
+  BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); }, [&](const std::string& text) { bar.line(text); }};
+  RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable};
+  RenderOutcome outcome;
+  if (selection) {
+    song.selFirst = std::min(first, song.noteCount);
+    song.selLast = std::min(last, song.noteCount);
+    outcome = renderSelection(song, tables, renderContext, observer);
+  } else {
+    auto answer = args.value("-o");
+    std::string projectFolder = folderOf(song.projectPath);
+    OutputChooser chooser = [&](const std::string& proposed) -> std::optional<std::string> {
+      if (!answer) return proposed;
+      std::string chosen = *answer;
+      if (!chosen.empty() && chosen[0] != '/' && !projectFolder.empty()) chosen = joinPath(projectFolder, chosen);
+      return chosen;
+    };
+    outcome = renderProject(song, tables, renderContext, chooser, observer);
+  }
+  bar.clear();
+  if (outcome.success) {
+    std::cout << (outcome.message.empty() ? outcome.outputPath : outcome.message) << '\n';
+    return kExitOk;
+  }
+  if (!outcome.message.empty()) std::cerr << outcome.message << '\n';
+  return kExitFailed;
+}
+
+}  // namespace ruvo::cli

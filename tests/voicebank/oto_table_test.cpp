@@ -1,0 +1,105 @@
+#include "voicebank/oto_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "core/text_file.h"
+
+using namespace ruvo;
+
+namespace {
+using Fields = std::array<std::string, 6>;
+}
+
+TEST(OtoTable, AliasPassRenamesTheLyric) {
+  auto table = OtoTable::fromLines({"a.wav=あ,0,100,0,50"});
+  std::string lyric = "あ";
+  EXPECT_EQ(table.getAlias(lyric).fields, (Fields{"a.wav", "あ", "0", "100", "0", "50"}));
+  EXPECT_EQ(lyric, "a");
+  lyric = "a";
+  EXPECT_EQ(table.getAlias(lyric).fields, (Fields{"a.wav", "あ", "0", "100", "0", "50"}));
+  EXPECT_EQ(lyric, "a");
+}
+
+TEST(OtoTable, LineWithoutCommaKeepsOnlyTheFileName) {
+  auto table = OtoTable::fromLines({"a.wav=あ"});
+  std::string lyric = "あ";
+  EXPECT_EQ(table.getAlias(lyric).fields, Fields{});
+  lyric = "a";
+  EXPECT_EQ(table.getAlias(lyric).fields, (Fields{"a.wav", "", "", "", "", ""}));
+}
+
+TEST(OtoTable, MalformedAndEmptyLinesAreSkipped) {
+  auto table = OtoTable::fromLines({"", "b.wav=x=y,1,2,3,4", "no equals", "c.wav=,10,20,30,40"});
+  EXPECT_EQ(table.size(), 1u);
+  std::string lyric;
+  EXPECT_EQ(table.getAlias(lyric).fields, Fields{});
+  lyric = "c";
+  EXPECT_EQ(table.getAlias(lyric).fields, (Fields{"c.wav", "", "10", "20", "30", "40"}));
+  lyric = "x";
+  EXPECT_EQ(table.getAlias(lyric).fields, Fields{});
+}
+
+TEST(OtoTable, FirstMatchWinsAndAliasBeatsFileName) {
+  auto table = OtoTable::fromLines({"か.wav=,1,2,3,4", "a.wav=か,5,6,7,8,9,10,11", "b.wav=か,0,0,0,0"});
+  std::string lyric = "か";
+  auto entry = table.getAlias(lyric);
+  EXPECT_EQ(entry.fields, (Fields{"a.wav", "か", "5", "6", "7", "8"}));
+  EXPECT_EQ(lyric, "a");
+  EXPECT_DOUBLE_EQ(entry.number(OtoEntry::kConsonant), 6);
+}
+
+TEST(OtoTable, WavExtensionIsRemovedOnlyAtTheEndInAnyCase) {
+  auto table = OtoTable::fromLines({"x.wavy.wav=p,1,1,1,1", "A.WAV=q,1,1,1,1"});
+  std::string lyric = "p";
+  table.getAlias(lyric);
+  EXPECT_EQ(lyric, "x.wavy");
+  lyric = "q";
+  table.getAlias(lyric);
+  EXPECT_EQ(lyric, "A");
+  lyric = "A";
+  EXPECT_EQ(table.getAlias(lyric)[OtoEntry::kFile], "A.WAV");
+  EXPECT_EQ(table.aliasOfFile("A"), "q");
+}
+
+TEST(OtoTable, AliasOfFile) {
+  auto table = OtoTable::fromLines({"zz.wav=,1,2,3,4", "ka.wav=か,1,2,3,4"});
+  EXPECT_EQ(table.aliasOfFile("zz"), "zz");
+  EXPECT_EQ(table.aliasOfFile("ka"), "か");
+  EXPECT_EQ(table.aliasOfFile("none"), "none");
+}
+
+TEST(OtoTable, LoadFromFolder) {
+  auto dir = std::filesystem::temp_directory_path() / "ruvo_oto_test";
+  std::filesystem::create_directories(dir);
+  std::filesystem::remove(dir / "oto.ini");
+  auto empty = OtoTable::load(dir.string());
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->size(), 0u);
+  ASSERT_TRUE(writeFileBytes((dir / "oto.ini").string(), "ka.wav=\x82\xa9,1,2,3,4\r\n\xff\xfe=\n"));
+  auto table = OtoTable::load(dir.string());
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->aliasOfFile("ka"), "か");
+  std::filesystem::remove_all(dir);
+}
+
+TEST(OtoTable, RandomLinesNeverBreakTheLookups) {
+  std::mt19937 random(7);
+  std::vector<std::string> lines;
+  const std::string alphabet = "a=,\t.wavあ\xff\r";
+  for (int i = 0; i < 2000; ++i) {
+    std::string line;
+    int length = static_cast<int>(random() % 40);
+    for (int k = 0; k < length; ++k) line += alphabet[random() % alphabet.size()];
+    lines.push_back(line);
+  }
+  auto table = OtoTable::fromLines(lines);
+  for (const auto& line : lines) {
+    std::string lyric = line;
+    auto entry = table.getAlias(lyric);
+    EXPECT_EQ(entry.fields.size(), 6u);
+    (void)table.aliasOfFile(line);
+  }
+}

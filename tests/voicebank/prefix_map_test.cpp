@@ -1,0 +1,34 @@
+#include "voicebank/prefix_map.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/text_file.h"
+
+using namespace ruvo;
+
+TEST(PrefixMap, FirstLineForANoteWins) {
+  PrefixMap map;
+  map.loadLines({"C5\t↑", "", "C5\tx", "D5", "E5\ty\tignored", "Db5\tz"});
+  EXPECT_EQ(map.getPrefix(48, ""), "↑");
+  EXPECT_EQ(map.getPrefix(47, ""), "");
+  EXPECT_EQ(map.getPrefix(50, ""), "");
+  EXPECT_EQ(map.getPrefix(52, ""), "y");
+  EXPECT_EQ(map.getPrefix(49, ""), "");  // keys are written with sharps
+  EXPECT_EQ(map.getPrefix(-1, ""), "");
+}
+
+TEST(PrefixMap, LoadsLazilyAndAMissingFileEmptiesIt) {
+  auto dir = std::filesystem::temp_directory_path() / "ruvo_prefix_test";
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(writeFileBytes((dir / "prefix.map").string(), "C4\tlo\r\n\r\nC5\thi\r\n"));
+  PrefixMap map;
+  EXPECT_FALSE(map.loaded());
+  EXPECT_EQ(map.getPrefix(48, dir.string()), "hi");
+  EXPECT_TRUE(map.loaded());
+  EXPECT_EQ(*map.load(dir.string()), 2);
+  EXPECT_EQ(*map.load((dir / "nothing").string()), 0);
+  EXPECT_EQ(map.getPrefix(48, dir.string()), "");
+  std::filesystem::remove_all(dir);
+}
