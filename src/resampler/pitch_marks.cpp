@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "resampler/interpolation.h"
-
 namespace ruvo::resampler {
 
 namespace {
@@ -69,15 +67,18 @@ std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span
         mark = predicted;
         continue;
       }
-      // Both periods are read at their fractional positions, so that no
-      // rounding creeps into the spacing of the marks.
+      // Both periods are compared on the sample grid, the previous one around
+      // the sample nearest its mark; the best match is then moved by the
+      // same fraction, so that no rounding creeps into the spacing of marks.
+      const long previous = std::lround(mark);
+      const double fraction = mark - static_cast<double>(previous);
+      const long centre = std::lround(predicted - fraction);
       const size_t width = static_cast<size_t>(2 * half + 1);
       previousWave.resize(width);
-      for (size_t j = 0; j < width; ++j) previousWave[j] = cubicAt(samples, mark - static_cast<double>(half) + static_cast<double>(j));
+      for (size_t j = 0; j < width; ++j) previousWave[j] = sampleAt(samples, previous - half + static_cast<long>(j));
       const size_t span = width + static_cast<size_t>(2 * reach);
       candidateWave.resize(span);
-      const double spanStart = predicted - static_cast<double>(half + reach);
-      for (size_t j = 0; j < span; ++j) candidateWave[j] = cubicAt(samples, spanStart + static_cast<double>(j));
+      for (size_t j = 0; j < span; ++j) candidateWave[j] = sampleAt(samples, centre - half - reach + static_cast<long>(j));
       score.assign(static_cast<size_t>(2 * reach + 1), 0.0);
       for (size_t shift = 0; shift < score.size(); ++shift) {
         double product = 0;
@@ -94,7 +95,7 @@ std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span
       size_t best = 0;
       for (size_t shift = 1; shift < score.size(); ++shift)
         if (score[shift] > score[best]) best = shift;
-      double refined = predicted + static_cast<double>(best) - static_cast<double>(reach);
+      double refined = static_cast<double>(centre) + fraction + static_cast<double>(best) - static_cast<double>(reach);
       if (best > 0 && best + 1 < score.size()) {
         const double curvature = score[best - 1] - 2 * score[best] + score[best + 1];
         if (curvature < 0) refined += 0.5 * (score[best - 1] - score[best + 1]) / curvature;
