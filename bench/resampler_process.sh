@@ -14,3 +14,13 @@ sox -n -r 44100 -b 16 rec.wav synth 2 sawtooth 220 vol 0.3 equalizer 700 2q 10 e
 hyperfine -N --warmup 5 --runs 50 \
   -n "with table" "$resampler rec.wav out.wav A4 100 L 20 1000 60 0" \
   -n "making table" "$resampler rec.wav out.wav A4 100 GL 20 1000 60 0"
+# CPU time as well as wall time: on a loaded machine wall time is mostly
+# waiting for a core.
+if command -v perf >/dev/null; then
+  for flags in L GL; do
+    echo "perf stat, flags $flags:"
+    perf stat -r 30 "$resampler" rec.wav out.wav A4 100 "$flags" 20 1000 60 0 2>&1 | grep -E 'task-clock|elapsed'
+  done
+  echo "perf stat, start-up only:"
+  perf stat -r 30 "$resampler" 2>&1 | grep -E 'task-clock|elapsed'
+fi
