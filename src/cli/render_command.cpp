@@ -74,6 +74,10 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
     tables.oto = std::move(*table);
   }
 
+  // A project that names no joiner or resampler renders with the configured ones.
+  if (song.joinerPath.empty()) song.joinerPath = context.defaults.joinerPath;
+  if (song.resamplerPath.empty()) song.resamplerPath = context.defaults.resamplerPath;
+
   ProgressBar bar;
   BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); }, [&](const std::string& text) { bar.line(text); }};
   RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable};
