@@ -1,0 +1,127 @@
+#include "voicebank/frq_table.h"
+
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "core/paths.h"
+#include "core/text_file.h"
+
+namespace ruvo {
+
+static_assert(std::endian::native == std::endian::little,
+              "frequency tables are read and written as little-endian bytes");
+
+namespace {
+
+template <typename T>
+T readAt(std::string_view bytes, size_t offset) {
+  T value{};
+  std::memcpy(&value, bytes.data() + offset, sizeof value);
+  return value;
+}
+
+template <typename T>
+void append(std::string& bytes, T value) {
+  char raw[sizeof value];
+  std::memcpy(raw, &value, sizeof value);
+  bytes.append(raw, sizeof value);
+}
+
+Result<std::string> readTableBytes(const std::string& recordingPath) {
+  if (recordingPath.empty()) return fail(ErrorCode::BadArgument, "frequency table: no recording path");
+  auto tablePath = frqPathOf(recordingPath);
+  if (!tablePath) return fail(ErrorCode::NotFound, recordingPath + ": not a .wav file, so it has no frequency table");
+  auto bytes = readFileBytes(*tablePath);
+  if (!bytes) return tl::unexpected(bytes.error());
+  if (bytes->empty()) return fail(ErrorCode::BadFormat, *tablePath + ": empty file");
+  if (bytes->size() < kFrqHeaderBytes)
+    return fail(ErrorCode::BadFormat, *tablePath + ": shorter than the 40-byte header");
+  return bytes;
+}
+
+FrqHeader parseHeader(std::string_view bytes) {
+  FrqHeader header;
+  header.identifier.assign(bytes.data(), 8);
+  header.field8 = readAt<int32_t>(bytes, 8);
+  header.average = readAt<double>(bytes, 12);
+  std::memcpy(header.reserved.data(), bytes.data() + 20, header.reserved.size());
+  header.frameCount = readAt<int32_t>(bytes, 36);
+  return header;
+}
+
+}  // namespace
+
+std::optional<std::string> frqPathOf(std::string_view recordingPath) {
+  if (!endsWithNoCase(recordingPath, ".wav")) return std::nullopt;
+  std::string path(recordingPath.substr(0, recordingPath.size() - 4));
+  path += "_wav.frq";
+  return path;
+}
+
+std::string frqBackupPathOf(std::string_view tablePath) {
+  std::string path(tablePath);
+  if (endsWithNoCase(path, ".frq")) path.resize(path.size() - 4);
+  return path + ".bak";
+}
+
+Result<FrqHeader> readFrqHeader(const std::string& recordingPath) {
+  auto bytes = readTableBytes(recordingPath);
+  if (!bytes) return tl::unexpected(bytes.error());
+  return parseHeader(*bytes);
+}
+
+Result<FrqTable> readFrq(const std::string& recordingPath) {
+  auto bytes = readTableBytes(recordingPath);
+  if (!bytes) return tl::unexpected(bytes.error());
+  FrqTable table;
+  table.header = parseHeader(*bytes);
+  const int32_t n = table.header.frameCount;
+  if (n <= 0 || n > kFrqMaxFrames)
+    return fail(ErrorCode::BadFormat, *frqPathOf(recordingPath) + ": frame count " + std::to_string(n) +
+                                          " outside 1.." + std::to_string(kFrqMaxFrames));
+  const size_t count = 2 * static_cast<size_t>(n);
+  table.values.assign(count, 0.0);
+  const size_t available = (bytes->size() - kFrqHeaderBytes) / sizeof(double);
+  for (size_t i = 0; i < count && i < available; ++i)
+    table.values[i] = readAt<double>(*bytes, kFrqHeaderBytes + i * sizeof(double));
+  return table;
+}
+
+Result<void> writeFrq(const FrqTable& table, const std::string& recordingPath) {
+  if (recordingPath.empty()) return fail(ErrorCode::BadArgument, "frequency table: no recording path");
+  auto tablePath = frqPathOf(recordingPath);
+  if (!tablePath) return fail(ErrorCode::BadArgument, recordingPath + ": not a .wav file, so it has no frequency table");
+
+  std::string bytes;
+  bytes.reserve(kFrqHeaderBytes + table.values.size() * sizeof(double));
+  std::string identifier = table.header.identifier;
+  identifier.resize(8, ' ');
+  bytes += identifier;
+  append(bytes, table.header.field8);
+  append(bytes, table.header.average);
+  bytes.append(reinterpret_cast<const char*>(table.header.reserved.data()), table.header.reserved.size());
+  append(bytes, table.header.frameCount);
+  for (double value : table.values) append(bytes, value);
+
+  const std::string fresh = *tablePath + ".new";
+  if (auto written = writeFileBytes(fresh, bytes); !written) {
+    std::error_code ignored;
+    std::filesystem::remove(fresh, ignored);
+    return written;
+  }
+  std::error_code ec;
+  if (std::filesystem::exists(*tablePath, ec)) {
+    std::filesystem::rename(*tablePath, frqBackupPathOf(*tablePath), ec);
+    if (ec) {
+      std::filesystem::remove(fresh, ec);
+      return fail(ErrorCode::Unwritable, *tablePath + ": cannot move the old table to its backup");
+    }
+  }
+  std::filesystem::rename(fresh, *tablePath, ec);
+  if (ec) return fail(ErrorCode::Unwritable, *tablePath + ": " + ec.message());
+  return {};
+}
+
+}  // namespace ruvo

@@ -1,0 +1,136 @@
+#include "test_signals.h"
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+#include <random>
+
+#include "resampler/wav_file.h"
+#include "support/run_process.h"
+
+namespace ruvo::resampler::test {
+
+std::vector<float> makeVoice(const VoiceSpec& spec) {
+  std::mt19937 generator(1234);
+  std::normal_distribution<double> gauss(0.0, 1.0);
+  const auto silence = static_cast<size_t>(spec.silenceMs * kRate / 1000);
+  const auto burst = static_cast<size_t>(spec.burstMs * kRate / 1000);
+  const auto vowel = static_cast<size_t>(spec.vowelMs * kRate / 1000);
+  std::vector<float> out(silence + burst + vowel, 0.0f);
+  for (size_t n = 0; n < burst; ++n) out[silence + n] = static_cast<float>(0.1 * gauss(generator));
+
+  const double formants[][2] = {{700, 130}, {1200, 150}, {2600, 250}};
+  const int harmonics = static_cast<int>(8000 / spec.f0);
+  std::vector<double> amplitude(static_cast<size_t>(harmonics) + 1), phase(static_cast<size_t>(harmonics) + 1);
+  for (int k = 1; k <= harmonics; ++k) {
+    double envelope = 0.02;
+    for (auto& formant : formants) {
+      const double x = (k * spec.f0 - formant[0]) / formant[1];
+      envelope += 1.0 / (1.0 + x * x);
+    }
+    amplitude[static_cast<size_t>(k)] = envelope;
+    phase[static_cast<size_t>(k)] = std::uniform_real_distribution<double>(0, 2 * std::numbers::pi)(generator);
+  }
+  std::vector<double> wave(vowel);
+  double cycle = 0;
+  double peak = 0;
+  for (size_t n = 0; n < vowel; ++n) {
+    const double t = static_cast<double>(n) / kRate;
+    const double f = spec.f0 * std::pow(2.0, spec.vibratoCents / 1200 * std::sin(2 * std::numbers::pi * 5 * t));
+    double value = 0;
+    for (int k = 1; k <= harmonics; ++k)
+      value += amplitude[static_cast<size_t>(k)] * std::sin(2 * std::numbers::pi * k * cycle + phase[static_cast<size_t>(k)]);
+    cycle += f / kRate;
+    wave[n] = value;
+    peak = std::max(peak, std::abs(value));
+  }
+  for (size_t n = 0; n < vowel; ++n) {
+    // 10 ms fade-in so the vowel's start is not a click.
+    const double fade = std::min(1.0, static_cast<double>(n) / (0.01 * kRate));
+    const double noise = spec.noise * gauss(generator);
+    out[silence + burst + n] = static_cast<float>(spec.amplitude * (fade * wave[n] / peak + noise));
+  }
+  return out;
+}
+
+double measureF0(std::span<const float> samples, long centre, int window, double* periodicity) {
+  const int minLag = kRate / 1200;
+  const int maxLag = kRate / 50;
+  if (centre - (window + maxLag) / 2 - 1 < 0 || centre + (window + maxLag) / 2 + 2 >= static_cast<long>(samples.size())) return 0;
+  auto at = [&](long n) { return static_cast<double>(samples[static_cast<size_t>(n)]); };
+  std::vector<double> score(static_cast<size_t>(maxLag) + 2, 0.0);
+  double best = 0;
+  for (int lag = minLag; lag <= maxLag + 1; ++lag) {
+    // The compared stretch is centred on the centre for every lag.
+    const long start = centre - (window + lag) / 2;
+    double product = 0, energy = 0, energy0 = 0;
+    for (int j = 0; j < window; ++j) {
+      product += at(start + j) * at(start + j + lag);
+      energy += at(start + j + lag) * at(start + j + lag);
+      energy0 += at(start + j) * at(start + j);
+    }
+    score[static_cast<size_t>(lag)] = product / std::sqrt(energy0 * energy + 1e-20);
+    best = std::max(best, score[static_cast<size_t>(lag)]);
+  }
+  if (periodicity) *periodicity = best;
+  if (best < 0.5) return 0;
+  // The first peak that comes near the best, so that multiples of the
+  // period do not win.
+  for (int lag = minLag + 1; lag <= maxLag; ++lag) {
+    const double s = score[static_cast<size_t>(lag)];
+    if (s >= 0.9 * best && s >= score[static_cast<size_t>(lag) - 1] && s >= score[static_cast<size_t>(lag) + 1]) {
+      const double left = score[static_cast<size_t>(lag) - 1], right = score[static_cast<size_t>(lag) + 1];
+      const double curvature = left - 2 * s + right;
+      const double shift = curvature < 0 ? 0.5 * (left - right) / curvature : 0;
+      return kRate / (lag + shift);
+    }
+  }
+  return 0;
+}
+
+double cents(double f, double reference) { return 1200 * std::log2(f / reference); }
+
+double rms(std::span<const float> samples) {
+  double sum = 0;
+  for (float s : samples) sum += static_cast<double>(s) * s;
+  return samples.empty() ? 0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+double centroid(std::span<const float> samples, size_t start, size_t count) {
+  double weighted = 0, total = 0;
+  for (size_t k = 1; k < count / 2; ++k) {
+    double re = 0, im = 0;
+    for (size_t n = 0; n < count; ++n) {
+      const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(n) / static_cast<double>(count));
+      const double angle = 2 * std::numbers::pi * static_cast<double>(k * n) / static_cast<double>(count);
+      re += window * samples[start + n] * std::cos(angle);
+      im -= window * samples[start + n] * std::sin(angle);
+    }
+    const double power = re * re + im * im;
+    weighted += power * static_cast<double>(k) * kRate / static_cast<double>(count);
+    total += power;
+  }
+  return weighted / total;
+}
+
+std::string freshFolder(const std::string& name) {
+  const auto folder = std::filesystem::temp_directory_path() / ("ruvo_resampler_" + name);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder.string();
+}
+
+int runResampler(const std::vector<std::string>& args, std::string* errorText) {
+  const auto result = ruvo::testing::runProcess(std::string(RUVO_BIN_DIR) + "/resampler", args);
+  if (errorText) *errorText = result.err;
+  return result.status;
+}
+
+std::vector<float> readOutput(const std::string& path, int* sampleRate) {
+  auto audio = readMonoWav(path);
+  if (!audio) return {};
+  if (sampleRate) *sampleRate = audio->sampleRate;
+  return audio->samples;
+}
+
+}  // namespace ruvo::resampler::test

@@ -1,0 +1,45 @@
+#pragma once
+// Synthetic recordings with known answers, and measurements made without
+// the code under test.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace ruvo::resampler::test {
+
+constexpr int kRate = 44100;
+
+struct VoiceSpec {
+  double f0 = 220.0;           // Hz
+  double vibratoCents = 0;     // depth of a 5 Hz vibrato
+  double silenceMs = 50;       // leading silence
+  double burstMs = 60;         // unvoiced noise burst (the consonant)
+  double vowelMs = 1890;       // harmonic vowel
+  double noise = 0;            // white noise added to the vowel (relative amplitude)
+  double amplitude = 0.3;      // peak of the vowel
+};
+
+// Silence, a noise burst, then a vowel: harmonics up to 8 kHz shaped by
+// formants at 700, 1200 and 2600 Hz. Seeded, so every call gives the same.
+std::vector<float> makeVoice(const VoiceSpec& spec);
+
+// f0 (Hz) around a centre sample, by normalised autocorrelation over
+// `window` samples; 0 when nothing is periodic. periodicity receives the
+// highest normalised autocorrelation (1 = perfectly periodic).
+double measureF0(std::span<const float> samples, long centre, int window = 2048, double* periodicity = nullptr);
+
+double cents(double f, double reference);
+double rms(std::span<const float> samples);
+// Spectral centroid (Hz) of `count` samples from `start`, by a plain DFT.
+double centroid(std::span<const float> samples, size_t start, size_t count);
+
+// A fresh empty folder for one test.
+std::string freshFolder(const std::string& name);
+// Runs the resampler program with the arguments; returns its exit status.
+int runResampler(const std::vector<std::string>& args, std::string* errorText = nullptr);
+// Reads a 16-bit WAV back (through libsndfile), full scale 1.
+std::vector<float> readOutput(const std::string& path, int* sampleRate = nullptr);
+
+}  // namespace ruvo::resampler::test
