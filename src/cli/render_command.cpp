@@ -1,11 +1,12 @@
 #include <unistd.h>
 
+#include <deque>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "core/numbers.h"
 #include "core/paths.h"
-#include "editor/document_io.h"
+#include "cli/open_document.h"
 #include "render/render_project.h"
 
 namespace ruvo::cli {
@@ -22,6 +23,14 @@ bool parseSelection(const std::string& text, int& first, int& last) {
   first = clampToInt32(a->value);
   last = clampToInt32(b->value);
   return first >= 0 && last >= 0;
+}
+
+constexpr size_t kRecentLines = 20;
+
+bool isToolDiagnostic(const std::string& line) {
+  for (std::string_view tool : {"resampler:", "ruvo-batch:", "program not found:"})
+    if (line.starts_with(tool)) return true;
+  return false;
 }
 
 // A one-line bar on stderr, redrawn in place, only for a terminal.
@@ -59,17 +68,13 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   if (selection && !parseSelection(*selection, first, last))
     return reportError({ErrorCode::BadArgument, "--select takes FIRST:LAST note indices, got '" + *selection + "'"});
 
-  Song song;
-  VoiceBankTables tables;
-  OpenOptions openOptions;
-  openOptions.defaults = context.defaults;
-  auto voiceFolder = args.value("--voice-folder");
-  if (voiceFolder) openOptions.defaults.voiceFolder = *voiceFolder;
-  if (auto loaded = loadDocument(song, tables, args.positionals[0], openOptions); !loaded)
-    return reportError(loaded.error());
-  if (voiceFolder) {
+  auto document = openFromArgs(args, context);
+  if (!document) return reportError(document.error());
+  Song& song = document->song;
+  VoiceBankTables& tables = document->tables;
+  if (auto voiceFolder = args.value("--voice-folder")) {
     // Render with this voice bank in place of the one the project names.
-    song.voiceFolder = *voiceFolder;
+    song.voiceFolder = absolutePath(*voiceFolder);
     auto table = OtoTable::load(song.voiceFolder);
     if (!table) return reportError(table.error());
     tables.oto = std::move(*table);
@@ -79,8 +84,17 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   if (song.joinerPath.empty()) song.joinerPath = context.defaults.joinerPath;
   if (song.resamplerPath.empty()) song.resamplerPath = context.defaults.resamplerPath;
 
+  // The tools' own diagnostics show as they come; everything else the batch
+  // prints (the joiner reports every file it reads) is kept, and its last
+  // lines are shown only when the render fails.
   ProgressBar bar;
-  BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); }, [&](const std::string& text) { bar.line(text); }};
+  std::deque<std::string> recent;
+  BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); },
+                            [&](const std::string& text) {
+                              if (isToolDiagnostic(text)) bar.line(text);
+                              recent.push_back(text);
+                              if (recent.size() > kRecentLines) recent.pop_front();
+                            }};
   RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable};
   RenderOutcome outcome;
   if (selection) {
@@ -102,6 +116,10 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   if (outcome.success) {
     std::cout << (outcome.message.empty() ? outcome.outputPath : outcome.message) << '\n';
     return kExitOk;
+  }
+  if (outcome.ran) {
+    for (const auto& line : recent)
+      if (!isToolDiagnostic(line)) std::cerr << line << '\n';
   }
   if (!outcome.message.empty()) std::cerr << outcome.message << '\n';
   return kExitFailed;

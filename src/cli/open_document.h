@@ -1,0 +1,26 @@
+#pragma once
+// Opening the FILE argument as dump, convert and render all do: from a song
+// cleared to the settings' defaults, with --voice-folder in force before the
+// file is read and --track answering the import's question.
+
+#include <string>
+
+#include "cli/cli_args.h"
+#include "cli/cli_context.h"
+#include "editor/song_model.h"
+#include "voicebank/voice_bank.h"
+
+namespace ruvo::cli {
+
+struct OpenedDocument {
+  Song song;
+  VoiceBankTables tables;
+};
+
+[[nodiscard]] Result<OpenedDocument> openFromArgs(const ParsedArgs& args, const CliContext& context);
+
+// A path given on the command line, made absolute against the current
+// folder, since the render scripts run in their own folder.
+std::string absolutePath(const std::string& path);
+
+}  // namespace ruvo::cli
