@@ -32,8 +32,10 @@ class ProjectReader {
         m_firstIndex(m_index), m_tempo(song.tempoBoxValue()) {}
 
   Result<void> read(const std::vector<std::string>& lines) {
-    // Prefixes come off with the map of the voice folder in force before the
-    // file is read: the file's own folder may not exist on this machine.
+    // Prefixes come off with the map of the voice folder in force, which the
+    // file's own "@set oto=" line replaces: the writer put them on with that
+    // folder's map, and removing them with another one would leave them in
+    // the lyric and double them on the next save.
     (void)m_tables.prefix.load(m_song.voiceFolder);
     for (size_t i = 0; i < lines.size(); ++i) {
       const std::string& line = lines[i];
@@ -74,6 +76,7 @@ class ProjectReader {
         auto table = OtoTable::load(m_song.voiceFolder);
         if (!table) return tl::unexpected(table.error());
         m_tables.oto = std::move(*table);
+        (void)m_tables.prefix.load(m_song.voiceFolder);
       }
     } else if (auto rest = after(line, "@set tool=")) {
       m_song.joinerPath = *rest;

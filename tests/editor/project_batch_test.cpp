@@ -326,3 +326,16 @@ TEST_F(ProjectBatchTest, TextFieldsUseMicrosoftsCodePage) {
   ASSERT_TRUE(writeScript(loaded, tables, {loaded.projectName, dir / "cp.bat", 0, 0, loaded.outputFile, true}));
   EXPECT_EQ(fileText(dir / "cp.bat"), bytes);
 }
+
+TEST_F(ProjectBatchTest, PrefixesComeOffWithTheFilesOwnVoiceFolder) {
+  add("か", 960, 48, "");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  Song loaded;
+  clearSong(loaded, {"", "", ""});  // no voice bank registered: no prefix map before the file
+  VoiceBankTables fresh;
+  ASSERT_TRUE(loadProjectBatch(loaded, fresh, dir / "song.bat"));
+  EXPECT_EQ(loaded[0].lyric, "か");
+  ASSERT_TRUE(writeScript(loaded, fresh, {"テスト", dir / "again.bat", 0, 0, "out.wav", true}));
+  auto lines = splitLines(cp932ToUtf8(fileText(dir / "again.bat")));
+  EXPECT_EQ(lines[16], "call %helper% ka_hi C5 295.000 45 6 350 61 -90 0");
+}

@@ -7,7 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/pitch_measure.h"
+
 namespace ruvo::resampler::test {
+
+using ruvo::testing::cents;
+using ruvo::testing::measureF0;
+using ruvo::testing::rms;
 
 constexpr int kRate = 44100;
 
@@ -25,13 +31,6 @@ struct VoiceSpec {
 // formants at 700, 1200 and 2600 Hz. Seeded, so every call gives the same.
 std::vector<float> makeVoice(const VoiceSpec& spec);
 
-// f0 (Hz) around a centre sample, by normalised autocorrelation over
-// `window` samples; 0 when nothing is periodic. periodicity receives the
-// highest normalised autocorrelation (1 = perfectly periodic).
-double measureF0(std::span<const float> samples, long centre, int window = 2048, double* periodicity = nullptr);
-
-double cents(double f, double reference);
-double rms(std::span<const float> samples);
 // Spectral centroid (Hz) of `count` samples from `start`, by a plain DFT.
 double centroid(std::span<const float> samples, size_t start, size_t count);
 
