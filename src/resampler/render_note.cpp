@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/file_lookup.h"
 #include "core/numbers.h"
 #include "resampler/breathiness.h"
 #include "resampler/level.h"
@@ -39,14 +40,17 @@ double noteHzOf(int note) { return 440.0 * std::pow(2.0, (note - 45) / 12.0); }
 }  // namespace
 
 Result<RenderReport> renderNote(const Request& request) {
-  auto audio = readMonoWav(request.input);
+  // Projects name recordings "<name>.wav"; a bank made on Windows may spell
+  // the file "<NAME>.WAV", which is the same file there.
+  const std::string recording = existingPathIgnoringCase(request.input);
+  auto audio = readMonoWav(recording);
   if (!audio) return tl::unexpected(audio.error());
   auto samples = convertRate(audio->samples, audio->sampleRate, kSampleRate);
   if (!samples) return tl::unexpected(samples.error());
   removeDc(*samples);
 
   RenderReport report;
-  const RecordingPitch pitch = recordingPitch(request.input, *samples, request.flags.regenerateTable);
+  const RecordingPitch pitch = recordingPitch(recording, *samples, request.flags.regenerateTable);
   if (!pitch.tableNote.empty()) report.notice = "frequency table not written: " + pitch.tableNote;
   if (!request.note) {
     // The table command passes a bare number here; anything else was meant
