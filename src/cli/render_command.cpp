@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/open_document.h"
 #include "core/numbers.h"
 #include "core/paths.h"
-#include "cli/open_document.h"
 #include "render/render_project.h"
 
 namespace ruvo::cli {
