@@ -1,25 +1,13 @@
 #pragma once
-// A fresh, empty folder per test, removed afterwards.
+// Whole files as bytes, for tests that build and check script folders.
 
 #include <string>
 
 namespace ruvo::batch::test {
 
-class TestFolder {
- public:
-  TestFolder();
-  ~TestFolder();
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-  const std::string& path() const { return m_path; }
-  std::string operator/(const std::string& name) const { return m_path + "/" + name; }
-
- private:
-  std::string m_path;
-};
-
-// Whole file as bytes ("" when missing); writes bytes, creating parents.
+// The file's bytes, or "" when it cannot be read.
 std::string slurp(const std::string& path);
+// Writes the bytes, creating the parent folders first.
 void put(const std::string& path, const std::string& bytes);
 
 }  // namespace ruvo::batch::test
