@@ -1,8 +1,5 @@
 #pragma once
-// A fresh, uniquely named folder under the system temporary folder (any
-// number may exist at once), removed with all its content when the test
-// ends, and helpers to put files with a given size and modification time
-// into it.
+// Files with a given size and modification time, for the cleanup tests.
 
 #include <cstdint>
 #include <ctime>
@@ -10,23 +7,10 @@
 
 namespace ruvo::testing {
 
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::string& path() const { return m_path; }
-  std::string file(const std::string& name) const { return m_path + "/" + name; }
-
- private:
-  std::string m_path;
-};
-
 // Writes `size` bytes to the file and sets its modification time.
 void makeFile(const std::string& path, int64_t size, std::time_t modified);
 void makeFile(const std::string& path, const std::string& content = "x");
+// True for anything at the path, a link that leads nowhere included.
 bool exists(const std::string& path);
 
 }  // namespace ruvo::testing
