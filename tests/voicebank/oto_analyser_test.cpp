@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 
 #include "core/text_file.h"
+#include "support/run_process.h"
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"
 
@@ -27,9 +27,7 @@ std::string toneWave(int silenceMs) {
 }
 
 int runAnalyser(const fs::path& folder, const fs::path& list) {
-  const std::string command = std::string("'") + RUVO_BIN_DIR + "/oto_analyser' '" + folder.string() + "' '" +
-                              list.string() + "' 2>/dev/null >/dev/null";
-  return std::system(command.c_str());
+  return runProcess(std::string(RUVO_BIN_DIR) + "/oto_analyser", {folder.string(), list.string()}).status;
 }
 
 }  // namespace
