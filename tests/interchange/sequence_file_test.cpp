@@ -6,6 +6,7 @@
 #include "interchange/sequence_document.h"
 #include "interchange/sequence_reader.h"
 #include "interchange/sequence_writer.h"
+#include "support/expect_notes.h"
 #include "support/temp_folder.h"
 
 namespace ruvo {
@@ -60,12 +61,7 @@ TEST(SequenceFile, RoundTripKeepsNotesPropertiesAndSettings) {
       {"さ", 960, 30, "12.5\t120\t\t\tN\t"},
       // Rests at the end of the song are kept.
       {"R", 1920, 30, "\t\t\t\t\t"}};
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(back[i].lyric, expected[static_cast<size_t>(i)].lyric) << i;
-    EXPECT_EQ(back[i].length, expected[static_cast<size_t>(i)].length) << i;
-    EXPECT_EQ(back[i].noteNumber, expected[static_cast<size_t>(i)].noteNumber) << i;
-    EXPECT_EQ(back[i].props, expected[static_cast<size_t>(i)].props) << i;
-  }
+  ruvo::testing::expectNotes(back, expected);
 }
 
 TEST(SequenceFile, HeaderLinesAreReadBackAfterSettings) {
