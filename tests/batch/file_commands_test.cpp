@@ -3,14 +3,16 @@
 #include <filesystem>
 
 #include "batch/file_commands.h"
-#include "test_folder.h"
+#include "file_bytes.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo::batch;
 using namespace ruvo::batch::test;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 TEST(FileCommands, CopyConcatenatesHeaderAndDataByteForByte) {
-  TestFolder dir;
+  TempFolder dir;
   put(dir / "o.wav.whd", std::string("RIFF\0\x1a", 6));
   put(dir / "o.wav.dat", std::string("\r\n\x1a\0z", 5));
   ASSERT_TRUE(copyFiles(dir.path(), {"/Y", "\"o.wav.whd\"", "/B", "+", "\"o.wav.dat\"", "/B", "\"o.wav\""}));
@@ -20,7 +22,7 @@ TEST(FileCommands, CopyConcatenatesHeaderAndDataByteForByte) {
 }
 
 TEST(FileCommands, CopyIntoOneOfItsSourcesAndWithoutDestination) {
-  TestFolder dir;
+  TempFolder dir;
   put(dir / "a", "A");
   put(dir / "b", "B");
   ASSERT_TRUE(copyFiles(dir.path(), {"b", "+", "a", "a"}));  // dest read before it is written
@@ -34,7 +36,7 @@ TEST(FileCommands, CopyIntoOneOfItsSourcesAndWithoutDestination) {
 }
 
 TEST(FileCommands, CopyRefusesBadOperandsAndWritesNothing) {
-  TestFolder dir;
+  TempFolder dir;
   put(dir / "a", "A");
   put(dir / "out", "old");
   EXPECT_FALSE(copyFiles(dir.path(), {"a", "+", "missing", "out"}));
@@ -48,7 +50,7 @@ TEST(FileCommands, CopyRefusesBadOperandsAndWritesNothing) {
 }
 
 TEST(FileCommands, DeleteAndMakeFolders) {
-  TestFolder dir;
+  TempFolder dir;
   put(dir / "x y.whd", "1");
   put(dir / "z.dat", "2");
   fs::create_directories(dir / "keep");

@@ -6,17 +6,19 @@
 #include "batch/interpreter.h"
 #include "batch/program_runner.h"
 #include "core/text_file.h"
-#include "test_folder.h"
+#include "file_bytes.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo::batch;
 using namespace ruvo::batch::test;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
 
 // Runs scripts in-process; programs are recorded, not started, unless real.
 struct Harness {
-  TestFolder dir;
+  TempFolder dir;
   std::ostringstream diagnostics;
   std::vector<std::string> started;  // "program|arg|arg..."
   Interpreter interpreter;

@@ -12,29 +12,25 @@
 #include "batch/interpreter.h"
 #include "batch/program_runner.h"
 #include "core/text_file.h"
-#include "test_folder.h"
+#include "file_bytes.h"
+#include "support/temp_folder.h"
+#include "support/wave_bytes.h"
 
 using namespace ruvo::batch;
 using namespace ruvo::batch::test;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kSplicer = std::string(RUVO_BIN_DIR) + "/splicer";
 
-std::string le(uint32_t value, int bytes) {
-  std::string out;
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-  return out;
-}
-
 // One second of a 16-bit mono 44100 Hz tone.
 std::string toneWav(double hz) {
-  std::string data;
-  for (int i = 0; i < 44100; ++i)
-    data += le(static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(2 * M_PI * hz * i / 44100))), 2);
-  return "RIFF" + le(36 + static_cast<uint32_t>(data.size()), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-         le(44100, 4) + le(88200, 4) + le(2, 2) + le(16, 2) + "data" + le(static_cast<uint32_t>(data.size()), 4) + data;
+  std::vector<int16_t> samples(44100);
+  for (size_t i = 0; i < samples.size(); ++i)
+    samples[i] = static_cast<int16_t>(8000 * std::sin(2 * M_PI * hz * static_cast<double>(i) / 44100));
+  return ruvo::testing::monoWave(samples);
 }
 
 std::vector<std::string> header(const std::string& voice, const std::string& resampler, const std::string& output,
@@ -126,7 +122,7 @@ class RenderScript : public ::testing::Test {
     return all;
   }
 
-  TestFolder m_dir;
+  TempFolder m_dir;
   std::string m_voice;
 };
 

@@ -12,10 +12,12 @@
 #include "batch/interpreter.h"
 #include "core/text_codec.h"
 #include "core/text_file.h"
-#include "test_folder.h"
+#include "file_bytes.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo::batch;
 using namespace ruvo::batch::test;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -64,7 +66,7 @@ void runOne(const std::string& bytes, const std::string& sandbox) {
 }  // namespace
 
 TEST(ScriptFuzz, RandomScriptsStartOnlyTheProgramsTheyName) {
-  TestFolder dir;
+  TempFolder dir;
   std::mt19937 rng(20240607);
   for (int i = 0; i < 1000; ++i) runOne(randomScript(rng), dir / "deep/er/sandbox");
   for (int i = 0; i < 500; ++i) runOne(randomBytes(rng), dir / "deep/er/sandbox");

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "core/text_codec.h"
 #include "core/text_file.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo;
+using ruvo::testing::TempFolder;
 
 TEST(TextCodec, MicrosoftTableForWaveDashAndMinus) {
   EXPECT_EQ(utf8ToCp932("\xEF\xBD\x9E"), "\x81\x60");  // U+FF5E FULLWIDTH TILDE
@@ -30,7 +31,8 @@ TEST(TextCodec, DamagedInputIsReplacedNotLost) {
 }
 
 TEST(TextFile, ReadsCrLfAndLfWritesCrLf) {
-  auto path = (std::filesystem::temp_directory_path() / "ruvo_text_test.txt").string();
+  const TempFolder dir("ruvo_text");
+  auto path = dir / "t.txt";
   ASSERT_TRUE(writeFileBytes(path, "a\r\nb\nc"));
   auto lines = readTextLines(path);
   ASSERT_TRUE(lines);

@@ -8,6 +8,7 @@
 
 #include "core/text_codec.h"
 #include "core/text_file.h"
+#include "support/expect_notes.h"
 #include "support/temp_folder.h"
 
 using namespace ruvo;
@@ -165,12 +166,7 @@ TEST_F(ProjectBatchTest, LoadRestoresTheNotesAndRewritesByteForByte) {
       {"R", 480, 36, ""},
       {"あ", 120, 36, "30\t100\t100\t5Q150 1 2\t\tenv=5 25     \\nstp="},
   };
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(loaded[i].lyric, expected[i].lyric) << i;
-    EXPECT_EQ(loaded[i].length, expected[i].length) << i;
-    EXPECT_EQ(loaded[i].noteNumber, expected[i].noteNumber) << i;
-    EXPECT_EQ(loaded[i].props, expected[i].props) << i;
-  }
+  ruvo::testing::expectNotes(loaded, expected);
   VoiceBankTables fresh;
   fresh.oto = *OtoTable::load(bank());
   ASSERT_TRUE(writeScript(loaded, fresh, {"テスト", dir / "again.bat", 0, 4, "out.wav", true}));

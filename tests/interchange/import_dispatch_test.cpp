@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/text_file.h"
 #include "interchange/import_dispatch.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_document.h"
 #include "interchange/vsq_writer.h"
 #include "midi_builder.h"
+#include "support/temp_folder.h"
 
 namespace ruvo {
 namespace {
 
-std::string tempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("ruvo_import_" + name)).string();
-}
+using ruvo::testing::TempFolder;
 
 Song twoNotes() {
   Song song;
@@ -41,7 +38,8 @@ struct Chooser {
 };
 
 TEST(ImportDispatch, MidiExtensionInAnyCaseAsksForTheTrack) {
-  std::string path = tempPath("Song.MID");
+  const TempFolder dir("ruvo_import");
+  std::string path = dir / "ruvo_import_Song.MID";
   ASSERT_TRUE(exportToneModuleMidi(twoNotes(), path, "/nonexistent"));
   Song song;
   song.outputFile = "keep.wav";
@@ -57,11 +55,11 @@ TEST(ImportDispatch, MidiExtensionInAnyCaseAsksForTheTrack) {
   EXPECT_EQ(song.outputFile, "ruvo_import_Song");
   EXPECT_EQ(song.voiceFolder, "bank");
   EXPECT_TRUE(song.modified);
-  std::filesystem::remove(path);
 }
 
 TEST(ImportDispatch, NoTrackChosenImportsNothing) {
-  std::string path = tempPath("one.smf");
+  const TempFolder dir("ruvo_import");
+  std::string path = dir / "one.smf";
   ASSERT_TRUE(writeFileBytes(path, test::smfFile(0, 480, {test::tempoTrack({{0, 90}})})));
   Song song;
   Chooser chooser;
@@ -71,11 +69,11 @@ TEST(ImportDispatch, NoTrackChosenImportsNothing) {
   EXPECT_EQ(song.noteCount, 0);
   EXPECT_EQ(song.tempoText, "120.0");
   EXPECT_EQ(song.projectName, "新規プロジェクト");
-  std::filesystem::remove(path);
 }
 
 TEST(ImportDispatch, TwoTrackVsqNeedsNoChoiceThreeTracksDo) {
-  std::string path = tempPath("song.vsq");
+  const TempFolder dir("ruvo_import");
+  std::string path = dir / "song.vsq";
   ASSERT_TRUE(exportVsq(twoNotes(), path));
   Song song;
   Chooser chooser;
@@ -93,35 +91,35 @@ TEST(ImportDispatch, TwoTrackVsqNeedsNoChoiceThreeTracksDo) {
   ASSERT_TRUE(importFile(song, path, ClearDefaults{}, chooser.options()));
   EXPECT_EQ(chooser.calls, 1);
   EXPECT_EQ(song.noteCount, 2);
-  std::filesystem::remove(path);
 }
 
 TEST(ImportDispatch, UnknownExtensionLeavesAnEmptyModifiedSong) {
-  std::string path = tempPath("song.txt");
+  const TempFolder dir("ruvo_import");
+  std::string path = dir / "song.txt";
   ASSERT_TRUE(writeFileBytes(path, "whatever"));
   Song song = twoNotes();
   ASSERT_TRUE(importFile(song, path, ClearDefaults{}, Chooser{}.options()));
   EXPECT_EQ(song.noteCount, 0);
   EXPECT_TRUE(song.modified);
-  std::filesystem::remove(path);
 }
 
 TEST(ImportDispatch, BadOrMissingFilesAreReported) {
-  std::string path = tempPath("bad.mid");
+  const TempFolder dir("ruvo_import");
+  std::string path = dir / "bad.mid";
   ASSERT_TRUE(writeFileBytes(path, "MThd"));
   Song song;
   auto bad = importFile(song, path, ClearDefaults{}, Chooser{}.options());
   ASSERT_FALSE(bad);
   EXPECT_EQ(bad.error().code, ErrorCode::BadFormat);
   EXPECT_EQ(bad.error().message, "ファイル形式が正しくありません。");
-  auto missing = importFile(song, tempPath("missing.vsq"), ClearDefaults{}, Chooser{}.options());
+  auto missing = importFile(song, dir / "missing.vsq", ClearDefaults{}, Chooser{}.options());
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.error().code, ErrorCode::NotFound);
-  std::filesystem::remove(path);
 }
 
 TEST(ImportDispatch, SequenceFileAppendsTrackTwoBehindTheSong) {
-  std::string path = tempPath("more.wsq");
+  const TempFolder dir("ruvo_import");
+  std::string path = dir / "more.wsq";
   ASSERT_TRUE(saveSequenceFile(twoNotes(), path));
   Song song = twoNotes();
   Chooser chooser;
@@ -130,7 +128,6 @@ TEST(ImportDispatch, SequenceFileAppendsTrackTwoBehindTheSong) {
   ASSERT_EQ(song.noteCount, 4);
   EXPECT_EQ(song[2].lyric, "か");
   EXPECT_EQ(song[3].lyric, "き");
-  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -6,13 +6,13 @@
 #include "interchange/sequence_document.h"
 #include "interchange/sequence_reader.h"
 #include "interchange/sequence_writer.h"
+#include "support/expect_notes.h"
+#include "support/temp_folder.h"
 
 namespace ruvo {
 namespace {
 
-std::string tempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("ruvo_seq_" + name)).string();
-}
+using ruvo::testing::TempFolder;
 
 Song project() {
   Song song;
@@ -34,7 +34,8 @@ Song project() {
 }
 
 TEST(SequenceFile, RoundTripKeepsNotesPropertiesAndSettings) {
-  std::string path = tempPath("round.wsq");
+  const TempFolder dir("ruvo_seq");
+  std::string path = dir / "round.wsq";
   ASSERT_TRUE(saveSequenceFile(project(), path));
   Song back;
   ASSERT_TRUE(openSequenceFile(back, path, ""));
@@ -46,7 +47,7 @@ TEST(SequenceFile, RoundTripKeepsNotesPropertiesAndSettings) {
   EXPECT_EQ(back.resamplerPath, "/opt/ruvo/resampler");
   EXPECT_EQ(back.outputFile, "out.wav");
   EXPECT_EQ(back.projectFlags, "g-5");
-  EXPECT_EQ(back.cacheDir, tempPath("round.cache"));
+  EXPECT_EQ(back.cacheDir, dir / "round.cache");
 
   ASSERT_EQ(back.noteCount, 6);
   const std::vector<Note> expected = {
@@ -60,13 +61,7 @@ TEST(SequenceFile, RoundTripKeepsNotesPropertiesAndSettings) {
       {"さ", 960, 30, "12.5\t120\t\t\tN\t"},
       // Rests at the end of the song are kept.
       {"R", 1920, 30, "\t\t\t\t\t"}};
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(back[i].lyric, expected[static_cast<size_t>(i)].lyric) << i;
-    EXPECT_EQ(back[i].length, expected[static_cast<size_t>(i)].length) << i;
-    EXPECT_EQ(back[i].noteNumber, expected[static_cast<size_t>(i)].noteNumber) << i;
-    EXPECT_EQ(back[i].props, expected[static_cast<size_t>(i)].props) << i;
-  }
-  std::filesystem::remove(path);
+  ruvo::testing::expectNotes(back, expected);
 }
 
 TEST(SequenceFile, HeaderLinesAreReadBackAfterSettings) {
@@ -83,21 +78,22 @@ TEST(SequenceFile, HeaderLinesAreReadBackAfterSettings) {
 }
 
 TEST(SequenceFile, EmptyProjectKeepsItsSettings) {
+  const TempFolder dir("ruvo_seq");
   Song song;
   song.voiceFolder = "bank";
   song.tempoText = "90.0";
-  std::string path = tempPath("empty.wsq");
+  std::string path = dir / "empty.wsq";
   ASSERT_TRUE(saveSequenceFile(song, path));
   Song back;
   ASSERT_TRUE(openSequenceFile(back, path, ""));
   EXPECT_EQ(back.noteCount, 0);
   EXPECT_EQ(back.voiceFolder, "bank");
   EXPECT_EQ(back.tempoText, "90");
-  std::filesystem::remove(path);
 }
 
 TEST(SequenceFile, DamagedFileLeavesAnEmptySong) {
-  std::string path = tempPath("bad.wsq");
+  const TempFolder dir("ruvo_seq");
+  std::string path = dir / "bad.wsq";
   ASSERT_TRUE(saveSequenceFile(project(), path));
   std::filesystem::resize_file(path, 30);  // header and a cut first track
   Song back;
@@ -105,21 +101,19 @@ TEST(SequenceFile, DamagedFileLeavesAnEmptySong) {
   ASSERT_FALSE(opened);
   EXPECT_EQ(opened.error().message, "ファイル形式が正しくありません");
   EXPECT_EQ(back.noteCount, 0);
-  EXPECT_FALSE(openSequenceFile(back, tempPath("missing.wsq"), ""));
-  std::filesystem::remove(path);
+  EXPECT_FALSE(openSequenceFile(back, dir / "missing.wsq", ""));
 }
 
 TEST(SequenceFile, DataEntriesAreTracedWithoutStoppingTheRead) {
-  std::string trace = tempPath("trace.log");
-  std::filesystem::remove(trace);
+  const TempFolder dir("ruvo_seq");
+  std::string trace = dir / "trace.log";
   std::string file = buildSequenceMidi(project(), MidiWriteInput{});
   // Listing scans every track; the voice track sets its bend range by data entry.
   EXPECT_EQ(listTracks(file, MidiReadOptions{120, trace}).size(), 2u);
   auto logged = readFileBytes(trace);
   ASSERT_TRUE(logged);
   EXPECT_EQ(*logged, "     0 #0000 0x0A\r\n     0 #0000 0x0A00\r\n");
-  EXPECT_EQ(listTracks(file, MidiReadOptions{120, tempPath("no/such/folder/test.log")}).size(), 2u);
-  std::filesystem::remove(trace);
+  EXPECT_EQ(listTracks(file, MidiReadOptions{120, dir / "no/such/folder/test.log"}).size(), 2u);
 }
 
 }  // namespace

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "core/text_codec.h"
+#include "core/text_file.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
 #include "interchange/smf_file.h"
 #include "midi_builder.h"
+#include "support/temp_folder.h"
 
 namespace ruvo {
 namespace {
 
+using ruvo::testing::TempFolder;
 using test::hex;
 
 Song songOf(std::vector<Note> notes) {
@@ -92,16 +92,12 @@ TEST(SequenceWriter, VoiceTrackNotesTextsBendsAndRests) {
 }
 
 TEST(SequenceWriter, ToneModuleSelectsProgramsFromTheToneMap) {
-  auto folder = std::filesystem::temp_directory_path() / "ruvo_tone_map_test";
-  std::filesystem::create_directories(folder);
-  {
-    std::ofstream map(folder / "songtm.cfg", std::ios::binary);
-    map << utf8ToCp932("3\t-\tか\r\n9\t-\tき\r\n12\t-\tかぁ\r\n40\tshort\r\n");
-  }
+  const TempFolder folder("ruvo_tone_map");
+  ASSERT_TRUE(writeFileBytes(folder / "songtm.cfg", utf8ToCp932("3\t-\tか\r\n9\t-\tき\r\n12\t-\tかぁ\r\n40\tshort\r\n")));
   Song song = songOf({{"か", 480, 36, "\t\t\t\t\t"}, {"き", 480, 36, ""}, {"さ", 480, 36, ""}});
   MidiWriteInput input;
   input.mode = MidiWriteMode::ToneModule;
-  input.toneMap = loadToneMap(folder.string());
+  input.toneMap = loadToneMap(folder.path());
   std::string file = buildSequenceMidi(song, input);
   auto layout = parseSmf(file);
   ASSERT_TRUE(layout);
@@ -111,8 +107,7 @@ TEST(SequenceWriter, ToneModuleSelectsProgramsFromTheToneMap) {
             std::string::npos)
       << track;
   EXPECT_EQ(track.find("FF 05"), std::string::npos);  // no lyric events
-  EXPECT_EQ(loadToneMap((folder / "missing").string()).programFor("か"), 0);
-  std::filesystem::remove_all(folder);
+  EXPECT_EQ(loadToneMap(folder / "missing").programFor("か"), 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "interchange/vsq_reader.h"
 #include "interchange/vsq_writer.h"
 #include "midi_builder.h"
+#include "support/expect_notes.h"
 
 namespace ruvo {
 namespace {
@@ -99,12 +100,7 @@ TEST(Vsq, RoundTripKeepsLyricsLengthsKeysAndTempo) {
                                       {"R", 480, 36, "\t100\t\t\t\t"},
                                       {"ん", 960, 47, "\t100\t\t\t\ttempo=150.00"},
                                       {"R", 1920, 36, "\t100\t\t\t\t"}};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(back[i].lyric, expected[static_cast<size_t>(i)].lyric) << i;
-    EXPECT_EQ(back[i].length, expected[static_cast<size_t>(i)].length) << i;
-    EXPECT_EQ(back[i].noteNumber, expected[static_cast<size_t>(i)].noteNumber) << i;
-    EXPECT_EQ(back[i].props, expected[static_cast<size_t>(i)].props) << i;
-  }
+  ruvo::testing::expectNotes(back, expected);
 }
 
 TEST(Vsq, LyricSplitBetweenPiecesSurvives) {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "byte_files.h"
 #include "joiner_fuzz_entry.h"
-#include "wave_builder.h"
 
 using namespace ruvo::joiner::testing;
 

@@ -7,11 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "byte_files.h"
 #include "joiner/output_header.h"
-#include "wave_builder.h"
+#include "support/temp_folder.h"
+#include "support/wave_bytes.h"
 
 using namespace ruvo::joiner;
 using namespace ruvo::joiner::testing;
+using ruvo::testing::buildWave;
+using ruvo::testing::TempFolder;
+using ruvo::testing::WaveSpec;
 
 namespace {
 
@@ -30,13 +35,13 @@ std::vector<std::string> flat(const std::string& offset, const std::string& leng
 
 class SpliceCall : public ::testing::Test {
  protected:
-  std::string base() const { return m_folder.path("out").string(); }
-  std::filesystem::path headerPath() const { return m_folder.path("out.whd"); }
-  std::filesystem::path dataPath() const { return m_folder.path("out.dat"); }
+  std::string base() const { return m_folder / "out"; }
+  std::string headerPath() const { return m_folder / "out.whd"; }
+  std::string dataPath() const { return m_folder / "out.dat"; }
 
   std::string input(const std::string& name, const WaveSpec& spec) {
-    writeBytes(m_folder.path(name), buildWave(spec));
-    return m_folder.path(name).string();
+    writeBytes(m_folder / name, bytesOf(buildWave(spec)));
+    return m_folder / name;
   }
   SpliceOutcome call(const std::string& in, const std::vector<std::string>& numbers) {
     std::vector<std::string> args = {base(), in};
@@ -54,11 +59,11 @@ class SpliceCall : public ::testing::Test {
     EXPECT_EQ(std::filesystem::file_size(dataPath()), static_cast<uintmax_t>(dataBytes));
   }
 
-  ScratchFolder m_folder;
+  TempFolder m_folder;
 };
 
 TEST_F(SpliceCall, FirstCallWithAMissingInputAppendsSilence) {
-  const auto outcome = call(m_folder.path("R.wav").string(), {"0", "1000", "0", "0"});
+  const auto outcome = call(m_folder / "R.wav", {"0", "1000", "0", "0"});
   EXPECT_EQ(outcome.exitStatus, 0);
   EXPECT_EQ(outcome.out, "infile_size:36\n\n");
   EXPECT_EQ(outcome.err, "");
@@ -188,18 +193,18 @@ TEST_F(SpliceCall, InputAndParameterErrorsWriteNothing) {
   };
   WaveSpec eightBit = mono(44100, {1, 2});
   eightBit.bitsPerSample = 8;
-  auto notWave = buildWave(mono(44100, {1}));
+  auto notWave = bytesOf(buildWave(mono(44100, {1})));
   notWave[8] = 'X';
   const std::vector<Case> cases = {
       {"not RIFF", {'R', 'I', 'F'}, {"0", "10", "0", "0"}, "not a wave file\n\n"},
       {"not WAVE", notWave, {"0", "10", "0", "0"}, "not WAVE format\n\n"},
-      {"8 bits", buildWave(eightBit), {"0", "10", "0", "0"}, "infile_size:40\n\n16ビットフォーマットのみに対応しています。\n"},
-      {"out of order", buildWave(mono(44100, {1})), {"0", "10", "6", "5"}, "パラメーターが不正です\n"},
-      {"too long", buildWave(mono(44100, {1})), {"0", "1e10", "0", "0"}, "infile_size:38\n\nパラメーターが不正です\n"},
+      {"8 bits", bytesOf(buildWave(eightBit)), {"0", "10", "0", "0"}, "infile_size:40\n\n16ビットフォーマットのみに対応しています。\n"},
+      {"out of order", bytesOf(buildWave(mono(44100, {1}))), {"0", "10", "6", "5"}, "パラメーターが不正です\n"},
+      {"too long", bytesOf(buildWave(mono(44100, {1}))), {"0", "1e10", "0", "0"}, "infile_size:38\n\nパラメーターが不正です\n"},
   };
   for (const auto& c : cases) {
-    writeBytes(m_folder.path("in.wav"), c.bytes);
-    const auto outcome = call(m_folder.path("in.wav").string(), c.numbers);
+    writeBytes(m_folder / "in.wav", c.bytes);
+    const auto outcome = call(m_folder / "in.wav", c.numbers);
     EXPECT_EQ(outcome.exitStatus, -1) << c.name;
     EXPECT_EQ(outcome.out, c.out) << c.name;
     EXPECT_FALSE(std::filesystem::exists(headerPath())) << c.name;
@@ -212,11 +217,11 @@ TEST_F(SpliceCall, InputAndParameterErrorsWriteNothing) {
 }
 
 TEST_F(SpliceCall, UnreadableInputsCountAsEmptyRecordings) {
-  writeBytes(m_folder.path("empty.wav"), {});
-  auto outcome = call(m_folder.path("empty.wav").string(), {"0", "1", "0", "0"});
+  writeBytes(m_folder / "empty.wav", {});
+  auto outcome = call(m_folder / "empty.wav", {"0", "1", "0", "0"});
   EXPECT_EQ(outcome.exitStatus, 0);
   EXPECT_EQ(outcome.out, "read error at binload\n\ninfile_size:36\n\n");
-  outcome = call(m_folder.root().string(), {"0", "1", "0", "0"});  // a folder cannot be read as a file
+  outcome = call(m_folder.path(), {"0", "1", "0", "0"});  // a folder cannot be read as a file
   EXPECT_EQ(outcome.out, "read error at binload\n\ninfile_size:36\n\n");
   EXPECT_EQ(data(), std::vector<int16_t>(88, 0));
   expectConsistent(176);
@@ -296,14 +301,14 @@ TEST_F(SpliceCall, OutputThatWouldOverflowTheHeaderIsRefused) {
 }
 
 TEST_F(SpliceCall, PathsOfAnyLengthAndWithBackslashes) {
-  std::filesystem::path folder = m_folder.root();
+  std::filesystem::path folder = m_folder.path();
   for (int level = 0; level < 6; ++level) folder /= std::string(120, static_cast<char>('a' + level));
   std::filesystem::create_directories(folder);
   const std::string longBase = (folder / "out").string();
   ASSERT_GT(longBase.size(), 700u);
   input("a.wav", mono(1000, {3, 4}));
   // The input is named with a Windows separator, as render scripts do.
-  const std::vector<std::string> args = {longBase, m_folder.root().string() + "\\a.wav", "0", "2", "0", "0",
+  const std::vector<std::string> args = {longBase, m_folder.path() + "\\a.wav", "0", "2", "0", "0",
                                          "0", "100", "100", "100", "100"};
   const std::vector<std::string_view> views(args.begin(), args.end());
   const auto outcome = runSplice(views);

@@ -4,56 +4,33 @@
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "wave_builder.h"
+#include "byte_files.h"
+#include "core/text_file.h"
+#include "support/run_process.h"
+#include "support/temp_folder.h"
+#include "support/wave_bytes.h"
 
 using namespace ruvo::joiner::testing;
+using ruvo::testing::buildWave;
+using ruvo::testing::TempFolder;
+using ruvo::testing::WaveSpec;
 
 namespace {
 
-struct Run {
-  int status = -1;
-  std::string out;
-};
-
-std::string quoted(const std::string& text) {
-  std::string result = "'";
-  for (char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return result + "'";
-}
-
-Run runSplicer(const std::vector<std::string>& args) {
-  std::string command = quoted(std::string(RUVO_BIN_DIR) + "/splicer");
-  for (const auto& arg : args) command += " " + quoted(arg);
-  command += " 2>/dev/null";
-  Run run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[256];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+ruvo::testing::ProcessResult runSplicer(const std::vector<std::string>& args) {
+  return ruvo::testing::runProcess(std::string(RUVO_BIN_DIR) + "/splicer", args);
 }
 
 // Header file followed by data file, as the render script joins them.
-std::vector<int16_t> readJoinedWave(const ScratchFolder& folder) {
-  const auto joined = folder.path("joined.wav");
-  {
-    std::ofstream out(joined, std::ios::binary);
-    for (const char* part : {"out.whd", "out.dat"}) {
-      const auto bytes = readBytes(folder.path(part));
-      out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-  }
+std::vector<int16_t> readJoinedWave(const TempFolder& folder) {
+  const auto joined = folder / "joined.wav";
+  EXPECT_TRUE(ruvo::writeFileBytes(joined, ruvo::readFileBytes(folder / "out.whd").value_or("") +
+                                               ruvo::readFileBytes(folder / "out.dat").value_or("")));
   SF_INFO info{};
   SNDFILE* file = sf_open(joined.c_str(), SFM_READ, &info);
   EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
@@ -68,30 +45,30 @@ std::vector<int16_t> readJoinedWave(const ScratchFolder& folder) {
 }
 
 TEST(SplicerProgram, ErrorsExitWithMinusOne) {
-  ScratchFolder folder;
-  const std::string base = folder.path("out").string();
+  TempFolder folder;
+  const std::string base = folder / "out";
   auto usage = runSplicer({"a", "b"});
   EXPECT_EQ(usage.status, 255);
   EXPECT_EQ(usage.out, "splicer2 <outfile> <infile> offset length p1 p2 p3 v1 v2 v3 v4 ovr\n\n");
   auto order = runSplicer({base, "R.wav", "0", "100", "-1", "0"});
   EXPECT_EQ(order.status, 255);
   EXPECT_EQ(order.out, "パラメーターが不正です\n");
-  writeBytes(folder.path("bad.wav"), {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'A', 'V', 'I', ' '});
-  auto notWave = runSplicer({base, folder.path("bad.wav").string(), "0", "100", "0", "0"});
+  writeBytes(folder / "bad.wav", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'A', 'V', 'I', ' '});
+  auto notWave = runSplicer({base, folder / "bad.wav", "0", "100", "0", "0"});
   EXPECT_EQ(notWave.status, 255);
   EXPECT_EQ(notWave.out, "not WAVE format\n\n");
-  EXPECT_FALSE(std::filesystem::exists(folder.path("out.whd")));
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.whd"));
 }
 
 TEST(SplicerProgram, HeaderAndDataFormAValidWaveAfterEveryCall) {
-  ScratchFolder folder;
-  const std::string base = folder.path("out").string();
+  TempFolder folder;
+  const std::string base = folder / "out";
   WaveSpec note;
   note.samples.assign(4410, 1200);
-  writeBytes(folder.path("note.wav"), buildWave(note));
-  const std::string in = folder.path("note.wav").string();
+  writeBytes(folder / "note.wav", bytesOf(buildWave(note)));
+  const std::string in = folder / "note.wav";
   const std::vector<std::vector<std::string>> calls = {
-      {base, folder.path("R.wav").string(), "0", "50", "0", "0"},
+      {base, folder / "R.wav", "0", "50", "0", "0"},
       {base, in, "0", "100", "0", "0", "0", "100", "100", "100", "100", "10"},
       {base, in, "20", "200", "10", "10", "20", "100", "80", "60", "0", "30"},
       {base, in, "0", "10", "0", "0"},
@@ -105,7 +82,7 @@ TEST(SplicerProgram, HeaderAndDataFormAValidWaveAfterEveryCall) {
     expectedFrames += grows[c];
     const auto samples = readJoinedWave(folder);
     EXPECT_EQ(samples.size(), expectedFrames) << c;
-    EXPECT_EQ(samples, readSamples(folder.path("out.dat"))) << c;
+    EXPECT_EQ(samples, readSamples(folder / "out.dat")) << c;
   }
 }
 

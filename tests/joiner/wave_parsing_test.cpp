@@ -4,17 +4,19 @@
 
 #include "joiner/input_wave.h"
 #include "joiner/output_header.h"
-#include "wave_builder.h"
+#include "byte_files.h"
+#include "support/wave_bytes.h"
 
 using namespace ruvo::joiner;
-using ruvo::joiner::testing::buildWave;
-using ruvo::joiner::testing::WaveSpec;
+using ruvo::joiner::testing::bytesOf;
+using ruvo::testing::buildWave;
+using ruvo::testing::WaveSpec;
 
 TEST(InputWave, MoreChannelsTakeTheFirstSampleOfEachFrame) {
   WaveSpec spec;
   spec.channels = 3;
   spec.samples = {1, 2, 3, 4, 5, 6, 7};
-  const auto bytes = buildWave(spec);
+  const auto bytes = bytesOf(buildWave(spec));
   const InputWave wave = parseInputWave(bytes);
   EXPECT_EQ(wave.frameCount, 2);
   EXPECT_EQ(wave.frameValue(1), 4);
@@ -23,7 +25,7 @@ TEST(InputWave, MoreChannelsTakeTheFirstSampleOfEachFrame) {
 TEST(InputWave, DamagedFilesAreRefusedOrCutToWhatTheyHold) {
   WaveSpec plain;
   plain.samples = {5, 6, 7, 8};
-  const auto good = buildWave(plain);
+  const auto good = bytesOf(buildWave(plain));
   struct Case {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -57,15 +59,15 @@ TEST(InputWave, DamagedFilesAreRefusedOrCutToWhatTheyHold) {
       {"RIFF only", cut(8), InputProblem::NotWave, 0},
       {"not WAVE", patched(8, {'A', 'V', 'I', ' '}), InputProblem::NotWave, 0},
       {"cut in the format", cut(30), InputProblem::NotSixteenBit, 0},
-      {"8 bits", buildWave(eightBit), InputProblem::NotSixteenBit, 0},
-      {"extra chunk", buildWave(extraChunk), InputProblem::NoDataChunk, 0},
+      {"8 bits", bytesOf(buildWave(eightBit)), InputProblem::NotSixteenBit, 0},
+      {"extra chunk", bytesOf(buildWave(extraChunk)), InputProblem::NoDataChunk, 0},
       {"format size past the end", patched(16, {0xF0, 0xFF, 0xFF, 0xFF}), InputProblem::NoDataChunk, 0},
       {"data size cut off", cut(42), InputProblem::None, 0},
       {"data cut short", cut(49), InputProblem::None, 2},
-      {"data size too large", buildWave(oversized), InputProblem::None, 4},
-      {"block align 0", buildWave(zeroAlign), InputProblem::None, 0},
-      {"no channels", buildWave(zeroChannels), InputProblem::None, 0},
-      {"block align below the frame", buildWave(narrowAlign), InputProblem::None, 2},
+      {"data size too large", bytesOf(buildWave(oversized)), InputProblem::None, 4},
+      {"block align 0", bytesOf(buildWave(zeroAlign)), InputProblem::None, 0},
+      {"no channels", bytesOf(buildWave(zeroChannels)), InputProblem::None, 0},
+      {"block align below the frame", bytesOf(buildWave(narrowAlign)), InputProblem::None, 2},
   };
   for (const auto& c : cases) {
     const InputWave wave = parseInputWave(c.bytes);

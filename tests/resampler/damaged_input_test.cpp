@@ -9,11 +9,13 @@
 
 #include "core/text_file.h"
 #include "resampler/wav_file.h"
+#include "support/temp_folder.h"
 #include "test_signals.h"
 
 using namespace ruvo;
 using namespace ruvo::resampler;
 using namespace ruvo::resampler::test;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -47,10 +49,10 @@ std::vector<std::string> corpus(const std::string& folder) {
 }  // namespace
 
 TEST(DamagedInput, WavReaderRefusesOrReadsFiniteSamples) {
-  const std::string folder = freshFolder("damaged_reader");
+  const TempFolder folder("ruvo_damaged_reader");
   int index = 0;
-  for (const std::string& bytes : corpus(folder)) {
-    const std::string path = folder + "/case" + std::to_string(index++) + ".wav";
+  for (const std::string& bytes : corpus(folder.path())) {
+    const std::string path = folder / ("case" + std::to_string(index++) + ".wav");
     ASSERT_TRUE(writeFileBytes(path, bytes));
     auto audio = readMonoWav(path);
     if (!audio) continue;
@@ -60,12 +62,12 @@ TEST(DamagedInput, WavReaderRefusesOrReadsFiniteSamples) {
 }
 
 TEST(DamagedInput, ProgramFailsCleanlyOrWritesAWholeNote) {
-  const std::string folder = freshFolder("damaged_program");
-  const auto files = corpus(folder);
+  const TempFolder folder("ruvo_damaged_program");
+  const auto files = corpus(folder.path());
   // Every fifth file, to keep the run short; the reader test covers all.
   for (size_t i = 0; i < files.size(); i += 5) {
-    const std::string input = folder + "/case" + std::to_string(i) + ".wav";
-    const std::string output = folder + "/out" + std::to_string(i) + ".wav";
+    const std::string input = folder / ("case" + std::to_string(i) + ".wav");
+    const std::string output = folder / ("out" + std::to_string(i) + ".wav");
     ASSERT_TRUE(writeFileBytes(input, files[i]));
     const int status = runResampler({input, output, "C4", "100", "", "0", "300", "20", "0"});
     ASSERT_TRUE(status == 0 || status == 1) << input;
@@ -76,9 +78,9 @@ TEST(DamagedInput, ProgramFailsCleanlyOrWritesAWholeNote) {
     }
   }
   // A damaged table next to a good recording: analysed again, no crash.
-  const std::string recording = folder + "/good.wav";
-  ASSERT_TRUE(writeFileBytes(recording, validWavBytes(folder)));
-  ASSERT_TRUE(writeFileBytes(folder + "/good_wav.frq", std::string(40, '\xff') + "junk"));
-  EXPECT_EQ(runResampler({recording, folder + "/good_out.wav", "C4", "100", "", "0", "300", "20", "0"}), 0);
-  EXPECT_EQ(readOutput(folder + "/good_out.wav").size(), 13230u);
+  const std::string recording = folder / "good.wav";
+  ASSERT_TRUE(writeFileBytes(recording, validWavBytes(folder.path())));
+  ASSERT_TRUE(writeFileBytes(folder / "good_wav.frq", std::string(40, '\xff') + "junk"));
+  EXPECT_EQ(runResampler({recording, folder / "good_out.wav", "C4", "100", "", "0", "300", "20", "0"}), 0);
+  EXPECT_EQ(readOutput(folder / "good_out.wav").size(), 13230u);
 }

@@ -9,12 +9,14 @@
 
 #include "core/text_file.h"
 #include "resampler/wav_file.h"
+#include "support/temp_folder.h"
 #include "test_signals.h"
 #include "voicebank/frq_table.h"
 
 using namespace ruvo;
 using namespace ruvo::resampler;
 using namespace ruvo::resampler::test;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -23,9 +25,8 @@ namespace {
 class ResamplerRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    m_input = m_dir + "/a.wav";
-    m_output = m_dir + "/out.wav";
+    m_input = m_dir / "a.wav";
+    m_output = m_dir / "out.wav";
     ASSERT_TRUE(writeFloatWav(m_input, makeVoice({}), kRate));
   }
 
@@ -51,7 +52,8 @@ class ResamplerRun : public ::testing::Test {
     return values.empty() ? 0 : values[values.size() / 2];
   }
 
-  std::string m_dir, m_input, m_output;
+  TempFolder m_dir{"ruvo_resampler"};
+  std::string m_input, m_output;
 };
 
 }  // namespace
@@ -156,12 +158,12 @@ TEST_F(ResamplerRun, LoudNotesAreLimitedNotWrappedAndCarryNoDc) {
 
 TEST_F(ResamplerRun, WritesAFrequencyTableThatReadsBack) {
   std::string errors;
-  ASSERT_EQ(runResampler({m_input, m_dir + "/temp.wav", "100", "100", "GN", "0", "100"}, &errors), 0);
-  EXPECT_FALSE(fs::exists(m_dir + "/temp.wav"));
+  ASSERT_EQ(runResampler({m_input, m_dir / "temp.wav", "100", "100", "GN", "0", "100"}, &errors), 0);
+  EXPECT_FALSE(fs::exists(m_dir / "temp.wav"));
   EXPECT_EQ(errors, "");
-  ASSERT_EQ(runResampler({m_input, m_dir + "/temp.wav", "H4", "100", "", "0", "100"}, &errors), 0);
+  ASSERT_EQ(runResampler({m_input, m_dir / "temp.wav", "H4", "100", "", "0", "100"}, &errors), 0);
   EXPECT_NE(errors.find("'H4' is not a note name"), std::string::npos);
-  EXPECT_FALSE(fs::exists(m_dir + "/temp.wav"));
+  EXPECT_FALSE(fs::exists(m_dir / "temp.wav"));
   auto table = readFrq(m_input);
   ASSERT_TRUE(table) << table.error().message;
   EXPECT_EQ(table->header.identifier, "RUVOFRQ1");
@@ -187,7 +189,7 @@ TEST_F(ResamplerRun, AnExistingTableWinsUntilGAsksForANewOne) {
   out = render({"A4", "100", "G", "60", "1000", "60", "-1500"});
   EXPECT_NEAR(cents(median(track(out, 150, 950)), 440.0), 0.0, 5.0);
   EXPECT_NE(readFrq(m_input)->values[100], 55.0);
-  EXPECT_TRUE(fs::exists(m_dir + "/a_wav.bak"));
+  EXPECT_TRUE(fs::exists(m_dir / "a_wav.bak"));
 }
 
 TEST_F(ResamplerRun, FormantFlagsMoveTheSpectrumAndRendersRepeat) {
@@ -248,18 +250,18 @@ TEST_F(ResamplerRun, BadInputFailsWithOneLineAndNoOutput) {
     std::vector<std::string> args;
     const char* says;
   };
-  ASSERT_TRUE(writeFileBytes(m_dir + "/junk.wav", "RIFF\x10\0\0\0WAVEfmt nonsense"));
-  ASSERT_TRUE(writeFloatWav(m_dir + "/empty.wav", std::vector<float>{}, kRate));
+  ASSERT_TRUE(writeFileBytes(m_dir / "junk.wav", "RIFF\x10\0\0\0WAVEfmt nonsense"));
+  ASSERT_TRUE(writeFloatWav(m_dir / "empty.wav", std::vector<float>{}, kRate));
   const std::vector<Case> cases = {
-      {{m_dir + "/missing.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "missing.wav"},
-      {{m_dir + "/junk.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "junk.wav"},
-      {{m_dir + "/empty.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "no samples"},
+      {{m_dir / "missing.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "missing.wav"},
+      {{m_dir / "junk.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "junk.wav"},
+      {{m_dir / "empty.wav", m_output, "C4", "100", "", "0", "500", "0", "0"}, "no samples"},
       {{m_input, m_output, "C4", "100", "", "abc", "500", "0", "0"}, "OFFSET 'abc'"},
       {{m_input, m_output, "C4", "100", "", "0", "500ms", "0", "0"}, "LENGTH '500ms'"},
       {{m_input, m_output, "C4", "100", "", "0", "-5", "0", "0"}, "LENGTH '-5'"},
       {{m_input, m_output, "C4", "1e999", "", "0", "500", "0", "0"}, "VELOCITY"},
       {{m_input, m_output, "C4"}, "usage"},
-      {{m_input, m_dir + "/no/such/folder/out.wav", "C4", "100", "", "0", "500", "0", "0"}, "out.wav"},
+      {{m_input, m_dir / "no/such/folder/out.wav", "C4", "100", "", "0", "500", "0", "0"}, "out.wav"},
   };
   for (const Case& c : cases) {
     std::string errors;

@@ -1,7 +1,6 @@
 #include "test_signals.h"
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
 #include <random>
 
@@ -69,13 +68,6 @@ double centroid(std::span<const float> samples, size_t start, size_t count) {
     total += power;
   }
   return weighted / total;
-}
-
-std::string freshFolder(const std::string& name) {
-  const auto folder = std::filesystem::temp_directory_path() / ("ruvo_resampler_" + name);
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder.string();
 }
 
 int runResampler(const std::vector<std::string>& args, std::string* errorText) {

@@ -34,8 +34,6 @@ std::vector<float> makeVoice(const VoiceSpec& spec);
 // Spectral centroid (Hz) of `count` samples from `start`, by a plain DFT.
 double centroid(std::span<const float> samples, size_t start, size_t count);
 
-// A fresh empty folder for one test.
-std::string freshFolder(const std::string& name);
 // Runs the resampler program with the arguments; returns its exit status.
 int runResampler(const std::vector<std::string>& args, std::string* errorText = nullptr);
 // Reads a 16-bit WAV back (through libsndfile), full scale 1.

@@ -1,47 +1,46 @@
 #include "settings/app_folders.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
-#include "scratch_folder.h"
+#include "core/text_file.h"
+#include "support/temp_folder.h"
+#include "test_files.h"
 
 using namespace ruvo;
 using ruvo::testing::exists;
 using ruvo::testing::makeFile;
-using ruvo::testing::ScratchFolder;
+using ruvo::testing::TempFolder;
 
 TEST(AppFolders, AWritableProgramFolderHoldsEverything) {
-  ScratchFolder prog;
+  TempFolder prog;
   AppFolders f = resolveAppFolders(prog.path(), {"/t", "/c", "/h"});
   EXPECT_EQ(f.programFolder, prog.path());
   EXPECT_EQ(f.tempDir, prog.path());
-  EXPECT_EQ(f.settingsFile, prog.file("setting.ini"));
-  EXPECT_FALSE(exists(prog.file("temp.bat")));  // the probe leaves nothing behind
+  EXPECT_EQ(f.settingsFile, prog / "setting.ini");
+  EXPECT_FALSE(exists(prog / "temp.bat"));  // the probe leaves nothing behind
 }
 
 TEST(AppFolders, AnExistingTempBatchIsLeftAsItWas) {
-  ScratchFolder prog;
-  makeFile(prog.file("temp.bat"), "@echo off\r\n");
+  TempFolder prog;
+  makeFile(prog / "temp.bat", "@echo off\r\n");
   EXPECT_EQ(resolveAppFolders(prog.path(), {}).tempDir, prog.path());
-  std::ifstream in(prog.file("temp.bat"), std::ios::binary);
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(content, "@echo off\r\n");
+  EXPECT_EQ(readFileBytes(prog / "temp.bat").value_or(""), "@echo off\r\n");
 }
 
 TEST(AppFolders, AnUnusableProgramFolderFallsBackToTheUsersFolders) {
-  ScratchFolder home;
-  makeFile(home.file("file"));
-  std::string prog = home.file("file/bin");  // cannot exist: its parent is a file
-  AppFolders f = resolveAppFolders(prog, {home.file("tmp"), home.file("conf"), home.path()});
-  EXPECT_EQ(f.tempDir, home.file("tmp/ruvo"));
+  TempFolder home;
+  makeFile(home / "file");
+  std::string prog = home / "file/bin";  // cannot exist: its parent is a file
+  AppFolders f = resolveAppFolders(prog, {home / "tmp", home / "conf", home.path()});
+  EXPECT_EQ(f.tempDir, home / "tmp/ruvo");
   EXPECT_TRUE(std::filesystem::is_directory(f.tempDir));
-  EXPECT_EQ(f.settingsFile, home.file("conf/ruvo/setting.ini"));
+  EXPECT_EQ(f.settingsFile, home / "conf/ruvo/setting.ini");
 
-  AppFolders noXdg = resolveAppFolders(prog, {home.file("tmp"), "", home.path()});
-  EXPECT_EQ(noXdg.settingsFile, home.file(".config/ruvo/setting.ini"));
+  AppFolders noXdg = resolveAppFolders(prog, {home / "tmp", "", home.path()});
+  EXPECT_EQ(noXdg.settingsFile, home / ".config/ruvo/setting.ini");
 
-  AppFolders nothing = resolveAppFolders(prog, {home.file("tmp"), "", ""});
+  AppFolders nothing = resolveAppFolders(prog, {home / "tmp", "", ""});
   EXPECT_EQ(nothing.settingsFile, prog + "/setting.ini");
 }
 

@@ -7,12 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "settings/wav_listing.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
+#include "test_files.h"
 
 using namespace ruvo;
 using ruvo::testing::exists;
 using ruvo::testing::makeFile;
-using ruvo::testing::ScratchFolder;
+using ruvo::testing::TempFolder;
 
 namespace {
 
@@ -36,8 +37,8 @@ class CacheCleanup : public ::testing::Test {
     ::setenv("TZ", "UTC", 1);
     ::tzset();
   }
-  ScratchFolder m_dir;
-  std::string file(const std::string& name) const { return m_dir.file(name); }
+  TempFolder m_dir;
+  std::string file(const std::string& name) const { return m_dir / name; }
 };
 
 }  // namespace
@@ -81,9 +82,9 @@ TEST_F(CacheCleanup, BySizeCountsBeyondFourGibibytes) {
 }
 
 TEST_F(CacheCleanup, OnlyWavFilesDirectlyInTheFolderAreTouched) {
-  ScratchFolder outside;
-  makeFile(outside.file("target.wav"), 5 * kMiB, kNow - 1000);
-  std::filesystem::create_symlink(outside.file("target.wav"), file("link.wav"));
+  TempFolder outside;
+  makeFile(outside / "target.wav", 5 * kMiB, kNow - 1000);
+  std::filesystem::create_symlink(outside / "target.wav", file("link.wav"));
   std::filesystem::create_directory(file("sub.wav"));
   makeFile(file("sub.wav/inner.wav"), kMiB, kNow - 1000);
   makeFile(file("notes.txt"), 5 * kMiB, kNow - 1000);
@@ -93,7 +94,7 @@ TEST_F(CacheCleanup, OnlyWavFilesDirectlyInTheFolderAreTouched) {
   EXPECT_EQ(*deleteCacheBySize(m_dir.path(), 1), 1);  // 1 MiB + 1 byte of wav: UPPER.WAV goes
   EXPECT_EQ(*deleteAllCache(m_dir.path()), 1);
   EXPECT_EQ(namesIn(m_dir.path()), (std::vector<std::string>{"link.wav", "notes.txt", "sub.wav"}));
-  EXPECT_TRUE(exists(outside.file("target.wav")));
+  EXPECT_TRUE(exists(outside / "target.wav"));
   EXPECT_TRUE(exists(file("sub.wav/inner.wav")));
 }
 

@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "core/text_file.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
+#include "test_files.h"
 
 using namespace ruvo;
-using ruvo::testing::ScratchFolder;
+using ruvo::testing::TempFolder;
 
 namespace {
 
@@ -128,11 +129,11 @@ TEST(SettingsFile, NumbersAreRoundedAndClampedTo32Bits) {
 }
 
 TEST(SettingsFile, ToolPathsThatNameNoFileFallBackToTheProgramFolder) {
-  ScratchFolder dir;
-  ruvo::testing::makeFile(dir.file("joiner"));
-  Settings s = parse({"Tool1Path=" + dir.file("joiner"), "Tool2Path=" + dir.path()});
+  TempFolder dir;
+  ruvo::testing::makeFile(dir / "joiner");
+  Settings s = parse({"Tool1Path=" + dir / "joiner", "Tool2Path=" + dir.path()});
   resolveToolPaths(s, "/prog");
-  EXPECT_EQ(s.Tool1Path, dir.file("joiner"));
+  EXPECT_EQ(s.Tool1Path, dir / "joiner");
   EXPECT_EQ(s.Tool2Path, "/prog/resampler");  // a folder is not a tool
 
   Settings cut = parse({"Tool1Path=C:\\a=b\\splicer.exe"});
@@ -141,15 +142,15 @@ TEST(SettingsFile, ToolPathsThatNameNoFileFallBackToTheProgramFolder) {
 }
 
 TEST(SettingsFile, LoadingAFolderInPlaceOfTheFileIsAnError) {
-  ScratchFolder dir;
+  TempFolder dir;
   auto loaded = loadSettings(dir.path(), "/prog");
   ASSERT_FALSE(loaded);
   EXPECT_EQ(loaded.error().code, ErrorCode::Unreadable);
 }
 
 TEST(SettingsFile, SavingWritesCp932WithCrLfAndLoadsBack) {
-  ScratchFolder dir;
-  std::string path = dir.file("conf/ruvo/setting.ini");  // the folder is created
+  TempFolder dir;
+  std::string path = dir / "conf/ruvo/setting.ini";  // the folder is created
   Settings s;
   s.OtoList = {"デフォルト\t/v/oto"};
   s.Tool1Path = "t1";
@@ -167,15 +168,15 @@ TEST(SettingsFile, SavingWritesCp932WithCrLfAndLoadsBack) {
 }
 
 TEST(SettingsFile, SavingIntoAFolderThatCannotBeMadeIsReported) {
-  ScratchFolder dir;
-  ruvo::testing::makeFile(dir.file("plain"));
-  auto saved = saveSettings(dir.file("plain/ruvo/setting.ini"), Settings{});
+  TempFolder dir;
+  ruvo::testing::makeFile(dir / "plain");
+  auto saved = saveSettings(dir / "plain/ruvo/setting.ini", Settings{});
   ASSERT_FALSE(saved);
   EXPECT_EQ(saved.error().code, ErrorCode::Unwritable);
   EXPECT_NE(saved.error().message.find("plain"), std::string::npos);
 
   // A folder in the way of the file itself: the old content is not harmed.
-  std::filesystem::create_directory(dir.file("setting.ini"));
-  ASSERT_FALSE(saveSettings(dir.file("setting.ini"), Settings{}));
-  EXPECT_FALSE(ruvo::testing::exists(dir.file("setting.ini.new")));
+  std::filesystem::create_directory(dir / "setting.ini");
+  ASSERT_FALSE(saveSettings(dir / "setting.ini", Settings{}));
+  EXPECT_FALSE(ruvo::testing::exists(dir / "setting.ini.new"));
 }

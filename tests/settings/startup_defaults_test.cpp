@@ -5,11 +5,12 @@
 
 #include "settings/settings_file.h"
 #include "settings/song_defaults.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
+#include "test_files.h"
 
 using namespace ruvo;
 using ruvo::testing::makeFile;
-using ruvo::testing::ScratchFolder;
+using ruvo::testing::TempFolder;
 
 TEST(StartupDefaults, AFirstRunTurnsTheCacheOn) {
   Settings first;
@@ -26,17 +27,17 @@ TEST(StartupDefaults, AFirstRunTurnsTheCacheOn) {
 }
 
 TEST(StartupDefaults, TheBundledVoiceBankIsRegisteredWhenItHoldsRecordings) {
-  ScratchFolder prog;
-  std::filesystem::create_directory(prog.file("oto"));
-  makeFile(prog.file("oto/readme.txt"));
+  TempFolder prog;
+  std::filesystem::create_directory(prog / "oto");
+  makeFile(prog / "oto/readme.txt");
   Settings none;
   applyStartupDefaults(none, true, prog.path());
   EXPECT_TRUE(none.OtoList.empty());
 
-  makeFile(prog.file("oto/a.wav"));
+  makeFile(prog / "oto/a.wav");
   Settings s;
   applyStartupDefaults(s, true, prog.path());
-  EXPECT_EQ(s.OtoList, std::vector<std::string>{"デフォルト\t" + prog.file("oto")});
+  EXPECT_EQ(s.OtoList, std::vector<std::string>{"デフォルト\t" + prog / "oto"});
 
   Settings registered;
   registered.OtoList = {"mine\t/v"};

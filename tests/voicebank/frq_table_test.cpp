@@ -7,8 +7,10 @@
 #include <random>
 
 #include "core/text_file.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo;
+using ruvo::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -16,13 +18,9 @@ namespace {
 class FrqTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("ruvo_frq_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-    m_recording = (m_dir / "ka.wav").string();
-    m_table = (m_dir / "ka_wav.frq").string();
+    m_recording = m_dir / "ka.wav";
+    m_table = m_dir / "ka_wav.frq";
   }
-  void TearDown() override { fs::remove_all(m_dir); }
 
   static std::string header(int32_t frames, double average = 220.0) {
     std::string bytes = "ABCDEFGH";
@@ -46,7 +44,7 @@ class FrqTableTest : public ::testing::Test {
     return bytes;
   }
 
-  fs::path m_dir;
+  TempFolder m_dir{"ruvo_frq"};
   std::string m_recording;
   std::string m_table;
 };
@@ -100,7 +98,7 @@ TEST_F(FrqTableTest, FrameCountMustLieBetweenOneAnd4095) {
 TEST_F(FrqTableTest, MissingEmptyOrShortFilesFail) {
   EXPECT_EQ(readFrq(m_recording).error().code, ErrorCode::NotFound);
   EXPECT_FALSE(readFrq(""));
-  EXPECT_FALSE(readFrq((m_dir / "ka.aiff").string()));
+  EXPECT_FALSE(readFrq(m_dir / "ka.aiff"));
   ASSERT_TRUE(writeFileBytes(m_table, ""));
   EXPECT_FALSE(readFrq(m_recording));
   ASSERT_TRUE(writeFileBytes(m_table, header(1).substr(0, 39)));
@@ -119,7 +117,7 @@ TEST_F(FrqTableTest, EachWriteKeepsThePreviousTableAsBackup) {
   table.values[0] = 300.0;
   ASSERT_TRUE(writeFrq(table, m_recording));
   EXPECT_EQ(readFrq(m_recording)->values[0], 300.0);
-  auto backup = readFileBytes((m_dir / "ka_wav.bak").string());
+  auto backup = readFileBytes(m_dir / "ka_wav.bak");
   ASSERT_TRUE(backup);
   double value = 0;
   std::memcpy(&value, backup->data() + 40, 8);
@@ -138,7 +136,7 @@ TEST_F(FrqTableTest, AFailedWriteLeavesTheOldTableInPlace) {
   EXPECT_FALSE(writeFrq(table, m_recording));
   EXPECT_EQ(readFrq(m_recording)->values[0], 100.0);
   EXPECT_FALSE(writeFrq(table, ""));
-  EXPECT_FALSE(writeFrq(table, (m_dir / "ka.aiff").string()));
+  EXPECT_FALSE(writeFrq(table, m_dir / "ka.aiff"));
 }
 
 // Corpus of damaged tables: random bytes of every small size, headers cut

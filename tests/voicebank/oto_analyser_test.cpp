@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 
 #include "core/text_file.h"
+#include "support/run_process.h"
+#include "support/temp_folder.h"
 #include "support/wave_bytes.h"
 
 using namespace ruvo;
@@ -26,17 +27,14 @@ std::string toneWave(int silenceMs) {
 }
 
 int runAnalyser(const fs::path& folder, const fs::path& list) {
-  const std::string command = std::string("'") + RUVO_BIN_DIR + "/oto_analyser' '" + folder.string() + "' '" +
-                              list.string() + "' 2>/dev/null >/dev/null";
-  return std::system(command.c_str());
+  return runProcess(std::string(RUVO_BIN_DIR) + "/oto_analyser", {folder.string(), list.string()}).status;
 }
 
 }  // namespace
 
 TEST(OtoAnalyser, WritesListedRecordingsInListOrderThenTheRest) {
-  const fs::path folder = fs::temp_directory_path() / "ruvo_oto_analyser_test";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const TempFolder scratch("ruvo_oto_analyser");
+  const fs::path folder = scratch.path();
   ASSERT_TRUE(writeFileBytes((folder / "ka.wav").string(), toneWave(50)));
   ASSERT_TRUE(writeFileBytes((folder / "a.wav").string(), toneWave(20)));
   ASSERT_TRUE(writeFileBytes((folder / "zz.wav").string(), toneWave(0)));
@@ -55,5 +53,4 @@ TEST(OtoAnalyser, WritesListedRecordingsInListOrderThenTheRest) {
   fs::remove(folder / "broken.wav");
   ASSERT_TRUE(writeFileBytes(list.string(), "ka か\na あ\n"));
   EXPECT_EQ(runAnalyser(folder, list), 0);
-  fs::remove_all(folder);
 }

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <array>
 #include <random>
 
 #include "core/text_file.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo;
+using ruvo::testing::TempFolder;
 
 namespace {
 using Fields = std::array<std::string, 6>;
@@ -72,17 +74,14 @@ TEST(OtoTable, AliasOfFile) {
 }
 
 TEST(OtoTable, LoadFromFolder) {
-  auto dir = std::filesystem::temp_directory_path() / "ruvo_oto_test";
-  std::filesystem::create_directories(dir);
-  std::filesystem::remove(dir / "oto.ini");
-  auto empty = OtoTable::load(dir.string());
+  const TempFolder dir("ruvo_oto");
+  auto empty = OtoTable::load(dir.path());
   ASSERT_TRUE(empty);
   EXPECT_EQ(empty->size(), 0u);
-  ASSERT_TRUE(writeFileBytes((dir / "oto.ini").string(), "ka.wav=\x82\xa9,1,2,3,4\r\n\xff\xfe=\n"));
-  auto table = OtoTable::load(dir.string());
+  ASSERT_TRUE(writeFileBytes(dir / "oto.ini", "ka.wav=\x82\xa9,1,2,3,4\r\n\xff\xfe=\n"));
+  auto table = OtoTable::load(dir.path());
   ASSERT_TRUE(table);
   EXPECT_EQ(table->aliasOfFile("ka"), "か");
-  std::filesystem::remove_all(dir);
 }
 
 TEST(OtoTable, RandomLinesNeverBreakTheLookups) {

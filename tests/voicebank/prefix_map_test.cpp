@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/text_file.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo;
+using ruvo::testing::TempFolder;
 
 TEST(PrefixMap, FirstLineForANoteWins) {
   PrefixMap map;
@@ -20,15 +20,13 @@ TEST(PrefixMap, FirstLineForANoteWins) {
 }
 
 TEST(PrefixMap, LoadsLazilyAndAMissingFileEmptiesIt) {
-  auto dir = std::filesystem::temp_directory_path() / "ruvo_prefix_test";
-  std::filesystem::create_directories(dir);
-  ASSERT_TRUE(writeFileBytes((dir / "prefix.map").string(), "C4\tlo\r\n\r\nC5\thi\r\n"));
+  const TempFolder dir("ruvo_prefix");
+  ASSERT_TRUE(writeFileBytes(dir / "prefix.map", "C4\tlo\r\n\r\nC5\thi\r\n"));
   PrefixMap map;
   EXPECT_FALSE(map.loaded());
-  EXPECT_EQ(map.getPrefix(48, dir.string()), "hi");
+  EXPECT_EQ(map.getPrefix(48, dir.path()), "hi");
   EXPECT_TRUE(map.loaded());
-  EXPECT_EQ(*map.load(dir.string()), 2);
-  EXPECT_EQ(*map.load((dir / "nothing").string()), 0);
-  EXPECT_EQ(map.getPrefix(48, dir.string()), "");
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(*map.load(dir.path()), 2);
+  EXPECT_EQ(*map.load(dir / "nothing"), 0);
+  EXPECT_EQ(map.getPrefix(48, dir.path()), "");
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/text_file.h"
+#include "support/temp_folder.h"
 #include "support/wave_bytes.h"
 
 using namespace ruvo;
@@ -95,7 +96,8 @@ TEST(WaveSamples, RefusesDamagedStructureWithAReason) {
 }
 
 TEST(WaveSamples, ReadsFromDiskAndReportsAMissingFile) {
-  const auto path = (std::filesystem::temp_directory_path() / "ruvo_wave_samples_test.wav").string();
+  const TempFolder dir("ruvo_wave_samples");
+  const auto path = dir / "t.wav";
   ASSERT_TRUE(writeFileBytes(path, monoWave({3, -3})));
   auto wave = readWaveSamples(path);
   std::filesystem::remove(path);

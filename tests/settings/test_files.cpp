@@ -1,24 +1,13 @@
-#include "scratch_folder.h"
+#include "test_files.h"
 
-#include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <sys/stat.h>
 
+#include "core/text_file.h"
+
 namespace ruvo::testing {
-
-ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "ruvo-settings-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  m_path = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(m_path, ignored);
-}
 
 void makeFile(const std::string& path, int64_t size, std::time_t modified) {
   {
@@ -31,8 +20,7 @@ void makeFile(const std::string& path, int64_t size, std::time_t modified) {
 }
 
 void makeFile(const std::string& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary);
-  out << content;
+  if (!writeFileBytes(path, content)) throw std::runtime_error("cannot write " + path);
 }
 
 bool exists(const std::string& path) {
