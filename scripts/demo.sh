@@ -5,14 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! { command -v cmake && command -v ninja && command -v espeak-ng && command -v sox; } >/dev/null 2>&1 ||
-   ! dpkg -s $(cat .ci/packages) >/dev/null 2>&1; then
-  sudo=""
-  [ "$(id -u)" = 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q
-  xargs -a .ci/packages $sudo apt-get install -y -q --no-install-recommends
-fi
+bash scripts/install_deps.sh
 
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target ruvo-cli ruvo-batch splicer resampler oto_analyser
