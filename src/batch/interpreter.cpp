@@ -10,6 +10,7 @@
 #include "batch/program_runner.h"
 #include "batch/words.h"
 #include "core/paths.h"
+#include "core/program_lookup.h"
 #include "core/text_file.h"
 
 namespace ruvo::batch {

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,16 +11,6 @@
 namespace ruvo::batch {
 
 namespace {
-
-bool isCandidate(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  return isScriptName(path) || ::access(path.c_str(), X_OK) == 0;
-}
-
-std::string absoluteIn(const std::string& folder, const std::string& name) {
-  return !name.empty() && name.front() == '/' ? name : joinPath(folder, name);
-}
 
 // Owns the spawn attribute objects for the duration of one start.
 class SpawnActions {
@@ -49,25 +38,6 @@ std::vector<char*> pointersTo(std::vector<std::string>& texts) {
 }
 
 }  // namespace
-
-bool isScriptName(const std::string& path) { return endsWithNoCase(path, ".bat") || endsWithNoCase(path, ".cmd"); }
-
-std::optional<std::string> findProgram(const std::string& name, const std::string& folder, const std::string& searchPath) {
-  if (name.empty()) return std::nullopt;
-  std::string inFolder = absoluteIn(folder, name);
-  if (isCandidate(inFolder)) return inFolder;
-  if (name.find('/') != std::string::npos) return std::nullopt;
-  size_t start = 0;
-  while (start <= searchPath.size()) {
-    size_t end = searchPath.find(':', start);
-    if (end == std::string::npos) end = searchPath.size();
-    std::string entry = searchPath.substr(start, end - start);
-    std::string candidate = absoluteIn(entry.empty() ? folder : absoluteIn(folder, entry), name);
-    if (isCandidate(candidate)) return candidate;
-    start = end + 1;
-  }
-  return std::nullopt;
-}
 
 Result<int> spawnAndWait(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::vector<std::string>& environment) {

@@ -76,7 +76,9 @@ Result<BatchRunResult> runBatch(const std::string& interpreter, const std::strin
   std::string script = fileNameOf(batchPath);
 
   int pipeFds[2];
-  if (::pipe(pipeFds) != 0) return fail(ErrorCode::Failed, std::string("pipe: ") + std::strerror(errno));
+  // Close-on-exec keeps the pipe out of every program the batch starts,
+  // except as their own output.
+  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return fail(ErrorCode::Failed, std::string("pipe: ") + std::strerror(errno));
   Fd readEnd(pipeFds[0]);
   Fd writeEnd(pipeFds[1]);
 
@@ -85,7 +87,6 @@ Result<BatchRunResult> runBatch(const std::string& interpreter, const std::strin
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, writeEnd.get(), 1);
   posix_spawn_file_actions_adddup2(&actions, writeEnd.get(), 2);
-  posix_spawn_file_actions_addclose(&actions, readEnd.get());
   posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   std::vector<char*> argv{const_cast<char*>(interpreter.c_str()), const_cast<char*>(script.c_str()), nullptr};
   pid_t pid = 0;

@@ -1,11 +1,11 @@
 #include "render/render_project.h"
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/paths.h"
+#include "core/program_lookup.h"
 #include "editor/project_batch.h"
 #include "render/render_messages.h"
 
@@ -31,11 +31,10 @@ std::string resolveIn(const std::string& folder, const std::string& path) {
 // every note fails while the joiner still writes silence, so the render
 // would look like a success: refuse it before anything runs.
 std::optional<std::string> missingTool(const Song& song, const std::string& batchFolder) {
+  const char* searchPath = std::getenv("PATH");
   for (const std::string* tool : {&song.resamplerPath, &song.joinerPath}) {
-    std::string path = resolveIn(batchFolder, *tool);
-    std::error_code ec;
-    if (tool->empty() || !std::filesystem::is_regular_file(path, ec) || ::access(path.c_str(), X_OK) != 0)
-      return path;
+    if (!findProgram(nativePath(*tool), nativePath(batchFolder), searchPath ? searchPath : ""))
+      return tool->empty() ? std::string("(no program named)") : *tool;
   }
   return std::nullopt;
 }

@@ -116,3 +116,15 @@ TEST_F(RenderProjectTest, SelectionInEitherOrderRendersTheSameNotes) {
   song.selFirst = song.selLast = song.noteCount;
   EXPECT_EQ(renderSelection(song, tables, context, {}).message, render_messages::kNoSelection);
 }
+
+TEST_F(RenderProjectTest, ToolsNamedByBareNameAreFoundOnThePath) {
+  std::string folder = std::filesystem::path(RUVO_COPY_RESAMPLER).parent_path().string();
+  std::string name = std::filesystem::path(RUVO_COPY_RESAMPLER).filename().string();
+  const char* oldPath = std::getenv("PATH");
+  std::string saved = oldPath ? oldPath : "";
+  setenv("PATH", (folder + ":" + saved).c_str(), 1);
+  song.resamplerPath = name;
+  RenderOutcome outcome = renderWhole();
+  setenv("PATH", saved.c_str(), 1);
+  EXPECT_TRUE(outcome.success) << (output.empty() ? "" : output.back());
+}
