@@ -21,9 +21,4 @@ struct SessionSettings {
 // when the settings file exists but cannot be read.
 [[nodiscard]] Result<SessionSettings> loadSessionSettings(const AppFolders& folders);
 
-// The session as a JSON object: every field of the record under its own
-// name (colours under their setting.ini keys), plus "settingsFile",
-// "settingsFileExisted", "programFolder" and "tempDir".
-std::string sessionSettingsJson(const SessionSettings& session);
-
 }  // namespace ruvo
