@@ -6,7 +6,7 @@
 
 #include "cli/cli_args.h"
 #include "core/error.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "settings/session_settings.h"
 
 namespace ruvo::cli {

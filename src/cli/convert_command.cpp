@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/open_document.h"
-#include "editor/document_io.h"
+#include "project/document_io.h"
 
 namespace ruvo::cli {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "cli/track_choice.h"
-#include "editor/document_io.h"
+#include "project/document_io.h"
 
 namespace ruvo::cli {
 

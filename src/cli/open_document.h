@@ -7,7 +7,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/cli_context.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "voicebank/voice_bank.h"
 
 namespace ruvo::cli {

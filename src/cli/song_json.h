@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 
 namespace ruvo::cli {
 

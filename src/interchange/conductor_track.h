@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "interchange/midi_bytes.h"
 
 namespace ruvo {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 
 namespace ruvo {
 

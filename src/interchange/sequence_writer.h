@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "interchange/tone_map.h"
 
 namespace ruvo {

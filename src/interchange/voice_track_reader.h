@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "interchange/track_scanner.h"
 
 namespace ruvo {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 
 namespace ruvo {
 

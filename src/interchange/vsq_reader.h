@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "interchange/sequence_reader.h"
 
 namespace ruvo {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/error.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 
 namespace ruvo {
 

@@ -6,7 +6,7 @@
 
 #include "core/paths.h"
 #include "core/program_lookup.h"
-#include "editor/project_batch.h"
+#include "project/project_batch.h"
 #include "render/render_messages.h"
 
 namespace ruvo {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "render/batch_runner.h"
 #include "voicebank/voice_bank.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
-#include "editor/note_name.h"
+#include "song/note_name.h"
 #include "resampler/constants.h"
 
 namespace ruvo::resampler {

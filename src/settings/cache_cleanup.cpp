@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/paths.h"
-#include "editor/note_name.h"
+#include "song/note_name.h"
 #include "settings/wav_listing.h"
 
 namespace ruvo {

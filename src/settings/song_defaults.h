@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 #include "settings/settings.h"
 
 namespace ruvo {

@@ -5,7 +5,7 @@
 #include "core/numbers.h"
 #include "core/paths.h"
 #include "core/text_file.h"
-#include "editor/song_model.h"
+#include "song/song_model.h"
 
 namespace ruvo {
 

@@ -4,8 +4,8 @@
 
 #include "core/paths.h"
 #include "core/text_file.h"
-#include "editor/note_name.h"
-#include "editor/song_model.h"
+#include "song/note_name.h"
+#include "song/song_model.h"
 
 namespace ruvo {
 

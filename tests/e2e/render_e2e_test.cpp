@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "core/text_file.h"
-#include "editor/project_batch.h"
+#include "project/project_batch.h"
 #include "render/render_messages.h"
 #include "support/pitch_measure.h"
 #include "support/run_process.h"

@@ -31,7 +31,7 @@ int readEverything(std::string_view bytes) {
 }
 
 TEST(MidiCorpus, EveryFileListsAndImportsWithoutFault) {
-  std::filesystem::path folder = std::filesystem::path(RUVO_SHARED_CORPUS_DIR) / "midi";
+  std::filesystem::path folder = std::filesystem::path(RUVO_MIDI_CORPUS_DIR);
   ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -45,7 +45,7 @@ TEST(MidiCorpus, EveryFileListsAndImportsWithoutFault) {
 }
 
 TEST(MidiCorpus, ScaleImportsAsEightNotes) {
-  auto bytes = readFileBytes(std::string(RUVO_SHARED_CORPUS_DIR) + "/midi/test-c-major-scale.mid");
+  auto bytes = readFileBytes(std::string(RUVO_MIDI_CORPUS_DIR) + "/test-c-major-scale.mid");
   ASSERT_TRUE(bytes);
   EXPECT_EQ(listTracks(*bytes, kNoTrace), (std::vector<std::string>{"1: C Major Scale Test"}));
   Song song;
@@ -61,7 +61,7 @@ TEST(MidiCorpus, ScaleImportsAsEightNotes) {
 
 TEST(MidiCorpus, RunningStatusFilesImportWholly) {
   for (const char* name : {"test-running-status-metaevent.mid", "test-karaoke-kar.mid"}) {
-    auto bytes = readFileBytes(std::string(RUVO_SHARED_CORPUS_DIR) + "/midi/" + name);
+    auto bytes = readFileBytes(std::string(RUVO_MIDI_CORPUS_DIR) + "/" + name);
     ASSERT_TRUE(bytes);
     int total = 0;
     int tracks = static_cast<int>(listTracks(*bytes, kNoTrace).size());
@@ -86,7 +86,7 @@ std::vector<std::string> seeds() {
                 {"きゃ", 480, 40, "\t\t\t\t\t"}};
   song.noteCount = 3;
   std::vector<std::string> files = {buildSequenceMidi(song, MidiWriteInput{}), buildVsq(song, 120)};
-  auto scale = readFileBytes(std::string(RUVO_SHARED_CORPUS_DIR) + "/midi/test-c-major-scale.mid");
+  auto scale = readFileBytes(std::string(RUVO_MIDI_CORPUS_DIR) + "/test-c-major-scale.mid");
   if (scale) files.push_back(*scale);
   return files;
 }

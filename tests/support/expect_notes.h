@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "editor/song_model.h"
+#include "song/song_model.h"
 
 namespace ruvo::testing {
 

@@ -1,0 +1,223 @@
+#include "core/numbers.h"
+#include "core/text_file.h"
+#include "song/note_name.h"
+#include "project/project_batch.h"
+
+namespace ruvo {
+
+namespace {
+
+constexpr int kCallWords = 11;  // "call", "%helper%" and the nine arguments
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+std::vector<std::string> callWords(std::string_view line) {
+  auto words = splitFields(line, ' ');
+  if (words.size() < kCallWords) words.resize(kCallWords);
+  return words;
+}
+
+float numberOf(std::string_view text) { return static_cast<float>(leadingNumber(text)); }
+
+bool isDefaultEnvelope(const std::string& joined) {
+  return joined == kDefaultEnvelope || joined == "5 35     ";
+}
+
+// Reads project batch lines into the song, either replacing it (the song has
+// just been cleared) or appending to it.
+class ProjectReader {
+ public:
+  ProjectReader(Song& song, VoiceBankTables& tables, bool appending)
+      : m_song(song), m_tables(tables), m_appending(appending), m_index(appending ? song.noteCount : 0),
+        m_firstIndex(m_index), m_tempo(song.tempoBoxValue()) {}
+
+  Result<void> read(const std::vector<std::string>& lines) {
+    // Prefixes come off with the map of the voice folder in force, which the
+    // file's own "@set oto=" line replaces: the writer put them on with that
+    // folder's map, and removing them with another one would leave them in
+    // the lyric and double them on the next save.
+    (void)m_tables.prefix.load(m_song.voiceFolder);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::string& line = lines[i];
+      if (auto rest = after(line, "@set params=")) {
+        i = noteBlock(lines, i, *rest);
+      } else if (auto rest = after(line, "@set pitches=")) {
+        if (i + 1 < lines.size() && startsWith(lines[i + 1], "call %helper%")) oldNote(*rest, lines[i + 1]);
+        ++i;
+      } else if (startsWith(line, R"("%tool%" "%output%")")) {
+        restLine(line);
+      } else if (auto rest = after(line, "@set tempo=")) {
+        m_tempo = numberOf(*rest);
+        if (m_index == 0) m_song.tempoText = shortestFloat(m_tempo);
+      } else if (auto rest = after(line, "@rem tempo=")) {
+        m_tempo = numberOf(*rest);
+        m_song.tempoText = shortestFloat(m_tempo);
+        m_lastAttachedTempo = m_tempo;
+      } else if (!m_appending) {
+        if (auto result = projectLine(line); !result) return result;
+      }
+    }
+    m_song.noteCount = m_index;
+    return {};
+  }
+
+ private:
+  static std::optional<std::string> after(std::string_view line, std::string_view prefix) {
+    if (!startsWith(line, prefix)) return std::nullopt;
+    return std::string(line.substr(prefix.size()));
+  }
+
+  Result<void> projectLine(const std::string& line) {
+    if (auto rest = after(line, "@rem project=")) {
+      m_song.projectName = *rest;
+    } else if (auto rest = after(line, "@set oto=")) {
+      m_song.voiceFolder = *rest;
+      if (!rest->empty()) {
+        auto table = OtoTable::load(m_song.voiceFolder);
+        if (!table) return tl::unexpected(table.error());
+        m_tables.oto = std::move(*table);
+        (void)m_tables.prefix.load(m_song.voiceFolder);
+      }
+    } else if (auto rest = after(line, "@set tool=")) {
+      m_song.joinerPath = *rest;
+    } else if (auto rest = after(line, "@set resamp=")) {
+      m_song.resamplerPath = *rest;
+    } else if (auto rest = after(line, "@set output=")) {
+      m_song.outputFile = *rest;
+    } else if (auto rest = after(line, "@set flag=")) {
+      m_song.projectFlags = *rest;
+      m_noteFlags.clear();
+    }
+    return {};
+  }
+
+  Note& nextNote() { return m_song.at(m_index); }
+
+  void finishNote(float renderedMs) {
+    m_rememberedMs = renderedMs;
+    m_previousTempo = m_tempo;
+    ++m_index;
+  }
+
+  void restLine(const std::string& line) {
+    auto words = splitFields(line, ' ');
+    if (words.size() < 5) return;
+    float ms = numberOf(words[4]);
+    if (!(ms > 0)) return;
+    Note& note = nextNote();
+    note.noteNumber = 36;
+    note.lyric = "R";
+    note.length = msToTicks(ms, m_tempo);
+    note.props.clear();
+    if (m_tempo != m_lastAttachedTempo) {
+      note.props = "\t\t\t\t\ttempo=" + fixed2(m_tempo);
+      m_lastAttachedTempo = m_tempo;
+    }
+    finishNote(ms);
+  }
+
+  // Older files kept the pitch curve on its own line before the call line.
+  void oldNote(const std::string& curve, const std::string& callLine) {
+    auto words = callWords(callLine);
+    Note& note = nextNote();
+    note.lyric = m_tables.oto.aliasOfFile(words[2]);
+    note.noteNumber = noteNumberOf(words[3]);
+    note.length = msToTicks(numberOf(words[4]), m_tempo);
+    note.props = words[5] + "\t" + words[9] + "\t" + words[10] + "\t" + curve;
+    finishNote(numberOf(words[4]));
+  }
+
+  // Returns the index of the last line the block used.
+  size_t noteBlock(const std::vector<std::string>& lines, size_t i, const std::string& paramsText) {
+    // Volume, modulation and curve; a damaged line keeps the record's shape.
+    std::string params[3];
+    size_t firstSpace = paramsText.find(' ');
+    size_t secondSpace = firstSpace == std::string::npos ? std::string::npos : paramsText.find(' ', firstSpace + 1);
+    if (secondSpace != std::string::npos) {
+      params[0] = paramsText.substr(0, firstSpace);
+      params[1] = paramsText.substr(firstSpace + 1, secondSpace - firstSpace - 1);
+      params[2] = paramsText.substr(secondSpace + 1);
+    }
+    if (i + 1 < lines.size()) {
+      if (auto flags = after(lines[i + 1], "@set flag=")) {
+        m_noteFlags = *flags == m_song.projectFlags ? std::string() : *flags;
+        ++i;
+      }
+    }
+    std::vector<std::string> extras;
+    float overlap = 0;
+    while (i + 1 < lines.size() && startsWith(lines[i + 1], "@set ")) {
+      const std::string& line = lines[++i];
+      if (auto tempo = after(line, "@set tempo=")) {
+        m_tempo = numberOf(*tempo);
+        m_lastAttachedTempo = m_tempo;
+        extras.push_back("tempo=" + fixed2(m_tempo));
+      } else if (auto envelope = after(line, "@set env=")) {
+        auto values = splitFields(*envelope, ' ');
+        overlap = values.size() >= 8 ? numberOf(values[7]) : 0.0f;
+        values.resize(7);
+        std::string joined = joinFields(values, " ");
+        if (!isDefaultEnvelope(joined)) extras.push_back("env=" + joined);
+      } else {
+        extras.push_back(line.substr(5));
+      }
+    }
+    if (i + 1 >= lines.size() || !startsWith(lines[i + 1], "call %helper%")) return i + 1;
+    callLine(lines[++i], params, overlap, joinFields(extras, kExtraSeparator));
+    return i;
+  }
+
+  void callLine(const std::string& line, const std::string (&params)[3], float overlap, const std::string& extras) {
+    auto words = callWords(line);
+    int noteNumber = noteNumberOf(words[3]);
+    std::string prefix = m_tables.prefix.getPrefix(noteNumber, m_song.voiceFolder);
+    // The alias is looked up first and the prefix taken off after, so that a
+    // prefixed recording reached through its alias comes back as the plain
+    // lyric (appending too: taking the prefix off the recording name first
+    // would keep it in the lyric and double it on the next render).
+    std::string lyric = m_tables.oto.aliasOfFile(words[2]);
+    if (!prefix.empty() && startsWith(lyric, prefix)) lyric.erase(0, prefix.size());
+    float preUtterance = numberOf(words[5]);
+    if (preUtterance > 0 && m_index > m_firstIndex) {
+      // The previous note's length is what it sounded before this note's
+      // pre-utterance took over, at the tempo it was played at.
+      m_song[m_index - 1].length = msToTicks(m_rememberedMs + preUtterance - overlap, m_previousTempo);
+    }
+    float ownMs = numberOf(words[4]) - preUtterance;
+    Note& note = nextNote();
+    note.noteNumber = noteNumber;
+    note.lyric = lyric;
+    note.length = msToTicks(ownMs, m_tempo);
+    note.props = words[5] + "\t" + params[0] + "\t" + params[1] + "\t" + params[2] + "\t" + m_noteFlags + "\t" + extras;
+    finishNote(ownMs);
+  }
+
+  Song& m_song;
+  VoiceBankTables& m_tables;
+  bool m_appending;
+  int m_index;
+  int m_firstIndex;
+  float m_tempo;
+  float m_previousTempo = 0;
+  float m_lastAttachedTempo = 0;
+  float m_rememberedMs = 0;
+  std::string m_noteFlags;
+};
+
+Result<void> readProject(Song& song, VoiceBankTables& tables, const std::string& path, bool appending) {
+  auto lines = readTextLines(path);
+  if (!lines) return tl::unexpected(lines.error());
+  return ProjectReader(song, tables, appending).read(*lines);
+}
+
+}  // namespace
+
+Result<void> loadProjectBatch(Song& song, VoiceBankTables& tables, const std::string& path) {
+  return readProject(song, tables, path, false);
+}
+
+Result<void> appendProjectBatch(Song& song, VoiceBankTables& tables, const std::string& path) {
+  return readProject(song, tables, path, true);
+}
+
+}  // namespace ruvo

@@ -1,0 +1,337 @@
+#include "project/project_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "core/text_codec.h"
+#include "core/text_file.h"
+#include "support/expect_notes.h"
+#include "support/temp_folder.h"
+
+using namespace ruvo;
+using ruvo::testing::TempFolder;
+
+namespace {
+
+std::string fileText(const std::string& path) {
+  auto bytes = readFileBytes(path);
+  return bytes ? *bytes : std::string("<missing>");
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += utf8ToCp932(line) + "\r\n";
+  return text;
+}
+
+const std::vector<std::string> kJoin = {
+    R"(@if exist "%output%.whd" ()",
+    R"(  if exist "%output%.dat" ()",
+    R"(    copy /Y "%output%.whd" /B + "%output%.dat" /B "%output%")",
+    R"(    del "%output%.whd" "%output%.dat")",
+    "  )",
+    ")",
+};
+
+class ProjectBatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(bank());
+    ASSERT_TRUE(writeTextLines(bank() + "/oto.ini", {"a.wav=あ,10,100,20,35", "ka_hi.wav=↑か,6,61,-90,45",
+                                                     "ka.wav=か,5,60,-100,40"}));
+    ASSERT_TRUE(writeTextLines(bank() + "/prefix.map", {"C5\t↑"}));
+    song.voiceFolder = bank();
+    song.tempoText = "120";
+    song.projectFlags = "g-2";
+    song.joinerPath = "/t/splicer";
+    song.resamplerPath = "/t/resampler";
+    tables.oto = *OtoTable::load(bank());
+  }
+
+  std::string bank() const { return dir / "bank"; }
+
+  void add(const std::string& lyric, int length, int key, const std::string& props) {
+    song.at(song.noteCount) = Note{lyric, length, key, props};
+    ++song.noteCount;
+  }
+
+  // A rest, notes with a prefix and alias, a tempo change, an envelope, a
+  // start offset, own flags, a short note and a tempo-named pitch curve.
+  void buildSong() {
+    add("R", 960, 36, "");
+    add("あ", 1920, 36, "");
+    add("か", 960, 48, "\t80\t\t\tB50\ttempo=150\\nenv=0 10 30 0 90 90 0\\nstp=20");
+    add("R", 480, 36, "");
+    add("あ", 120, 36, "30\t\t\t5Q120 1 2\t\t");
+  }
+
+  Result<std::string> write(const std::string& script, bool cache = true, int first = 0, int last = 99) {
+    return writeScript(song, tables, {"テスト", script, first, last, "out.wav", cache});
+  }
+
+  Song reload(const std::string& script) {
+    Song loaded;
+    clearSong(loaded, {bank(), "", ""});
+    VoiceBankTables fresh;
+    fresh.oto = *OtoTable::load(bank());
+    EXPECT_TRUE(loadProjectBatch(loaded, fresh, script));
+    return loaded;
+  }
+
+  TempFolder dir{"ruvo_project_batch"};
+  Song song;
+  VoiceBankTables tables;
+};
+
+}  // namespace
+
+TEST_F(ProjectBatchTest, WritesTheExactScriptAndHelper) {
+  buildSong();
+  auto output = write(dir / "song.bat");
+  ASSERT_TRUE(output);
+  EXPECT_EQ(*output, "out.wav");
+  std::vector<std::string> expected = {
+      "@rem project=テスト",
+      "@set tempo=120",
+      "@set oto=" + bank(),
+      "@set tool=/t/splicer",
+      "@set resamp=/t/resampler",
+      "@set output=out.wav",
+      "@set helper=song_helper.bat",
+      "@set cachedir=song.cache",
+      "@set flag=g-2",
+      "@set env=",
+      "",
+      R"(@del "%output%")",
+      R"(@mkdir "%cachedir%")",
+      "",
+      R"("%tool%" "%output%" "%oto%\R.wav" 0 250.000 0 0)",
+      "@set params=100 100 ",
+      "@set env=0 5 35 0 100 100 0 35",
+      "call %helper% a C4 535.000 35 10 600 100 20 1",
+      "@set params=80 100 ",
+      "@set flag=B50",
+      "@set tempo=150",
+      "@set env=0 10 30 0 90 90 0 45",
+      "@set stp=20",
+      "call %helper% ka_hi C5 245.000 45 6 300 61 -90 2",
+      R"("%tool%" "%output%" "%oto%\R.wav" 0 100.000 0 0)",
+      "@set params=100 100 5Q150 1 2",
+      "@set flag=g-2",
+      "@set env=5 25      30",
+      "@set stp=",
+      "call %helper% a C4 55.000 30 10 100 100 20 4",
+      "",
+  };
+  expected.insert(expected.end(), kJoin.begin(), kJoin.end());
+  EXPECT_EQ(fileText(dir / "song.bat"), crlf(expected));
+  EXPECT_EQ(fileText(dir / "song_helper.bat"),
+            crlf({R"(@if "%params%"=="100 100 " (set temp=%cachedir%\%1_%2_%6.wav) else (set temp=%cachedir%\%9_%1_%2_%6.wav))",
+                  R"(@if not exist "%temp%" ("%resamp%" "%oto%\%1.wav" "%temp%" %2 100 %flag%L %5 %6 %7 %8 %params%))",
+                  R"(@"%tool%" "%output%" "%temp%" 0%stp% %3 %env%)"}));
+}
+
+TEST_F(ProjectBatchTest, UncachedFormAndARangeStartingMidSong) {
+  buildSong();
+  ASSERT_TRUE(write(dir / "temp.bat", false, 3, 4));
+  auto lines = splitLines(cp932ToUtf8(fileText(dir / "temp.bat")));
+  // The tempo and envelope in force before the first written note carry over.
+  EXPECT_EQ(lines[9], "@set env=0 10 30 0 90 90 0");
+  EXPECT_EQ(lines[12], "");  // no @mkdir without the cache
+  EXPECT_EQ(lines[13], R"("%tool%" "%output%" "%oto%\R.wav" 0 100.000 0 0)");
+  EXPECT_EQ(lines[lines.size() - 8], "@del temp$$$.wav");
+  EXPECT_EQ(fileText(dir / "temp_helper.bat"),
+            crlf({"@set temp=temp$$$.wav",
+                  R"(@"%resamp%" "%oto%\%1.wav" "%temp%" %2 100 %flag%L %5 %6 %7 %8 %params%)",
+                  R"(@"%tool%" "%output%" "%temp%" 0%stp% %3 %env%)"}));
+}
+
+TEST_F(ProjectBatchTest, LoadRestoresTheNotesAndRewritesByteForByte) {
+  buildSong();
+  ASSERT_TRUE(write(dir / "song.bat"));
+  Song loaded = reload(dir / "song.bat");
+  ASSERT_EQ(loaded.noteCount, 5);
+  EXPECT_EQ(loaded.projectName, "テスト");
+  EXPECT_EQ(loaded.tempoText, "120");
+  EXPECT_EQ(loaded.projectFlags, "g-2");
+  EXPECT_EQ(loaded.outputFile, "out.wav");
+  EXPECT_EQ(loaded.joinerPath, "/t/splicer");
+  const std::vector<Note> expected = {
+      {"R", 960, 36, "\t\t\t\t\ttempo=120.00"},
+      {"あ", 1920, 36, "35\t100\t100\t\t\t"},
+      {"か", 960, 48, "45\t80\t100\t\tB50\ttempo=150.00\\nenv=0 10 30 0 90 90 0\\nstp=20"},
+      {"R", 480, 36, ""},
+      {"あ", 120, 36, "30\t100\t100\t5Q150 1 2\t\tenv=5 25     \\nstp="},
+  };
+  ruvo::testing::expectNotes(loaded, expected);
+  VoiceBankTables fresh;
+  fresh.oto = *OtoTable::load(bank());
+  ASSERT_TRUE(writeScript(loaded, fresh, {"テスト", dir / "again.bat", 0, 4, "out.wav", true}));
+  std::string first = cp932ToUtf8(fileText(dir / "song.bat"));
+  std::string second = cp932ToUtf8(fileText(dir / "again.bat"));
+  for (size_t at = second.find("again"); at != std::string::npos; at = second.find("again"))
+    second.replace(at, 5, "song");
+  EXPECT_EQ(second, first);
+
+  // A loaded song written and read again gives exactly the same notes.
+  Song third = reload(dir / "again.bat");
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(third[i].props, loaded[i].props) << i;
+}
+
+TEST_F(ProjectBatchTest, TempoOnTheFirstNoteKeepsTheBoxTempo) {
+  add("あ", 1920, 36, "35\t\t\t\t\ttempo=140");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  auto lines = splitLines(cp932ToUtf8(fileText(dir / "song.bat")));
+  EXPECT_EQ(lines[1], "@set tempo=120");
+  EXPECT_EQ(lines[15], "@set tempo=140");
+  Song loaded = reload(dir / "song.bat");
+  EXPECT_EQ(loaded.tempoText, "120");
+  EXPECT_EQ(loaded[0].props, "35\t100\t100\t\t\ttempo=140.00");
+  EXPECT_EQ(loaded[0].length, 1920);
+}
+
+TEST_F(ProjectBatchTest, PreviousLengthUsesTheTempoItWasPlayedAt) {
+  add("あ", 1920, 36, "35\t\t\t\t\t");
+  add("か", 1920, 36, "40\t\t\t\t\ttempo=60");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  Song loaded = reload(dir / "song.bat");
+  EXPECT_EQ(loaded[0].length, 1920);
+  EXPECT_EQ(loaded[1].length, 1920);
+}
+
+TEST_F(ProjectBatchTest, SaveAsChoosesScriptCacheAndOutput) {
+  add("あ", 1920, 36, "");
+  SaveOptions options{dir / "work", true};
+  std::filesystem::create_directories(options.workingFolder);
+  song.outputFile = "mix";
+  auto script = saveAsProjectBatch(song, tables, dir / "song", options);
+  ASSERT_TRUE(script);
+  EXPECT_EQ(*script, dir / "song.bat");
+  EXPECT_EQ(song.cacheDir, dir / "song.cache");
+  EXPECT_EQ(song.outputFile, "mix.wav");
+  EXPECT_TRUE(std::filesystem::exists(dir / "song_helper.bat"));
+
+  song.outputFile = "mix.WAV";
+  script = saveAsProjectBatch(song, tables, dir / "SONG.BAT", options);
+  EXPECT_EQ(*script, dir / "SONG.BAT");
+  EXPECT_EQ(song.cacheDir, dir / "SONG.cache");
+  EXPECT_EQ(song.outputFile, "mix.WAV");
+
+  script = saveAsProjectBatch(song, tables, dir / "tune.wsq", options);
+  EXPECT_EQ(*script, options.workingFolder + "/temp.bat");
+  EXPECT_EQ(song.cacheDir, dir / "tune.cache");
+
+  song.outputFile.clear();
+  song.modified = true;
+  script = saveAsProjectBatch(song, tables, "", options);
+  EXPECT_EQ(*script, options.workingFolder + "/temp.bat");
+  EXPECT_EQ(song.cacheDir, options.workingFolder + "/temp.cache");
+  EXPECT_EQ(song.outputFile, "temp.wav");
+  EXPECT_FALSE(song.modified);
+}
+
+TEST_F(ProjectBatchTest, StaleHelpersAreDeleted) {
+  ASSERT_TRUE(writeFileBytes(dir / "song_helper1.bat", "x"));
+  ASSERT_TRUE(writeFileBytes(dir / "song_HELPER_old.BAT", "x"));
+  ASSERT_TRUE(writeFileBytes(dir / "other_helper.bat", "x"));
+  add("あ", 480, 36, "");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "song_helper1.bat"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "song_HELPER_old.BAT"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "other_helper.bat"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "song_helper.bat"));
+}
+
+TEST_F(ProjectBatchTest, UnknownLyricsAndRequestedLengthMultiples) {
+  add("zz", 1920, 36, "");
+  add("あ", 1920, 36, "\t\t\t\t\tstp=7");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  auto lines = splitLines(cp932ToUtf8(fileText(dir / "song.bat")));
+  EXPECT_EQ(lines[14], "@set params=100 100 ");
+  EXPECT_EQ(lines[15], "@set env=0 5 35 0 100 100 0");
+  EXPECT_EQ(lines[16], "call %helper% zz C4 500.000 0 0 550 0 0 0");
+  EXPECT_EQ(lines[19], "@set stp=7");
+  // 35 + 500 + 7 = 542 ms needs more than 25 and at most 75 ms of headroom.
+  EXPECT_EQ(lines[20], "call %helper% a C4 535.000 35 10 600 100 20 1");
+}
+
+TEST_F(ProjectBatchTest, AppendKeepsTheProjectAndAddsNotes) {
+  buildSong();
+  ASSERT_TRUE(write(dir / "song.bat"));
+  Song target;
+  clearSong(target, {bank(), "", ""});
+  target.projectName = "mine";
+  target.at(0) = {"か", 480, 40, ""};
+  target.noteCount = 1;
+  VoiceBankTables fresh;
+  fresh.oto = *OtoTable::load(bank());
+  ASSERT_TRUE(appendProjectBatch(target, fresh, dir / "song.bat"));
+  ASSERT_EQ(target.noteCount, 6);
+  EXPECT_EQ(target.projectName, "mine");
+  EXPECT_EQ(target.projectFlags, "");
+  EXPECT_EQ(target[0].length, 480);  // the note already there is never adjusted
+  EXPECT_EQ(target[3].lyric, "か");
+  EXPECT_EQ(target[3].props, "45\t80\t100\t\tB50\ttempo=150.00\\nenv=0 10 30 0 90 90 0\\nstp=20");
+  // The project flags of the target differ, so the note's own flags are kept.
+  EXPECT_EQ(target[5].props, "30\t100\t100\t5Q150 1 2\tg-2\tenv=5 25     \\nstp=");
+}
+
+TEST_F(ProjectBatchTest, DamagedFilesLoadWhatTheyCan) {
+  std::string junk = "@rem project=x\r\n@set params=1\r\ncall %helper% a C4\r\n@set params=90 80 c\r\n"
+                     "@set flag=\x82\r\ncall %helper%\r\n\"%tool%\" \"%output%\" a b -5\r\n"
+                     "@set pitches=1 2\r\nnot a call\r\n" +
+                     std::string(200000, 'x') + "\r\n";
+  for (int i = 0; i < 256; ++i) junk += static_cast<char>(i);
+  ASSERT_TRUE(writeFileBytes(dir / "junk.bat", junk));
+  Song loaded = reload(dir / "junk.bat");
+  ASSERT_EQ(loaded.noteCount, 2);
+  EXPECT_EQ(loaded[0].lyric, "あ");
+  EXPECT_EQ(loaded[0].props, "\t\t\t\t\t");  // the record keeps its six fields
+  EXPECT_EQ(loaded[1].noteNumber, -1);
+  EXPECT_EQ(loaded[1].props, "\t90\t80\tc\t\xEF\xBF\xBD\t");
+
+  std::mt19937 random(11);
+  const std::vector<std::string> pieces = {"@set params=", "@set tempo=", "@set env=", "@set flag=", "call %helper% ",
+                                           "\"%tool%\" \"%output%\" ", "@set pitches=", " ", "\t", "0", "-3",
+                                           "1e9", "C4", "\r\n", "\n", "\x82", "\xff", "あ", "@rem tempo=", "nan"};
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    for (int k = 0; k < 60; ++k) text += pieces[random() % pieces.size()];
+    ASSERT_TRUE(writeFileBytes(dir / "fuzz.bat", text));
+    Song fuzzed = reload(dir / "fuzz.bat");
+    EXPECT_GE(fuzzed.notes.size(), static_cast<size_t>(std::max(fuzzed.noteCount, 1)));
+  }
+}
+
+TEST_F(ProjectBatchTest, MissingFileIsAnError) {
+  Song loaded;
+  EXPECT_FALSE(loadProjectBatch(loaded, tables, dir / "none.bat"));
+}
+
+TEST_F(ProjectBatchTest, TextFieldsUseMicrosoftsCodePage) {
+  add("R", 480, 36, "");
+  ASSERT_TRUE(writeScript(song, tables, {"波～線−", dir / "cp.bat", 0, 0, "出力～.wav", true}));
+  std::string bytes = fileText(dir / "cp.bat");
+  EXPECT_EQ(bytes.substr(0, 23), "@rem project=\x94\x67\x81\x60\x90\xFC\x81\x7C\r\n");
+  Song loaded = reload(dir / "cp.bat");
+  EXPECT_EQ(loaded.projectName, "波～線－");  // 81 7C reads back as the full-width hyphen-minus
+  EXPECT_EQ(loaded.outputFile, "出力～.wav");
+  ASSERT_TRUE(writeScript(loaded, tables, {loaded.projectName, dir / "cp.bat", 0, 0, loaded.outputFile, true}));
+  EXPECT_EQ(fileText(dir / "cp.bat"), bytes);
+}
+
+TEST_F(ProjectBatchTest, PrefixesComeOffWithTheFilesOwnVoiceFolder) {
+  add("か", 960, 48, "");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  Song loaded;
+  clearSong(loaded, {"", "", ""});  // no voice bank registered: no prefix map before the file
+  VoiceBankTables fresh;
+  ASSERT_TRUE(loadProjectBatch(loaded, fresh, dir / "song.bat"));
+  EXPECT_EQ(loaded[0].lyric, "か");
+  ASSERT_TRUE(writeScript(loaded, fresh, {"テスト", dir / "again.bat", 0, 0, "out.wav", true}));
+  auto lines = splitLines(cp932ToUtf8(fileText(dir / "again.bat")));
+  EXPECT_EQ(lines[16], "call %helper% ka_hi C5 295.000 45 6 350 61 -90 0");
+}
