@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "joiner/byte_order.h"
+#include "core/byte_order.h"
 
 namespace ruvo::joiner {
 

@@ -1,33 +1,16 @@
 #include "voicebank/frq_table.h"
 
-#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
+#include "core/byte_order.h"
 #include "core/paths.h"
 #include "core/text_file.h"
 
 namespace ruvo {
 
-static_assert(std::endian::native == std::endian::little,
-              "frequency tables are read and written as little-endian bytes");
-
 namespace {
-
-template <typename T>
-T readAt(std::string_view bytes, size_t offset) {
-  T value{};
-  std::memcpy(&value, bytes.data() + offset, sizeof value);
-  return value;
-}
-
-template <typename T>
-void append(std::string& bytes, T value) {
-  char raw[sizeof value];
-  std::memcpy(raw, &value, sizeof value);
-  bytes.append(raw, sizeof value);
-}
 
 Result<std::string> readTableBytes(const std::string& recordingPath) {
   if (recordingPath.empty()) return fail(ErrorCode::BadArgument, "frequency table: no recording path");
@@ -44,10 +27,11 @@ Result<std::string> readTableBytes(const std::string& recordingPath) {
 FrqHeader parseHeader(std::string_view bytes) {
   FrqHeader header;
   header.identifier.assign(bytes.data(), 8);
-  header.field8 = readAt<int32_t>(bytes, 8);
-  header.average = readAt<double>(bytes, 12);
+  // The caller has checked that the 40-byte header is there.
+  header.field8 = readI32(bytesOf(bytes), 8).value_or(0);
+  header.average = readF64(bytesOf(bytes), 12).value_or(0.0);
   std::memcpy(header.reserved.data(), bytes.data() + 20, header.reserved.size());
-  header.frameCount = readAt<int32_t>(bytes, 36);
+  header.frameCount = readI32(bytesOf(bytes), 36).value_or(0);
   return header;
 }
 
@@ -85,7 +69,7 @@ Result<FrqTable> readFrq(const std::string& recordingPath) {
   table.values.assign(count, 0.0);
   const size_t available = (bytes->size() - kFrqHeaderBytes) / sizeof(double);
   for (size_t i = 0; i < count && i < available; ++i)
-    table.values[i] = readAt<double>(*bytes, kFrqHeaderBytes + i * sizeof(double));
+    table.values[i] = readF64(bytesOf(*bytes), kFrqHeaderBytes + i * sizeof(double)).value_or(0.0);
   return table;
 }
 
@@ -99,11 +83,11 @@ Result<void> writeFrq(const FrqTable& table, const std::string& recordingPath) {
   std::string identifier = table.header.identifier;
   identifier.resize(8, ' ');
   bytes += identifier;
-  append(bytes, table.header.field8);
-  append(bytes, table.header.average);
+  appendI32(bytes, table.header.field8);
+  appendF64(bytes, table.header.average);
   bytes.append(reinterpret_cast<const char*>(table.header.reserved.data()), table.header.reserved.size());
-  append(bytes, table.header.frameCount);
-  for (double value : table.values) append(bytes, value);
+  appendI32(bytes, table.header.frameCount);
+  for (double value : table.values) appendF64(bytes, value);
 
   const std::string fresh = *tablePath + ".new";
   if (auto written = writeFileBytes(fresh, bytes); !written) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/byte_order.h"
 #include "core/text_file.h"
 
 namespace ruvo {
@@ -10,13 +11,9 @@ namespace {
 constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 
-uint16_t readU16(std::string_view bytes, size_t at) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8);
-}
-
-uint32_t readU32(std::string_view bytes, size_t at) {
-  return static_cast<uint32_t>(readU16(bytes, at)) | static_cast<uint32_t>(readU16(bytes, at + 2)) << 16;
-}
+// Fields the callers have already bounds checked; a missing one reads 0.
+uint16_t u16At(std::string_view bytes, size_t at) { return readU16(bytesOf(bytes), at).value_or(0); }
+uint32_t u32At(std::string_view bytes, size_t at) { return readU32(bytesOf(bytes), at).value_or(0); }
 
 struct Format {
   uint16_t tag = 0;
@@ -28,11 +25,11 @@ struct Format {
 
 Result<Format> parseFormat(std::string_view body, const std::string& where) {
   if (body.size() < 16) return fail(ErrorCode::BadFormat, where + "fmt chunk shorter than 16 bytes");
-  Format format{readU16(body, 0), readU16(body, 2), readU32(body, 4), readU16(body, 12), readU16(body, 14)};
+  Format format{u16At(body, 0), u16At(body, 2), u32At(body, 4), u16At(body, 12), u16At(body, 14)};
   bool pcm = format.tag == kFormatPcm;
   // Extensible files name their real format in the first two bytes of the
   // sub-format GUID at offset 24.
-  if (format.tag == kFormatExtensible && body.size() >= 26) pcm = readU16(body, 24) == kFormatPcm;
+  if (format.tag == kFormatExtensible && body.size() >= 26) pcm = u16At(body, 24) == kFormatPcm;
   if (!pcm) return fail(ErrorCode::BadFormat, where + "not PCM (format tag " + std::to_string(format.tag) + ")");
   if (format.bits != 16)
     return fail(ErrorCode::BadFormat, where + std::to_string(format.bits) + "-bit samples, only 16-bit is read");
@@ -55,7 +52,7 @@ Result<WaveSamples> parseWaveSamples(std::string_view bytes, std::string_view na
   size_t pos = 12;
   while (bytes.size() - pos >= 8) {
     const std::string_view id = bytes.substr(pos, 4);
-    const uint64_t size = readU32(bytes, pos + 4);
+    const uint64_t size = u32At(bytes, pos + 4);
     const size_t body = pos + 8;
     const size_t left = bytes.size() - body;
     if (id == "fmt ") {
@@ -79,7 +76,7 @@ Result<WaveSamples> parseWaveSamples(std::string_view bytes, std::string_view na
         wave.warnings.push_back(where + "incomplete last frame dropped");
       wave.samples.resize(frames);
       for (size_t i = 0; i < frames; ++i)
-        wave.samples[i] = static_cast<int16_t>(readU16(bytes, body + i * format->blockAlign));
+        wave.samples[i] = static_cast<int16_t>(u16At(bytes, body + i * format->blockAlign));
       return wave;
     }
     // Chunks are padded to an even length.
