@@ -1,11 +1,14 @@
 #pragma once
 // Runs a render batch with the batch interpreter as a child process in the
-// batch's own folder, streams its progress and output to the caller, waits
-// for it, and judges success by whether the output file exists afterwards.
+// batch's own folder, streams its progress and output to the caller, and
+// judges success by whether the output file exists afterwards. A window uses
+// BatchRun and polls it from its event loop; a console waits with runBatch.
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "core/child_process.h"
 #include "core/error.h"
 
 namespace ruvo {
@@ -23,9 +26,29 @@ struct BatchRunResult {
   int exitStatus = -1;        // the interpreter's exit status
 };
 
-// `interpreter` is the path of ruvo-batch. The batch path must name a folder;
-// a relative output path is taken relative to the batch folder. An error is
-// returned only when the batch cannot be run at all.
+// One running batch. Dropping it before it has finished stops waiting without
+// stopping the batch: the render goes on to its end in the background.
+class BatchRun {
+ public:
+  // `interpreter` is the path of ruvo-batch. The batch path must name a
+  // folder; a relative output path is taken relative to the batch folder.
+  [[nodiscard]] static Result<BatchRun> start(const std::string& interpreter, const std::string& batchPath,
+                                              const std::string& outputPath);
+
+  // Hands on what the batch printed within `timeoutMs`; the result once the
+  // batch has ended (and all its output was handed on), else nothing.
+  std::optional<BatchRunResult> poll(int timeoutMs, const BatchRunObserver& observer);
+
+ private:
+  BatchRun(ChildProcess child, std::string outputPath)
+      : m_child(std::move(child)), m_outputPath(std::move(outputPath)) {}
+  ChildProcess m_child;
+  std::string m_outputPath;
+  LineSplitter m_lines;
+};
+
+// Starts the batch and waits for its end. An error is returned only when the
+// batch cannot be run at all.
 [[nodiscard]] Result<BatchRunResult> runBatch(const std::string& interpreter, const std::string& batchPath,
                                               const std::string& outputPath, const BatchRunObserver& observer);
 

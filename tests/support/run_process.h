@@ -8,7 +8,7 @@
 namespace ruvo::testing {
 
 struct ProcessResult {
-  int status = -1;  // exit status, or -1 when it did not exit normally
+  int status = -1;  // exit status, 128 + the signal when one ended it, -1 when it did not start
   std::string out;
   std::string err;
 };

@@ -1,0 +1,133 @@
+#include "core/child_process.h"
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+namespace ruvo {
+namespace {
+
+ChildOptions piped() {
+  ChildOptions options;
+  options.out = ChildOptions::Output::Pipe;
+  options.err = ChildOptions::Output::Pipe;
+  return options;
+}
+
+Result<int> shell(const std::string& script, const ChildOptions& options = {}) {
+  return runChild("/bin/sh", {"-c", script}, options);
+}
+
+size_t openDescriptors() {
+  size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
+  return count;
+}
+
+TEST(ChildProcess, ExitStatusIsTheProgramsOrOneHundredTwentyEightPlusTheSignal) {
+  const std::pair<std::string, int> cases[] = {
+      {"exit 0", 0}, {"exit 1", 1}, {"exit 7", 7}, {"exit 255", 255}, {"kill -9 $$", 128 + 9}, {"kill -15 $$", 128 + 15}};
+  for (const auto& [script, status] : cases) {
+    auto result = shell(script);
+    ASSERT_TRUE(result) << script;
+    EXPECT_EQ(*result, status) << script;
+  }
+}
+
+TEST(ChildProcess, PipedOutputArrivesInOrderOnItsOwnStreamOrMerged) {
+  auto child = ChildProcess::start("/bin/sh", {"-c", "i=1; while [ $i -le 500 ]; do echo line$i; i=$((i+1)); done; echo oops >&2"},
+                                   piped());
+  ASSERT_TRUE(child);
+  std::vector<std::string> lines;
+  std::string err;
+  LineSplitter splitter;
+  auto keep = [&](const std::string& line) { lines.push_back(line); };
+  EXPECT_EQ(child->wait([&](ChildStream stream, std::string_view bytes) {
+    if (stream == ChildStream::Out) {
+      splitter.feed(bytes, keep);
+    } else {
+      err.append(bytes);
+    }
+  }), 0);
+  splitter.finish(keep);
+  ASSERT_EQ(lines.size(), 500u);
+  for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], "line" + std::to_string(i + 1));
+  EXPECT_EQ(err, "oops\n");
+
+  ChildOptions merged = piped();
+  merged.errToOut = true;
+  auto both = ChildProcess::start("/bin/sh", {"-c", "echo a; echo b >&2; echo c"}, merged);
+  ASSERT_TRUE(both);
+  std::string text;
+  both->wait([&](ChildStream stream, std::string_view bytes) {
+    EXPECT_EQ(stream, ChildStream::Out);
+    text.append(bytes);
+  });
+  EXPECT_EQ(text, "a\nb\nc\n");
+}
+
+TEST(ChildProcess, FolderEnvironmentAndArgumentsReachTheChildVerbatim) {
+  testing::TempFolder folder;
+  ChildOptions options = piped();
+  options.folder = folder.path();
+  options.environment = std::vector<std::string>{"RUVO_X=a b;c", "PATH=/usr/bin:/bin"};
+  auto child = ChildProcess::start("/bin/sh", {"-c", "pwd; echo \"$RUVO_X\"; echo \"$0\"", "$(touch x) *"}, options);
+  ASSERT_TRUE(child);
+  std::string out;
+  child->wait([&](ChildStream, std::string_view bytes) { out.append(bytes); });
+  EXPECT_EQ(out, std::filesystem::canonical(folder.path()).string() + "\na b;c\n$(touch x) *\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "x"));
+}
+
+TEST(ChildProcess, AMissingProgramIsAnErrorNotAStatus) {
+  auto missing = ChildProcess::start("/nonexistent/program", {}, {});
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error().code, ErrorCode::NotFound);
+  EXPECT_NE(missing.error().message.find("/nonexistent/program"), std::string::npos);
+}
+
+TEST(ChildProcess, PollReturnsWhileTheChildRunsAndSeesItsEnd) {
+  auto child = ChildProcess::start("/bin/sh", {"-c", "echo started; sleep 0.3; echo done"}, piped());
+  ASSERT_TRUE(child);
+  std::string out;
+  auto sink = [&](ChildStream, std::string_view bytes) { out.append(bytes); };
+  int rounds = 0;
+  while (!child->poll(20, sink)) ++rounds;
+  EXPECT_GE(rounds, 5);  // the caller's loop ran on while the child slept
+  EXPECT_EQ(out, "started\ndone\n");
+  EXPECT_EQ(child->exitStatus(), 0);
+}
+
+TEST(ChildProcess, AChildOutlivesTheObjectThatStartedIt) {
+  testing::TempFolder folder;
+  const std::string marker = folder / "marker";
+  {
+    auto child = ChildProcess::start(
+        "/bin/sh", {"-c", "i=0; while [ $i -lt 2000 ]; do echo filler; i=$((i+1)); done; sleep 0.2; echo > " + marker},
+        piped());
+    ASSERT_TRUE(child);
+    EXPECT_FALSE(child->poll(0));
+  }
+  // Its output is drained by someone else, so it neither blocks nor dies.
+  for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(std::filesystem::exists(marker));
+}
+
+TEST(ChildProcess, AThousandStartsLeakNoFileDescriptor) {
+  const size_t before = openDescriptors();
+  for (int i = 0; i < 1000; ++i) {
+    auto child = ChildProcess::start("/bin/true", {}, piped());
+    ASSERT_TRUE(child);
+    ASSERT_EQ(child->wait(), 0);
+  }
+  ASSERT_FALSE(ChildProcess::start("/nonexistent", {}, piped()));
+  EXPECT_EQ(openDescriptors(), before);
+}
+
+}  // namespace
+}  // namespace ruvo
