@@ -12,6 +12,7 @@ int runConvert(const ParsedArgs& args, const CliContext& context) {
   SaveOptions saveOptions{context.workingFolder, context.cacheEnable};
   auto saved = saveDocumentAs(document->song, document->tables, absolutePath(args.positionals[1]), saveOptions,
                               context.programFolder);
+  warnAboutTables(document->tables);
   if (!saved) return reportError(saved.error());
   std::cout << *saved << '\n';
   return kExitOk;

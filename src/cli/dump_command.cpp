@@ -9,6 +9,7 @@ namespace ruvo::cli {
 int runDump(const ParsedArgs& args, const CliContext& context) {
   auto document = openFromArgs(args, context);
   if (!document) return reportError(document.error());
+  warnAboutTables(document->tables);
   std::cout << songToJson(document->song).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
   return kExitOk;
 }

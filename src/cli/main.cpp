@@ -53,6 +53,9 @@ Options:
   --track N          (dump, convert) the track to import, from 1: required
                      for .mid and .smf files and for VSQ files of three or
                      more tracks (a VSQ of two tracks reads track 2).
+  --trace FILE       (dump, convert) write the trace of the MIDI data entries
+                     read from a .mid or .smf file to FILE (by default no
+                     trace is written).
   --no-cache         (convert, render) write the form that keeps no cache of
                      resampled notes, whatever the settings say.
   -o OUTPUT          (render) the output WAV in place of the project's;
@@ -63,14 +66,17 @@ Options:
                      settings file. It is only read, never written.
   --help             show this text.
 
+A prefix.map that exists but cannot be read is reported by a warning line on
+stderr; the project is then read and written without prefixes.
+
 Exit status: 0 success; 1 the work failed (a file that is not valid prints
 "ファイル形式が正しくありません。"); 2 a usage error or a missing or
 unreadable file. Errors are one line on stderr.
 )";
 
 const std::vector<ruvo::cli::CommandSpec> kCommands = {
-    {"dump", 1, {"--voice-folder", "--settings", "--track"}, {}},
-    {"convert", 2, {"--voice-folder", "--settings", "--track"}, {"--no-cache"}},
+    {"dump", 1, {"--voice-folder", "--settings", "--track", "--trace"}, {}},
+    {"convert", 2, {"--voice-folder", "--settings", "--track", "--trace"}, {"--no-cache"}},
     {"render", 1, {"-o", "--select", "--voice-folder", "--settings"}, {"--no-cache"}},
     {"settings", 0, {"--settings"}, {}},
 };

@@ -1,6 +1,7 @@
 #include "cli/open_document.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "cli/track_choice.h"
 #include "project/document_io.h"
@@ -14,6 +15,11 @@ std::string absolutePath(const std::string& path) {
   return ec ? path : absolute.lexically_normal().string();
 }
 
+void warnAboutTables(const VoiceBankTables& tables) {
+  if (const auto& error = tables.prefix.loadError())
+    std::cerr << "ruvo-cli: warning: no prefixes applied: " << error->message << '\n';
+}
+
 Result<OpenedDocument> openFromArgs(const ParsedArgs& args, const CliContext& context) {
   OpenedDocument document;
   OpenOptions options;
@@ -22,6 +28,9 @@ Result<OpenedDocument> openFromArgs(const ParsedArgs& args, const CliContext& co
   auto choice = TrackChoice::fromArgs(args);
   if (!choice) return tl::unexpected(choice.error());
   options.chooseTrack = choice->chooser();
+  // Reading a file leaves nothing behind: the MIDI trace is written only
+  // where --trace asks for it.
+  options.tracePath = args.value("--trace") ? absolutePath(*args.value("--trace")) : std::string();
   std::string path = absolutePath(args.positionals[0]);
   if (auto loaded = loadDocument(document.song, document.tables, path, options); !loaded)
     return tl::unexpected(loaded.error());

@@ -19,6 +19,10 @@ struct OpenedDocument {
 
 [[nodiscard]] Result<OpenedDocument> openFromArgs(const ParsedArgs& args, const CliContext& context);
 
+// Prints a warning line on stderr for what went wrong with the voice bank's
+// tables while the project was loaded or saved (an unreadable prefix.map).
+void warnAboutTables(const VoiceBankTables& tables);
+
 // A path given on the command line, made absolute against the current
 // folder, since the render scripts run in their own folder.
 std::string absolutePath(const std::string& path);

@@ -28,7 +28,7 @@ bool parseSelection(const std::string& text, int& first, int& last) {
 constexpr size_t kRecentLines = 20;
 
 bool isToolDiagnostic(const std::string& line) {
-  for (std::string_view tool : {"resampler:", "ruvo-batch:", "program not found:"})
+  for (std::string_view tool : {"resampler:", "ruvo-batch:", "splicer:"})
     if (line.starts_with(tool)) return true;
   return false;
 }
@@ -113,6 +113,7 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
     outcome = renderProject(song, tables, renderContext, chooser, observer);
   }
   bar.clear();
+  warnAboutTables(tables);
   if (outcome.success) {
     std::cout << (outcome.message.empty() ? outcome.outputPath : outcome.message) << '\n';
     return kExitOk;
@@ -122,6 +123,7 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
       if (!isToolDiagnostic(line)) std::cerr << line << '\n';
   }
   if (!outcome.message.empty()) std::cerr << outcome.message << '\n';
+  for (const auto& detail : outcome.details) std::cerr << detail << '\n';
   return kExitFailed;
 }
 

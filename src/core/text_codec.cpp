@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <iconv.h>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace ruvo {
@@ -14,9 +16,18 @@ struct IconvCloser {
 };
 using IconvHandle = std::unique_ptr<void, IconvCloser>;
 
+// Every text file ruvo reads or writes is CP932: without the converter no
+// file could be read or written correctly, so the program stops at once
+// rather than pass bytes through unconverted.
 IconvHandle openConverter(const char* to, const char* from) {
   iconv_t handle = iconv_open(to, from);
-  if (handle == reinterpret_cast<iconv_t>(-1)) return nullptr;
+  if (handle == reinterpret_cast<iconv_t>(-1)) {
+    std::fprintf(stderr,
+                 "ruvo: error: the C library cannot convert between %s and %s (iconv); "
+                 "its character set modules (gconv) are missing\n",
+                 from, to);
+    std::exit(EXIT_FAILURE);
+  }
   return IconvHandle(handle);
 }
 
@@ -26,7 +37,6 @@ template <typename SkipWidth>
 std::string convert(void* handle, std::string_view input, std::string_view replacement,
                     SkipWidth skipWidth) {
   std::string output;
-  if (!handle) return std::string(input);
   auto* cd = static_cast<iconv_t>(handle);
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
   output.reserve(input.size() * 3 / 2 + 8);

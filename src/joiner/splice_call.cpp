@@ -41,6 +41,10 @@ class Splice {
     m_outcome.err += '\n';
     return finish(-1);
   }
+  SpliceOutcome writeFailed(const std::string& path) {
+    m_outcome.err += "splicer: error: cannot write to " + path + "\n";
+    return finish(kWriteFailedStatus);
+  }
   std::vector<uint8_t> loadInput(const std::string& path);
   std::optional<OutputHeader> loadHeader(const std::string& path);
 
@@ -150,10 +154,11 @@ SpliceOutcome Splice::run(std::span<const std::string_view> argList) {
     return refuse("not enough memory for a note of " + std::to_string(positions->length()) + " samples");
   }
   storeSizes(header->bytes, wrapToInt32(riffSize + noteBytes), wrapToInt32(dataSize + noteBytes));
-  // A header that cannot be written leaves the data to be appended anyway.
-  (void)writeHeaderFile(headerPath, header->bytes);
+  // A header that cannot be written would no longer describe the data: the
+  // note is not appended and the render learns of it from the exit status.
+  if (!writeHeaderFile(headerPath, header->bytes)) return writeFailed(headerPath);
   const bool appended = tail ? tail->writeOver(note) : appendSamples(dataPath, note);
-  if (!appended) m_outcome.err += "splicer: error: cannot write to " + dataPath + "\n";
+  if (!appended) return writeFailed(dataPath);
   return finish(0);
 }
 

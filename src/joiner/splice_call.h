@@ -11,8 +11,11 @@
 
 namespace ruvo::joiner {
 
+// The output files could not be written: the call failed after its checks.
+constexpr int kWriteFailedStatus = 1;
+
 struct SpliceOutcome {
-  int exitStatus = 0;  // 0, or -1 on a usage, parameter or input format error
+  int exitStatus = 0;  // 0; -1 on a usage, parameter or input format error; kWriteFailedStatus
   std::string out;     // standard output: each message followed by one more "\n"
   std::string err;     // standard error: "splicer: error: ..." lines
 };

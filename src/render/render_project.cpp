@@ -32,9 +32,11 @@ std::string resolveIn(const std::string& folder, const std::string& path) {
 // would look like a success: refuse it before anything runs.
 std::optional<std::string> missingTool(const Song& song, const std::string& batchFolder) {
   const char* searchPath = std::getenv("PATH");
-  for (const std::string* tool : {&song.resamplerPath, &song.joinerPath}) {
+  const std::pair<const char*, const std::string*> tools[] = {{"resampler", &song.resamplerPath},
+                                                              {"joiner", &song.joinerPath}};
+  for (const auto& [role, tool] : tools) {
     if (!findProgram(nativePath(*tool), nativePath(batchFolder), searchPath ? searchPath : ""))
-      return tool->empty() ? std::string("(no program named)") : *tool;
+      return std::string(role) + " not found: " + (tool->empty() ? std::string("(no program named)") : *tool);
   }
   return std::nullopt;
 }
@@ -49,15 +51,22 @@ RenderOutcome runAndJudge(const Song& song, const RenderContext& context, const 
     // What the batch would do first: no stale output survives a failed render.
     std::error_code ec;
     std::filesystem::remove(outcome.outputPath, ec);
-    if (observer.output) observer.output("program not found: " + *tool);
+    if (observer.output) observer.output(*tool);
     outcome.message = std::string(render_messages::kRenderFailed);
+    outcome.details.push_back(*tool);
     return outcome;
   }
   auto result = runBatch(context.interpreter, batchPath, output, observer);
   outcome.ran = result.has_value();
-  if (!result && observer.output) observer.output(result.error().message);
   outcome.success = result && result->outputExists;
   outcome.message = std::string(render_messages::kRenderFailed);
+  if (!result) {
+    if (observer.output) observer.output(result.error().message);
+    outcome.details.push_back(result.error().message);
+  } else if (!result->outputExists) {
+    outcome.details.push_back("the batch " + batchPath + " ended with status " + std::to_string(result->exitStatus) +
+                              " without writing " + outcome.outputPath);
+  }
   return outcome;
 }
 

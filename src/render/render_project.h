@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "song/song_model.h"
 #include "render/batch_runner.h"
@@ -26,6 +27,7 @@ struct RenderOutcome {
   bool ran = false;         // the batch was started
   bool warning = false;     // show the message with a warning icon
   std::string message;      // what to tell the user ("" for a silent cancel)
+  std::vector<std::string> details;  // why it failed: which tool, which file
   std::string outputPath;   // the WAV, resolved against the batch folder
 };
 

@@ -11,6 +11,7 @@ namespace ruvo {
 
 Result<int> PrefixMap::load(const std::string& folder) {
   std::string path = joinPath(folder, "prefix.map");
+  m_loadError.reset();
   std::error_code ec;
   if (folder.empty() || !std::filesystem::exists(path, ec)) {
     loadLines({});
@@ -19,6 +20,7 @@ Result<int> PrefixMap::load(const std::string& folder) {
   auto lines = readTextLines(path);
   if (!lines) {
     loadLines({});
+    m_loadError = lines.error();
     return tl::unexpected(lines.error());
   }
   loadLines(*lines);

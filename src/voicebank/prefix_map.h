@@ -14,7 +14,10 @@ namespace ruvo {
 class PrefixMap {
  public:
   // Replaces the map with `folder`/prefix.map; a missing file gives an empty
-  // map. Returns the number of non-empty lines loaded.
+  // map. Returns the number of non-empty lines loaded. A file that exists but
+  // cannot be read also leaves the map empty, and stays reported by
+  // loadError() until the next load, so whoever loads or saves a project can
+  // tell the user why no prefixes were applied.
   [[nodiscard]] Result<int> load(const std::string& folder);
   void loadLines(const std::vector<std::string>& lines);
 
@@ -23,9 +26,11 @@ class PrefixMap {
   std::string getPrefix(int noteNumber, const std::string& voiceFolder);
 
   bool loaded() const { return m_loaded; }
+  const std::optional<Error>& loadError() const { return m_loadError; }
 
  private:
   bool m_loaded = false;
+  std::optional<Error> m_loadError;
   std::vector<std::string> m_lines;
 };
 

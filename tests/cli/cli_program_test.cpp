@@ -83,3 +83,17 @@ TEST(CliProgram, BadUsageAndMissingFilesExitWithTwo) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("convert IN OUT"), std::string::npos);
 }
+
+TEST(CliProgram, AnUnreadablePrefixMapIsAWarningNotASilentChoice) {
+  TempFolder dir("ruvo_cli_prefix");
+  writeProject(dir);
+  std::filesystem::remove(dir / "bank/prefix.map");
+  std::filesystem::create_directory(dir / "bank/prefix.map");  // exists, cannot be read
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"dump", dir / "song.bat"}, {"convert", dir / "song.bat", dir / "copy.bat"}}) {
+    auto run = runProcess(kCli, args, dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("ruvo-cli: warning: no prefixes applied: "), std::string::npos) << args[0];
+    EXPECT_NE(run.err.find("prefix.map"), std::string::npos) << args[0];
+  }
+}

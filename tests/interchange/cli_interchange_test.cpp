@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <nlohmann/json.hpp>
 
 #include "core/text_file.h"
@@ -39,6 +41,8 @@ TEST(CliInterchange, MidiNeedsTrackAndImportsIt) {
   ASSERT_EQ(json["notes"].size(), 2u);
   EXPECT_EQ(json["notes"][1]["lyric"], "き");
   EXPECT_EQ(json["notes"][1]["noteNumber"], 38);
+  // Reading a file writes nothing into the folder it was read from.
+  EXPECT_FALSE(std::filesystem::exists(dir / "test.log"));
 }
 
 TEST(CliInterchange, ConvertChainThroughEveryForm) {

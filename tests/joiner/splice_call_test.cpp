@@ -318,3 +318,15 @@ TEST_F(SpliceCall, PathsOfAnyLengthAndWithBackslashes) {
 }
 
 }  // namespace
+
+TEST_F(SpliceCall, AnOutputFileThatCannotBeWrittenFailsTheCall) {
+  const std::string in = input("in.wav", mono(1000, std::vector<int16_t>(100, 1000)));
+  for (const std::string& blocked : {headerPath(), dataPath()}) {
+    std::filesystem::remove_all(headerPath());
+    std::filesystem::remove_all(dataPath());
+    std::filesystem::create_directory(blocked);
+    const auto outcome = call(in, flat("0", "50"));
+    EXPECT_EQ(outcome.exitStatus, kWriteFailedStatus) << blocked;
+    EXPECT_EQ(outcome.err, "splicer: error: cannot write to " + blocked + "\n");
+  }
+}
