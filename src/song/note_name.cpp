@@ -1,4 +1,4 @@
-#include "editor/note_name.h"
+#include "song/note_name.h"
 
 #include "core/numbers.h"
 
