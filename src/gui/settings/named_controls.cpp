@@ -13,6 +13,12 @@ QPushButton* namedButton(QWidget* parent, const char* name, const QString& text)
   return button;
 }
 
+QPushButton* namedBrowseButton(QWidget* parent, const char* name) {
+  QPushButton* button = namedButton(parent, name, QStringLiteral("..."));
+  button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+  return button;
+}
+
 QLineEdit* namedLineEdit(QWidget* parent, const char* name) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));

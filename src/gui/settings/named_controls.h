@@ -18,6 +18,8 @@ inline QString qs(const std::string& text) { return QString::fromStdString(text)
 inline std::string utf8(const QString& text) { return text.toStdString(); }
 
 QPushButton* namedButton(QWidget* parent, const char* name, const QString& text);
+// The narrow "..." button beside a box that opens a file dialog.
+QPushButton* namedBrowseButton(QWidget* parent, const char* name);
 QLineEdit* namedLineEdit(QWidget* parent, const char* name);
 // A caption or explanation; long texts wrap.
 QLabel* captionLabel(QWidget* parent, const QString& text, bool wrap = false);

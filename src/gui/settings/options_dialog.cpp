@@ -100,7 +100,7 @@ void OptionsDialog::buildVoiceBankPage() {
   m_otoName = namedLineEdit(page, "txtOtoName");
   m_otoName->setValidator(new VoiceBankNameValidator(m_otoName));
   m_otoPath = namedLineEdit(page, "txtOtoPath");
-  auto* browse = namedButton(page, "cmdOtoFolder", QStringLiteral("..."));
+  auto* browse = namedBrowseButton(page, "cmdOtoFolder");
   auto* add = namedButton(page, "cmdOtoAdd", QStringLiteral("追加"));
   auto* set = namedButton(page, "cmdOtoSet", QStringLiteral("セット"));
   auto* remove = namedButton(page, "cmdOtoDelete", QStringLiteral("削除"));
@@ -162,6 +162,8 @@ void OptionsDialog::buildCachePage() {
   for (QRadioButton* radio : {m_noDelete, m_deleteOnUnload, m_deleteBySize, m_deleteByDate}) group->addButton(radio);
   m_limitSize = namedLineEdit(page, "txtCacheLimitSize");
   m_deleteDays = namedLineEdit(page, "txtCacheDeleteDays");
+  for (QLineEdit* box : {m_limitSize, m_deleteDays})
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
   connect(m_cacheTemp, &QCheckBox::toggled, this, [this] {
     readBoxes();
     showForm();
@@ -177,6 +179,7 @@ void OptionsDialog::buildCachePage() {
   rules->addWidget(m_deleteByDate, 3, 1);
   rules->addWidget(m_deleteDays, 3, 2);
   rules->addWidget(captionLabel(page, QStringLiteral("日")), 3, 3);
+  rules->setColumnStretch(4, 1);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(captionLabel(page, QStringLiteral("キャッシュの設定")));
@@ -194,8 +197,8 @@ void OptionsDialog::buildPathPage() {
   QWidget* page = addPage(m_tabs, 3, QStringLiteral("パス"));
   m_tool1 = namedLineEdit(page, "txtTool1Path");
   m_tool2 = namedLineEdit(page, "txtTool2Path");
-  auto* browse1 = namedButton(page, "cmdBrowsTool1", QStringLiteral("..."));
-  auto* browse2 = namedButton(page, "cmdBrowsTool2", QStringLiteral("..."));
+  auto* browse1 = namedBrowseButton(page, "cmdBrowsTool1");
+  auto* browse2 = namedBrowseButton(page, "cmdBrowsTool2");
   auto* reset = namedButton(page, "Command1", QStringLiteral("リセット"));
   connect(browse1, &QPushButton::clicked, this, [this] {
     readBoxes();

@@ -81,7 +81,7 @@ ProjectPropertiesDialog::ProjectPropertiesDialog(QWidget* owner, const ProjectPr
 
 QPushButton* ProjectPropertiesDialog::browseButton(const char* name,
                                                    void (ProjectPropertiesForm::*browse)(FileChooser&)) {
-  auto* button = namedButton(this, name, QStringLiteral("..."));
+  auto* button = namedBrowseButton(this, name);
   connect(button, &QPushButton::clicked, this, [this, browse] {
     readBoxes();
     (m_form.*browse)(m_chooser);
