@@ -166,25 +166,6 @@ TEST(OptionsForm, VoiceBankRowsAreEditedThroughTheTwoBoxes) {
   EXPECT_FALSE(isAcceptedVoiceBankName("a\tb"));
 }
 
-TEST(OptionsForm, OkStoresTheRowsAndTheToolPathsAsTyped) {
-  Settings settings;
-  settings.OtoList = {"a\t/a"};
-  OptionsForm form(settings, "/prog");
-  form.voiceBanks.pick(0);
-  form.voiceBanks.remove();
-  ScriptedPrompts prompts;
-  ASSERT_EQ(form.accept(settings, prompts), OptionsCheck::Accepted);
-  EXPECT_EQ(settings.OtoList, std::vector<std::string>{""});
-
-  form.voiceBanks.name = "声";
-  form.voiceBanks.folder = "/v/声";
-  ASSERT_EQ(form.voiceBanks.add(), RowEdit::Done);
-  form.tool2Path = "/missing/resampler";
-  ASSERT_EQ(form.accept(settings, prompts), OptionsCheck::Accepted);
-  EXPECT_EQ(settings.OtoList, std::vector<std::string>{"声\t/v/声"});
-  EXPECT_EQ(settings.Tool2Path, "/missing/resampler");
-}
-
 TEST(OptionsForm, FileDialogsFillTheBoxesAndCancelLeavesThem) {
   OptionsForm form(Settings{}, "/prog");
   form.voiceBanks.folder = "/before";
