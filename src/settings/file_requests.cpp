@@ -1,0 +1,22 @@
+#include "settings/file_requests.h"
+
+#include "core/paths.h"
+
+namespace ruvo {
+
+std::optional<std::string> chooseVoiceFolder(FileChooser& chooser) {
+  FileDialogRequest request;
+  request.filter = kRecordingFilter;
+  request.defaultName = kRecordingProposedName;
+  auto chosen = chooser.openFile(request);
+  if (!chosen) return std::nullopt;
+  return folderOf(*chosen);
+}
+
+std::optional<std::string> chooseToolProgram(FileChooser& chooser) {
+  FileDialogRequest request;
+  request.filter = kToolFilter;
+  return chooser.openFile(request);
+}
+
+}  // namespace ruvo
