@@ -93,10 +93,15 @@ TEST(ProjectPropertiesForm, DeletingTheCacheEmptiesItsWavFilesAndSaysSoOnlyWhenI
     ScriptedPrompts prompts;
     form.deleteCache(prompts);
     ASSERT_EQ(prompts.messages.size(), c.messages);
-    if (c.messages) EXPECT_EQ(prompts.messages[0].text, "WAV作成時の中間ファイルを全て削除しました。");
+    if (c.messages) {
+      EXPECT_EQ(prompts.messages[0].text, "WAV作成時の中間ファイルを全て削除しました。");
+    }
     EXPECT_FALSE(form.cacheHasFiles());
-    for (const auto& name : c.files)
-      if (name.ends_with(".txt")) EXPECT_TRUE(exists(properties.cacheDir + "/" + name));
+    for (const auto& name : c.files) {
+      if (name.ends_with(".txt")) {
+        EXPECT_TRUE(exists(properties.cacheDir + "/" + name));
+      }
+    }
   }
 }
 
