@@ -16,6 +16,7 @@ std::string absolutePath(const std::string& path) {
 }
 
 void warnAboutTables(const VoiceBankTables& tables) {
+  for (const auto& warning : tables.oto.warnings()) std::cerr << "ruvo-cli: warning: " << warning << '\n';
   if (const auto& error = tables.prefix.loadError())
     std::cerr << "ruvo-cli: warning: no prefixes applied: " << error->message << '\n';
 }

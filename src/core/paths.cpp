@@ -55,4 +55,18 @@ bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && equalsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+bool staysInsideFolder(std::string_view relativeName) {
+  if (relativeName.empty()) return true;
+  if (relativeName[0] == '/' || relativeName[0] == '\\') return false;
+  if (relativeName.size() >= 2 && relativeName[1] == ':') return false;
+  size_t start = 0;
+  while (start <= relativeName.size()) {
+    size_t end = relativeName.find_first_of("/\\", start);
+    if (end == std::string_view::npos) end = relativeName.size();
+    if (relativeName.substr(start, end - start) == "..") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 }  // namespace ruvo

@@ -23,5 +23,10 @@ std::string nativePath(std::string_view path);
 // Case-insensitive (ASCII) suffix test, as file extensions are compared.
 bool endsWithNoCase(std::string_view text, std::string_view suffix);
 bool equalsNoCase(std::string_view a, std::string_view b);
+// True when a name taken from a file (a recording of oto.ini, a lyric used
+// as a file name) stays inside the folder it is joined to: not absolute (no
+// leading separator, no drive letter) and no ".." component. Subfolders are
+// fine ("A3/あ.wav").
+bool staysInsideFolder(std::string_view relativeName);
 
 }  // namespace ruvo

@@ -38,14 +38,19 @@ Result<OtoTable> OtoTable::load(const std::string& folder) {
 
 OtoTable OtoTable::fromLines(const std::vector<std::string>& lines) {
   OtoTable table;
-  for (const auto& line : lines) table.addLine(line);
+  for (size_t i = 0; i < lines.size(); ++i) table.addLine(lines[i], i + 1);
   return table;
 }
 
-void OtoTable::addLine(std::string_view line) {
+void OtoTable::addLine(std::string_view line, size_t lineNumber) {
   if (line.empty()) return;
   auto parts = splitFields(line, '=');
   if (parts.size() != 2) return;
+  if (!staysInsideFolder(parts[0])) {
+    m_warnings.push_back("oto.ini line " + std::to_string(lineNumber) + ": the recording '" + parts[0] +
+                         "' lies outside the voice folder; the entry is skipped");
+    return;
+  }
   std::vector<std::string> fields{parts[0]};
   if (parts[1].find(',') != std::string::npos) {
     for (auto& field : splitFields(parts[1], ',')) fields.push_back(std::move(field));

@@ -29,6 +29,9 @@ class OtoTable {
   // The entries of `folder`/oto.ini. A missing file gives an empty table; a
   // file that exists but cannot be read is an error. Lines without exactly
   // one "=" are skipped; a line whose value has no "," keeps only its file name.
+  // A line whose recording lies outside the voice folder (an absolute name or
+  // a ".." component) is refused and reported in warnings(): rendering it
+  // would read outside the bank and write outside the cache folder.
   [[nodiscard]] static Result<OtoTable> load(const std::string& folder);
   // The same from lines already read (tests and fuzzing).
   static OtoTable fromLines(const std::vector<std::string>& lines);
@@ -42,10 +45,12 @@ class OtoTable {
   std::string aliasOfFile(const std::string& name) const;
 
   size_t size() const { return m_entries.size(); }
+  // One line per refused entry, naming its line of oto.ini.
+  const std::vector<std::string>& warnings() const { return m_warnings; }
   const std::vector<std::string>& rawEntry(size_t i) const { return m_entries[i]; }
 
  private:
-  void addLine(std::string_view line);
+  void addLine(std::string_view line, size_t lineNumber);
   OtoEntry entryAt(size_t i) const;
 
   // Every accepted line split into its fields (file name first).
@@ -53,6 +58,7 @@ class OtoTable {
   // First entry by alias and by file name with its extension lower-cased.
   std::unordered_map<std::string, size_t> m_byAlias;
   std::unordered_map<std::string, size_t> m_byFile;
+  std::vector<std::string> m_warnings;
 };
 
 // The recording name without a trailing ".wav" in any case ("A.WAV" -> "A").

@@ -44,6 +44,21 @@ TEST(OtoTable, MalformedAndEmptyLinesAreSkipped) {
   EXPECT_EQ(table.getAlias(lyric).fields, Fields{});
 }
 
+TEST(OtoTable, RecordingsOutsideTheVoiceFolderAreRefusedWithAWarning) {
+  auto table = OtoTable::fromLines({"../x.wav=あ,0,100,0,50", "/etc/passwd=い,0,0,0,0", "sub\\..\\..\\y.wav=う,0,0,0,0",
+                                    "C:\\z.wav=え,0,0,0,0", "A3/お.wav=お,1,2,3,4", "a..b.wav=か,0,0,0,0"});
+  EXPECT_EQ(table.size(), 2u);
+  EXPECT_EQ(table.warnings(),
+            (std::vector<std::string>{
+                "oto.ini line 1: the recording '../x.wav' lies outside the voice folder; the entry is skipped",
+                "oto.ini line 2: the recording '/etc/passwd' lies outside the voice folder; the entry is skipped",
+                "oto.ini line 3: the recording 'sub\\..\\..\\y.wav' lies outside the voice folder; the entry is skipped",
+                "oto.ini line 4: the recording 'C:\\z.wav' lies outside the voice folder; the entry is skipped"}));
+  for (std::string lyric : {"あ", "い", "う", "え"}) EXPECT_EQ(table.getAlias(lyric).fields, Fields{}) << lyric;
+  std::string lyric = "お";
+  EXPECT_EQ(table.getAlias(lyric)[OtoEntry::kFile], "A3/お.wav");
+}
+
 TEST(OtoTable, FirstMatchWinsAndAliasBeatsFileName) {
   auto table = OtoTable::fromLines({"か.wav=,1,2,3,4", "a.wav=か,5,6,7,8,9,10,11", "b.wav=か,0,0,0,0"});
   std::string lyric = "か";
