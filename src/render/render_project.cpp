@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "core/program_lookup.h"
 #include "project/project_batch.h"
+#include "render/cache_index.h"
 #include "render/render_messages.h"
 
 namespace ruvo {
@@ -53,11 +54,33 @@ RenderOutcome runAndJudge(const Song& song, const RenderContext& context, const 
     outcome.message = std::string(render_messages::kRenderFailed);
     return outcome;
   }
+  // Cached notes whose resampler inputs changed are deleted before the batch
+  // runs; the inputs of the notes it made are recorded once it succeeded.
+  std::optional<CacheCheck> cache;
+  if (context.cacheEnable) {
+    auto checked = checkCache(batchPath);
+    if (!checked) {
+      std::error_code ec;
+      std::filesystem::remove(outcome.outputPath, ec);
+      if (observer.output) observer.output("cache: " + checked.error().message);
+      outcome.message = std::string(render_messages::kRenderFailed);
+      return outcome;
+    }
+    if (observer.output)
+      for (const std::string& warning : checked->warnings) observer.output("cache: " + warning);
+    cache = std::move(*checked);
+  }
+
   auto result = runBatch(context.interpreter, batchPath, output, observer);
   outcome.ran = result.has_value();
   if (!result && observer.output) observer.output(result.error().message);
   outcome.success = result && result->outputExists;
   outcome.message = std::string(render_messages::kRenderFailed);
+
+  if (outcome.success && cache) {
+    if (auto recorded = recordCache(*cache); !recorded && observer.output)
+      observer.output("cache: " + recorded.error().message);
+  }
   return outcome;
 }
 
