@@ -6,6 +6,7 @@
 
 #include "core/paths.h"
 #include "core/text_file.h"
+#include "song/song_model.h"
 #include "voicebank/frq_table.h"
 
 namespace ruvo {
@@ -18,17 +19,6 @@ constexpr std::string_view kHeaderLine = "ruvo cache index 1";
 constexpr std::string_view kEndPrefix = "end ";
 constexpr size_t kFixedFields = 7;  // name, resampler, recording, two stamps of two fields
 constexpr std::string_view kNoValue = "-";
-
-std::vector<std::string> splitOn(std::string_view text, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator, start)) {
-    parts.emplace_back(text.substr(start, at - start));
-    start = at + 1;
-  }
-  parts.emplace_back(text.substr(start));
-  return parts;
-}
 
 bool storable(std::string_view text) { return text.find_first_of("\t\r\n") == std::string_view::npos; }
 
@@ -114,7 +104,7 @@ CacheIndex CacheIndex::load(const std::string& cacheFolder) {
       lines.back() != std::string(kEndPrefix) + std::to_string(lines.size() - 2))
     return index;
   for (size_t i = 1; i + 1 < lines.size(); ++i) {
-    std::vector<std::string> fields = splitOn(lines[i], '\t');
+    std::vector<std::string> fields = splitFields(lines[i], '\t');
     auto recordingStamp = fields.size() > kFixedFields ? parseStamp(fields[3], fields[4]) : std::nullopt;
     auto frqStamp = fields.size() > kFixedFields ? parseStamp(fields[5], fields[6]) : std::nullopt;
     if (!recordingStamp || !frqStamp || fields[0].empty()) return CacheIndex();

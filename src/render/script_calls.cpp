@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "batch/expander.h"
 #include "batch/file_commands.h"
 #include "batch/script.h"
