@@ -28,7 +28,7 @@ bool parseSelection(const std::string& text, int& first, int& last) {
 constexpr size_t kRecentLines = 20;
 
 bool isToolDiagnostic(const std::string& line) {
-  for (std::string_view tool : {"resampler:", "ruvo-batch:", "splicer:"})
+  for (std::string_view tool : {"resampler:", "ruvo-batch:", "splicer:", "cache:"})
     if (line.starts_with(tool)) return true;
   return false;
 }

@@ -8,14 +8,18 @@
 namespace ruvo {
 
 namespace {
-// Hundredths of a cent cut toward zero, written as "0.00".
+// Hundredths of a cent cut toward zero, written as a plain number: no
+// decimals when whole, no trailing zero (0, 50.5, 199.97, -200).
 std::string centsText(int64_t hundredths) {
   std::string text = hundredths < 0 ? "-" : "";
-  int64_t magnitude = std::llabs(hundredths);
+  const int64_t magnitude = std::llabs(hundredths);
   text += std::to_string(magnitude / 100);
-  text += '.';
-  text += static_cast<char>('0' + magnitude % 100 / 10);
-  text += static_cast<char>('0' + magnitude % 10);
+  const int64_t fraction = magnitude % 100;
+  if (fraction != 0) {
+    text += '.';
+    text += static_cast<char>('0' + fraction / 10);
+    if (fraction % 10 != 0) text += static_cast<char>('0' + fraction % 10);
+  }
   return text;
 }
 }  // namespace

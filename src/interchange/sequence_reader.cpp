@@ -61,15 +61,18 @@ Result<SequenceReadResult> readSequenceFile(std::string_view bytes, Song& song, 
   if (!layout) return tl::unexpected(layout.error());
   TrackScan conductor = scanLogged(layout->tracks[0], options);
   SequenceReadResult result;
-  for (const auto& text : conductor.texts) result.headerLines.push_back(cp932ToUtf8(text));
   result.tempo = conductor.tempos.empty() ? options.defaultTempo : conductor.tempos.front().bpm();
 
   size_t voice = layout->trackCount >= 3 ? 2 : 1;
   if (voice >= layout->tracks.size()) return badFormat();
   if (voice == 2) {
+    // The track between the conductor and the voice adds its texts (header
+    // lines such as "@set flag=") and tempos after the conductor's.
     TrackScan second = scanLogged(layout->tracks[1], options);
+    conductor.texts.insert(conductor.texts.end(), second.texts.begin(), second.texts.end());
     conductor.tempos.insert(conductor.tempos.end(), second.tempos.begin(), second.tempos.end());
   }
+  for (const auto& text : conductor.texts) result.headerLines.push_back(cp932ToUtf8(text));
   VoiceTrackInput input;
   input.trackData = layout->tracks[voice];
   input.division = layout->division;

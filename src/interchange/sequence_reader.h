@@ -25,7 +25,7 @@ struct TrackReadResult {
 struct SequenceReadResult {
   int count = 0;
   double tempo = 120;
-  std::vector<std::string> headerLines;  // text events of the first track, UTF-8
+  std::vector<std::string> headerLines;  // text events of the first track (and the second of three), UTF-8
 };
 
 // One entry per track chunk, "<number>: <track name>". Empty when the bytes
@@ -39,7 +39,8 @@ std::vector<std::string> listTracks(std::string_view bytes, const MidiReadOption
                                                   const MidiReadOptions& options);
 
 // The sequence file: the first track gives the header lines and the tempo,
-// the voice track is track 2 (track 3 when there are three or more tracks).
+// the voice track is track 2. With three or more tracks the voice track is
+// track 3, and the texts and tempos of track 2 follow those of track 1.
 [[nodiscard]] Result<SequenceReadResult> readSequenceFile(std::string_view bytes, Song& song,
                                                           const MidiReadOptions& options);
 

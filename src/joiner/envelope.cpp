@@ -1,5 +1,7 @@
 #include "joiner/envelope.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "joiner/console_texts.h"
@@ -39,12 +41,17 @@ std::optional<NotePositions> notePositions(const EnvelopeTimes& times, uint32_t 
   NotePositions positions;
   for (size_t k = 0; k < s.size(); ++k) positions.s[k] = static_cast<int64_t>(s[k]);
   if (positions.length() > kMaxNoteSamples) return std::nullopt;
+  // An overlap past the largest output never applies; the bound only keeps
+  // the conversion defined.
+  constexpr double kOverlapLimit = double{INT32_MAX};
   const double overlap = std::trunc(rate * times.overlap / 1000000);
-  if (overlap > 0) {
-    positions.overlap = overlap >= static_cast<double>(positions.length()) ? positions.length()
-                                                                           : static_cast<int64_t>(overlap);
-  }
+  if (overlap > 0) positions.overlap = static_cast<int64_t>(std::min(overlap, kOverlapLimit));
   return positions;
+}
+
+int64_t NotePositions::appliedOverlap(int64_t dataBytes) const {
+  if (overlap <= 0 || 2 * overlap >= dataBytes) return 0;
+  return std::min(overlap, length());
 }
 
 double gainAt(const NotePositions& p, const std::array<double, 4>& v, int64_t i) {

@@ -24,11 +24,17 @@ struct EnvelopeTimes {
 [[nodiscard]] Result<EnvelopeTimes> envelopeTimes(const SpliceArgs& args);
 
 // The envelope in sample positions of one input rate:
-// S_k = trunc(rate * T_k / 1e6). The overlap is clamped into 0..length().
+// S_k = trunc(rate * T_k / 1e6), and the requested overlap S_ovr the same
+// way (0 when not above 0).
 struct NotePositions {
   std::array<int64_t, 5> s{};
-  int64_t overlap = 0;
+  int64_t overlap = 0;  // as requested, not yet judged against the output
   int64_t length() const { return s[4] - s[0]; }
+
+  // The samples the note is mixed over at the end of an output of
+  // `dataBytes` bytes: none unless 0 < 2 x S_ovr < dataBytes; an overlap
+  // that applies but is longer than the note covers the whole note.
+  int64_t appliedOverlap(int64_t dataBytes) const;
 };
 
 // The longest note the output can take: its data size is a signed 32-bit

@@ -137,11 +137,11 @@ SpliceOutcome Splice::run(std::span<const std::string_view> argList) {
   int64_t riffSize = header->riffSize;
   int64_t dataSize = header->dataSize;
   std::optional<DataFileTail> tail;
-  if (positions->overlap > 0 && 2 * positions->overlap < dataSize) {
-    tail = DataFileTail::read(dataPath, static_cast<uint64_t>(positions->overlap));
+  if (const int64_t overlap = positions->appliedOverlap(dataSize); overlap > 0) {
+    tail = DataFileTail::read(dataPath, static_cast<uint64_t>(overlap));
     if (tail) {
-      riffSize -= 2 * positions->overlap;
-      dataSize -= 2 * positions->overlap;
+      riffSize -= 2 * overlap;
+      dataSize -= 2 * overlap;
     }
   }
 

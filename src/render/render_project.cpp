@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "core/program_lookup.h"
 #include "project/project_batch.h"
+#include "render/cache_index.h"
 #include "render/render_messages.h"
 
 namespace ruvo {
@@ -56,6 +57,24 @@ RenderOutcome runAndJudge(const Song& song, const RenderContext& context, const 
     outcome.details.push_back(*tool);
     return outcome;
   }
+  // Cached notes whose resampler inputs changed are deleted before the batch
+  // runs; the inputs of the notes it made are recorded once it succeeded.
+  std::optional<CacheCheck> cache;
+  if (context.cacheEnable) {
+    auto checked = checkCache(batchPath);
+    if (!checked) {
+      std::error_code ec;
+      std::filesystem::remove(outcome.outputPath, ec);
+      if (observer.output) observer.output("cache: " + checked.error().message);
+      outcome.message = std::string(render_messages::kRenderFailed);
+      outcome.details.push_back("cache: " + checked.error().message);
+      return outcome;
+    }
+    if (observer.output)
+      for (const std::string& warning : checked->warnings) observer.output("cache: " + warning);
+    cache = std::move(*checked);
+  }
+
   auto result = runBatch(context.interpreter, batchPath, output, observer);
   outcome.ran = result.has_value();
   outcome.success = result && result->outputExists;
@@ -66,6 +85,10 @@ RenderOutcome runAndJudge(const Song& song, const RenderContext& context, const 
   } else if (!result->outputExists) {
     outcome.details.push_back("the batch " + batchPath + " ended with status " + std::to_string(result->exitStatus) +
                               " without writing " + outcome.outputPath);
+  }
+  if (outcome.success && cache) {
+    if (auto recorded = recordCache(*cache); !recorded && observer.output)
+      observer.output("cache: " + recorded.error().message);
   }
   return outcome;
 }

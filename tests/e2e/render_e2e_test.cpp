@@ -7,13 +7,19 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
+#include <set>
 
+#include "core/numbers.h"
+#include "core/paths.h"
 #include "core/text_file.h"
 #include "project/project_batch.h"
 #include "render/render_messages.h"
+#include "render/script_calls.h"
 #include "support/pitch_measure.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
+#include "support/wave_bytes.h"
 #include "voicebank/wave_samples.h"
 
 using namespace ruvo;
@@ -85,9 +91,97 @@ class RenderEndToEnd : public ::testing::Test {
     return runProcess(kBin + "/ruvo-cli", {"render", dir / "song.bat", "--settings", dir / "setting.ini"});
   }
 
-  int resamplerStarts() const {
+  int resamplerStarts() const { return static_cast<int>(startedOutputs().size()); }
+
+  // The output file of every resampler start so far, by file name, in order.
+  std::vector<std::string> startedOutputs() const {
+    std::vector<std::string> names;
     auto log = readTextLines(dir / "resampler_starts.log");
-    return log ? static_cast<int>(std::count(log->begin(), log->end(), "start")) : 0;
+    if (!log) return names;
+    for (const std::string& line : *log)
+      if (line.starts_with("start ")) names.push_back(fileNameOf(line.substr(6)));
+    return names;
+  }
+
+  void save() { ASSERT_TRUE(saveAsProjectBatch(song, tables, dir / "song.bat", {dir.path(), true})); }
+
+  // A copy of the bank that this test may change.
+  void useOwnBank() {
+    std::filesystem::copy(s_bank->path(), dir / "bank", std::filesystem::copy_options::recursive);
+    song.voiceFolder = dir / "bank";
+    tables.oto = *OtoTable::load(song.voiceFolder);
+    save();
+  }
+
+  // Renders and gives the file names the resampler was started for, sorted.
+  std::vector<std::string> renderStarts() {
+    const size_t before = startedOutputs().size();
+    auto run = render();
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> started = startedOutputs();
+    started.erase(started.begin(), started.begin() + static_cast<long>(before));
+    std::sort(started.begin(), started.end());
+    return started;
+  }
+
+  // The cached files the render script names for these notes, sorted.
+  std::vector<std::string> cacheNamesOf(const std::vector<int>& notes) const {
+    auto calls = readResamplerCalls(dir / "song.bat");
+    EXPECT_TRUE(calls);
+    std::set<std::string> names;
+    for (const ResamplerCall& call : calls ? *calls : std::vector<ResamplerCall>{})
+      if (std::find(notes.begin(), notes.end(), call.noteIndex) != notes.end())
+        names.insert(fileNameOf(call.cacheFile));
+    return {names.begin(), names.end()};
+  }
+
+  std::string output() const { return readFileBytes(dir / "out.wav").value_or(""); }
+
+  // What the same project renders to from an empty cache.
+  std::string cleanRender() {
+    std::filesystem::remove_all(dir / "song.cache");
+    EXPECT_EQ(render().status, 0);
+    return output();
+  }
+
+  void setField(int note, PropField field, const std::string& value) {
+    PropFields props = splitProps(song[note].props);
+    props[field] = value;
+    song[note].props = joinFields(std::vector<std::string>(props.begin(), props.end()), "\t");
+  }
+
+  // Adds `ms` to the offset of the recording's line in the bank's oto.ini.
+  void shiftOtoOffset(const std::string& recording, int ms) {
+    const std::string path = dir / "bank/oto.ini";
+    auto lines = readTextLines(path);
+    ASSERT_TRUE(lines);
+    bool found = false;
+    for (std::string& line : *lines) {
+      if (!line.starts_with(recording + "=")) continue;
+      std::vector<std::string> fields = splitFields(line, ',');
+      ASSERT_GE(fields.size(), 2u);
+      fields[1] = std::to_string(static_cast<int>(leadingNumber(fields[1])) + ms);
+      line = joinFields(fields, ",");
+      found = true;
+    }
+    ASSERT_TRUE(found) << recording;
+    ASSERT_TRUE(writeTextLines(path, *lines));
+  }
+
+  void touch(const std::string& recording) {
+    const std::string path = dir / ("bank/" + recording);
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+  }
+
+  // The recording sung again at half the volume: same size, new contents.
+  void rerecordQuieter(const std::string& recording) {
+    const std::string path = dir / ("bank/" + recording);
+    auto wave = readWaveSamples(path);
+    ASSERT_TRUE(wave);
+    ruvo::testing::WaveSpec spec;
+    spec.sampleRate = static_cast<uint32_t>(wave->sampleRate);
+    for (int16_t sample : wave->samples) spec.samples.push_back(static_cast<int16_t>(sample / 2));
+    ASSERT_TRUE(writeFileBytes(path, ruvo::testing::buildWave(spec)));
   }
 
   // The pre-utterance a note takes from the bank, as the render does.
@@ -177,4 +271,69 @@ TEST_F(RenderEndToEnd, MissingResamplerFailsWithoutLeavingAnOutput) {
   EXPECT_NE(run.err.find(render_messages::kRenderFailed), std::string::npos) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.wav"));
+}
+
+TEST_F(RenderEndToEnd, ChangedInputsMakeExactlyTheirNotesAgain) {
+  useOwnBank();
+  const std::vector<int> sung = {0, 1, 3, 4, 5, 7, 8, 10, 11};
+  EXPECT_EQ(renderStarts(), cacheNamesOf(sung));
+  std::string previous = output();
+
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    std::vector<int> notes;  // the notes whose resampler runs again
+    bool sounds;             // whether the output changes
+  };
+  const std::vector<Step> steps = {
+      {"a note's flags", [&] { setField(1, kPropFlags, "g-30"); save(); }, {1}, true},
+      // Note 1 keeps its own flags.
+      {"the project flags", [&] { song.projectFlags = "g20"; save(); }, {0, 3, 4, 5, 7, 8, 10, 11}, true},
+      {"a pitch curve", [&] { setField(7, kPropPitchCurve, "50Q150 50 50 50"); save(); }, {7}, true},
+      {"an oto.ini offset", [&] { shiftOtoOffset("sa.wav", 10); }, {3, 10}, true},
+      {"a touched recording", [&] { touch("a.wav"); }, {0, 11}, false},
+      {"a recording sung again", [&] { rerecordQuieter("ta.wav"); }, {4}, true},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.change();
+    EXPECT_EQ(renderStarts(), cacheNamesOf(step.notes));
+    const std::string bytes = output();
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes != previous, step.sounds);
+    EXPECT_EQ(cleanRender(), bytes);
+    previous = bytes;
+  }
+  // Nothing changed: nothing runs and the output is the same.
+  EXPECT_EQ(renderStarts(), std::vector<std::string>{});
+  EXPECT_EQ(output(), previous);
+}
+
+TEST_F(RenderEndToEnd, InsertingANoteBeforeCurvedNotesMakesTheShiftedNotesAgain) {
+  // Two notes alike but for their curves are cached under their indices.
+  song.notes = {{"な", 960, 45, "\t\t\t100Q120 100 100 100\t\t"},
+                {"な", 960, 45, "\t\t\t-100Q120 -100 -100 -100\t\t"},
+                {"あ", 960, 36, ""}};
+  song.noteCount = 3;
+  save();
+  EXPECT_EQ(renderStarts().size(), 3u);
+  const std::vector<std::string> before = cacheNamesOf({1});
+
+  song.notes.insert(song.notes.begin(), Note{"R", 480, 36, ""});
+  song.noteCount = 4;
+  save();
+  // The raised note now has the index the lowered one was cached under.
+  ASSERT_EQ(cacheNamesOf({1}), before);
+  EXPECT_EQ(renderStarts(), cacheNamesOf({1, 2}));
+  const std::string bytes = output();
+  EXPECT_EQ(cleanRender(), bytes);
+}
+
+TEST_F(RenderEndToEnd, DamagedCacheIndexTrustsNothing) {
+  ASSERT_EQ(render().status, 0);
+  const std::string first = output();
+  ASSERT_TRUE(writeFileBytes(dir / "song.cache/cache_index.txt", "ruvo cache index 1\nbroken line\n"));
+  EXPECT_EQ(renderStarts(), cacheNamesOf({0, 1, 3, 4, 5, 7, 8, 10, 11}));
+  EXPECT_EQ(output(), first);
+  EXPECT_EQ(renderStarts(), std::vector<std::string>{});
 }

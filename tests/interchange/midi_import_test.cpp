@@ -172,7 +172,22 @@ TEST(MidiImport, BendsBecomeThePitchCurve) {
   EXPECT_EQ(bendsToPitchCurve({{0, 819}}, 480, 10, 120), "");
   // Points every 1/96 quarter: at division 96 one tick apart; a bend between
   // two points shows from the next point on.
-  EXPECT_EQ(bendsToPitchCurve({{0, -4096}, {3, 4096}}, 192, 2, 98.5), "-100.00Q98.50 -100.00 100.00 100.00 100.00");
+  EXPECT_EQ(bendsToPitchCurve({{0, -4096}, {3, 4096}}, 192, 2, 98.5), "-100Q98.50 -100 100 100 100");
+
+  // Values are plain numbers, cut toward zero: only the tempo has two fixed decimals.
+  EXPECT_EQ(bendsToPitchCurve({{0, 29}, {5, -37}, {10, 41}}, 480, 2, 120), "0.7Q120.00 -0.9 1 1 1");
+
+  // An imported note's bends at the default range of 2 semitones.
+  ByteWriter bent;
+  bent.channel2(0, 0x90, 60, 100);
+  bent.channel2(0, 0xE0, 0x00, 0x40);   // centre: 0
+  bent.channel2(10, 0xE0, 0x7F, 0x7F);  // +8191: 199.97 cents
+  bent.channel2(10, 0xE0, 0x00, 0x00);  // -8192: -200 cents
+  bent.channel2(460, 0x80, 60, 0);
+  bent.endOfTrack(0);
+  auto imported = importOf(smfFile(1, 480, {tempoTrack({{0, 120}}), bent.bytes()}), 2);
+  ASSERT_EQ(imported.size(), 1u);
+  EXPECT_EQ(imported[0].props, "\t100\t\t0Q120.00 0 199.97 199.97 -200 -200 -200\t\ttempo=120.00");
 
   // A tone-module export carries the curve as bends; reading it back samples
   // them again at a range of 10 semitones.
@@ -184,7 +199,7 @@ TEST(MidiImport, BendsBecomeThePitchCurve) {
   Song back;
   ASSERT_TRUE(importTrack(buildSequenceMidi(song, input), 2, back, kNoTrace));
   ASSERT_EQ(back.noteCount, 1);
-  EXPECT_EQ(back[0].props, "\t100\t\t0.00Q120.00 50.04 99.97 0.00 0.00 0.00\t\ttempo=120.00");
+  EXPECT_EQ(back[0].props, "\t100\t\t0Q120.00 50.04 99.97 0 0 0\t\ttempo=120.00");
 }
 
 }  // namespace

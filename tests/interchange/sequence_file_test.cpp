@@ -6,6 +6,8 @@
 #include "interchange/sequence_document.h"
 #include "interchange/sequence_reader.h"
 #include "interchange/sequence_writer.h"
+#include "interchange/smf_file.h"
+#include "midi_builder.h"
 #include "support/expect_notes.h"
 #include "support/temp_folder.h"
 
@@ -75,6 +77,31 @@ TEST(SequenceFile, HeaderLinesAreReadBackAfterSettings) {
             (std::vector<std::string>{"Settings", "@rem project=歌の練習", "@set tempo=132.5", "@set oto=C:\\voice\\あ",
                                       "@set tool=/opt/ruvo/splicer", "@set resamp=/opt/ruvo/resampler",
                                       "@set output=out.wav", "@set flag=g-5", "@set env=5 35"}));
+}
+
+TEST(SequenceFile, ThreeTracksTakeTheSecondTracksHeaderLines) {
+  const TempFolder dir("ruvo_seq");
+  MidiWriteInput input;
+  input.headerLines = sequenceHeaderLines(project());
+  const std::string written = buildSequenceMidi(project(), input);
+  auto layout = parseSmf(written);
+  ASSERT_TRUE(layout);
+  ASSERT_EQ(layout->tracks.size(), 2u);
+  ByteWriter middle;
+  middle.meta(0, 1, "@set flag=Y0");
+  middle.meta(0, 1, "@set output=x.wav");
+  middle.endOfTrack(0);
+  const std::string path = dir / "three.wsq";
+  ASSERT_TRUE(writeFileBytes(path, test::smfFile(1, 480, {std::string(layout->tracks[0]), middle.bytes(),
+                                                          std::string(layout->tracks[1])})));
+  Song back;
+  ASSERT_TRUE(openSequenceFile(back, path, ""));
+  // The second track's lines come after the first's, so they win.
+  EXPECT_EQ(back.projectFlags, "Y0");
+  EXPECT_EQ(back.outputFile, "x.wav");
+  EXPECT_EQ(back.voiceFolder, "C:\\voice\\あ");
+  ASSERT_EQ(back.noteCount, 6);
+  EXPECT_EQ(back[2].lyric, "きゃ");
 }
 
 TEST(SequenceFile, EmptyProjectKeepsItsSettings) {

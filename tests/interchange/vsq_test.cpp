@@ -146,7 +146,7 @@ TEST(Vsq, ReaderGapsOverlapsHandlesAndBends) {
   EXPECT_EQ(song[0].lyric, "か");
   EXPECT_EQ(song[0].length, 2364);
   EXPECT_EQ(song[0].noteNumber, 36);
-  EXPECT_EQ(song[0].props, "\t\t\t100.00Q120.00 0.00 0.00 0.00\t\t");
+  EXPECT_EQ(song[0].props, "\t\t\t100Q120.00 0 0 0\t\t");
   // The point at the note's own tick belongs to it; a quoted comma stays in the lyric.
   EXPECT_EQ(song[1].lyric, "a,b");
   EXPECT_EQ(song[1].props, "\t64\t\t2.44Q120.00 4.88 4.88 4.88\t\t");
@@ -157,6 +157,17 @@ TEST(Vsq, ReaderGapsOverlapsHandlesAndBends) {
   EXPECT_EQ(song[2].props, "\t\t\t\t\ttempo=60.00");
   EXPECT_EQ(song[3].lyric, "R");
   EXPECT_EQ(song[3].length, (1700 - 1080 - 480) * 4);
+}
+
+TEST(Vsq, BendsAtTheNotesDepthBecomePlainCents) {
+  // Depth 12 semitones: 2048 is 300 cents, -4096 is -600.
+  std::string metatext = "[EventList]\n0=ID#0001\n[ID#0001]\nType=Anote\nLength=480\nNote#=60\nPMBendDepth=12\n"
+                         "[PitchBendBPList]\n0=0\n10=0\n15=2048\n30=-4096\n";
+  Song song;
+  ASSERT_TRUE(readVsqTrack(test::smfFile(1, 480, {test::tempoTrack({{0, 120}}), voiceTrack(metatext)}), 2, song,
+                           kNoTrace));
+  ASSERT_EQ(song.noteCount, 1);
+  EXPECT_EQ(splitProps(song[0].props)[kPropPitchCurve], "0Q120.00 0 0 300 300 300 -600 -600 -600");
 }
 
 TEST(Vsq, WithoutBendListOrTempoTheDefaultsStand) {

@@ -94,3 +94,27 @@ TEST(Envelope, NotesLongerThanAWavCanHoldAreRefused) {
   EXPECT_EQ(notePositions(times, 1000)->length(), kMaxNoteSamples);
 }
 
+
+TEST(Envelope, OverlapAppliesOnlyWhenSmallerThanTheOutputThenFitsTheNote) {
+  struct Case {
+    double overlapMs;
+    int64_t dataBytes;
+    int64_t applied;
+  };
+  // A 20-sample note at 1000 Hz (one sample per ms).
+  const Case cases[] = {
+      {0, 1000, 0},     {-5, 1000, 0},       // no overlap asked for
+      {10, 1000, 10},   {10, 21, 10},        // applies
+      {10, 20, 0},      {10, 0, 0},          // not smaller than the output: none
+      {50, 101, 20},                          // applies, longer than the note: the whole note
+      {1500, 200, 0},   {1e300, 1000, 0},    // far longer than the output: none
+  };
+  for (const Case& c : cases) {
+    EnvelopeTimes times;
+    times.t = {0, 0, 0, 0, 20000};
+    times.overlap = c.overlapMs * 1000;
+    auto positions = notePositions(times, 1000);
+    ASSERT_TRUE(positions);
+    EXPECT_EQ(positions->appliedOverlap(c.dataBytes), c.applied) << c.overlapMs << " ms over " << c.dataBytes;
+  }
+}

@@ -91,10 +91,24 @@ TEST_F(SpliceCall, NoOverlapOnTheFirstCallOrWhenTheOutputIsTooShort) {
   ASSERT_EQ(call(in, flat("0", "4", "2")).exitStatus, 0);  // no header yet: nothing to overlap
   EXPECT_EQ(data(), (std::vector<int16_t>{10, 20, 30, 40}));
   ASSERT_EQ(call(in, flat("0", "4", "4")).exitStatus, 0);    // overlap equal to the data so far
-  ASSERT_EQ(call(in, flat("0", "10", "20")).exitStatus, 0);  // clamped to the note, still longer than the data
+  ASSERT_EQ(call(in, flat("0", "10", "20")).exitStatus, 0);  // longer than the data so far
   const std::vector<int16_t> expected = {10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40, 0, 0, 0, 0, 0, 0};
   EXPECT_EQ(data(), expected);
   expectConsistent(36);
+}
+
+TEST_F(SpliceCall, LongOverlapIsJudgedAgainstTheOutputBeforeTheNote) {
+  // 0.1 s of output, then a 50 ms note asking for a 1.5 s overlap: the
+  // overlap is not smaller than the output, so nothing is cut and the note
+  // is appended whole.
+  const std::vector<int16_t> first(4410, 1000);
+  const std::vector<int16_t> second(2205, -500);
+  ASSERT_EQ(call(input("a.wav", mono(44100, first)), flat("0", "100")).exitStatus, 0);
+  ASSERT_EQ(call(input("b.wav", mono(44100, second)), flat("0", "50", "1500")).exitStatus, 0);
+  std::vector<int16_t> expected = first;
+  expected.insert(expected.end(), second.begin(), second.end());
+  EXPECT_EQ(data(), expected);
+  expectConsistent(2 * (4410 + 2205));
 }
 
 TEST_F(SpliceCall, OverlapLongerThanTheNoteMixesOnlyTheNote) {
