@@ -22,11 +22,17 @@ constexpr double kMaxF0 = 1100.0;
 // period of the lowest pitch searched.
 constexpr int kPitchWindow = 1024;
 
-// Threshold of the normalised difference function below which a lag is
-// taken as the period (lower = stricter), and the value above which a frame
-// counts as unvoiced at all.
-constexpr double kPeriodThreshold = 0.15;
+// How much shallower than the deepest dip of the normalised difference
+// function a shorter lag's dips may be for it to count as the period (the
+// deepest dip then lies at a multiple of it), and the value above which a
+// frame counts as unvoiced at all.
+constexpr double kSubmultipleTolerance = 0.02;
 constexpr double kVoicingThreshold = 0.35;
+
+// 1 - normalised correlation at the period over a short stretch around a
+// frame above which the short stretch is not trusted to refine the period:
+// about 15 % of its power is not periodic.
+constexpr double kLocalPeriodicityThreshold = 0.15;
 
 // A frame quieter than this (dB below the loudest frame of the recording)
 // is silence and has no pitch.
