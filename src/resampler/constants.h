@@ -60,6 +60,15 @@ constexpr double kMarkMargin = 2048;
 // short enough to keep bursts sharp, long enough to keep noise smooth.
 constexpr int kUnvoicedHalf = 128;
 
+// Level matching of voiced output to its recording: a gain every 256
+// samples from the power over 1024 samples either side (about 23 ms, more
+// than two periods of the lowest pitch searched), kept between -12 and
+// +24 dB so that a grain of near silence is never blown up.
+constexpr long kLevelHop = 256;
+constexpr long kLevelWindow = 1024;
+constexpr double kMinLevelGain = 0.25;
+constexpr double kMaxLevelGain = 16.0;
+
 // Seed of the generator that scatters unvoiced grains when a part is
 // stretched; fixed so that every render is bit-reproducible.
 constexpr uint32_t kNoiseSeed = 0x5EED1234u;

@@ -41,7 +41,7 @@ VoiceSpec voiceOf(const Vowel& vowel, double f0) {
   spec.f0 = f0;
   spec.vowelMs = 1200;
   spec.noise = 0.003;
-  spec.tiltDbPerOctave = -12;
+  spec.tiltDbPerOctave = -6;
   spec.formants = vowel.formants(f0, vowel.harmonicOfF1);
   return spec;
 }
@@ -76,6 +76,31 @@ TEST(CloseVowels, EveryVoicedFrameOfEveryTableIsInTune) {
       EXPECT_GT(offsets.size(), 190u) << name;
       EXPECT_LE(std::abs(worst), 20.0) << name;
       EXPECT_LE(std::abs(median(offsets)), 5.0) << name;
+    }
+  }
+}
+
+TEST(CloseVowels, NotesAnOctaveEitherSideKeepPitchAndLevel) {
+  TempFolder folder("ruvo_close_notes");
+  const double c4 = 261.63;
+  for (const Vowel& vowel : kVowels) {
+    const std::string recording = folder / (vowel.name + ".wav");
+    ASSERT_TRUE(writeFloatWav(recording, makeVoice(voiceOf(vowel, c4)), kRate));
+    double ownLevel = 0;
+    for (const auto& [note, hz] : {std::pair{"C4", c4}, std::pair{"C3", c4 / 2}, std::pair{"C5", c4 * 2}}) {
+      const std::string output = folder / "out.wav";
+      // The vowel alone (it starts 110 ms in), 1100 ms of it into 1000 ms.
+      ASSERT_EQ(runResampler({recording, output, note, "100", "", "110", "1000", "0", "-1100"}), 0);
+      const std::vector<float> out = readOutput(output);
+      ASSERT_EQ(out.size(), 44100u);
+      std::vector<double> pitches;
+      for (long at = 8820; at <= 39690; at += 441)
+        if (const double f = measureF0(out, at, 2048); f > 0) pitches.push_back(cents(f, hz));
+      const double level = 20 * std::log10(rms(std::span(out).subspan(8820, 30870)));
+      if (ownLevel == 0) ownLevel = level;
+      EXPECT_GT(pitches.size(), 60u) << vowel.name << " " << note;
+      EXPECT_LE(std::abs(median(pitches)), 5.0) << vowel.name << " " << note;
+      EXPECT_LE(std::abs(level - ownLevel), 3.0) << vowel.name << " " << note;
     }
   }
 }

@@ -11,10 +11,10 @@ namespace ruvo::resampler::test {
 
 std::vector<Formant> openVowel() { return {{700, 130}, {1200, 150}, {2600, 250}}; }
 std::vector<Formant> closeFrontVowel(double f0, int harmonicOfF1) {
-  return {{f0 * harmonicOfF1, 60}, {2300, 120}, {3000, 200}};
+  return {{f0 * harmonicOfF1, 80}, {2300, 120}, {3000, 200}};
 }
 std::vector<Formant> closeBackVowel(double f0, int harmonicOfF1) {
-  return {{f0 * harmonicOfF1, 60}, {1300, 120}, {2400, 200}};
+  return {{f0 * harmonicOfF1, 80}, {1300, 120}, {2400, 200}};
 }
 
 std::vector<float> makeVoice(const VoiceSpec& spec) {

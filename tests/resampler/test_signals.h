@@ -37,7 +37,7 @@ struct VoiceSpec {
   double noise = 0;            // white noise added to the vowel (relative amplitude)
   double amplitude = 0.3;      // peak of the vowel
   std::vector<Formant> formants = openVowel();
-  double tiltDbPerOctave = 0;  // source slope: voices fall by about 12 dB an octave
+  double tiltDbPerOctave = 0;  // slope of source and lips: voices fall by about 6 dB an octave
 };
 
 // Silence, a noise burst, then a vowel: harmonics up to 8 kHz with the
