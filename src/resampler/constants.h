@@ -69,6 +69,12 @@ constexpr long kLevelWindow = 1024;
 constexpr double kMinLevelGain = 0.25;
 constexpr double kMaxLevelGain = 16.0;
 
+// A note sung above its recording loses what lies below this share of its
+// lowest target pitch (a fifth below it, room for vibrato) once that is
+// more than a whole tone above the recording's own pitch.
+constexpr double kLowCutShare = 0.67;
+constexpr double kLowCutMargin = 1.12;
+
 // Seed of the generator that scatters unvoiced grains when a part is
 // stretched; fixed so that every render is bit-reproducible.
 constexpr uint32_t kNoiseSeed = 0x5EED1234u;

@@ -56,7 +56,8 @@ const PitchMark* nearestMark(std::span<const PitchMark> marks, double position) 
 // joined linearly.
 void matchVoicedLevel(std::vector<float>& voiced, const SynthesisInput& input) {
   const long size = static_cast<long>(voiced.size());
-  const long sourceSize = static_cast<long>(input.samples.size());
+  const std::span<const float> reference = input.levelSamples.empty() ? input.samples : input.levelSamples;
+  const long sourceSize = static_cast<long>(reference.size());
   auto sourceVoiced = [&](long n) { return n >= 0 && n < sourceSize && f0At(input.f0, static_cast<double>(n)) > 0; };
   std::vector<double> outPower(static_cast<size_t>(size) + 1, 0.0);
   std::vector<double> outCount(static_cast<size_t>(size) + 1, 0.0);
@@ -70,7 +71,7 @@ void matchVoicedLevel(std::vector<float>& voiced, const SynthesisInput& input) {
   std::vector<double> sourceCount(static_cast<size_t>(sourceSize) + 1, 0.0);
   for (long n = 0; n < sourceSize; ++n) {
     const bool counted = sourceVoiced(n);
-    const double value = input.samples[static_cast<size_t>(n)];
+    const double value = reference[static_cast<size_t>(n)];
     sourcePower[static_cast<size_t>(n) + 1] = sourcePower[static_cast<size_t>(n)] + (counted ? value * value : 0.0);
     sourceCount[static_cast<size_t>(n) + 1] = sourceCount[static_cast<size_t>(n)] + (counted ? 1.0 : 0.0);
   }

@@ -25,6 +25,7 @@ struct SynthesisOptions {
 
 struct SynthesisInput {
   std::span<const float> samples;   // recording at 44100 Hz
+  std::span<const float> levelSamples;  // what voiced output is matched in power to; empty: samples
   std::span<const double> f0;       // Hz per 256-sample frame, 0 = no pitch
   std::span<const PitchMark> marks; // from placePitchMarks
   const TimeMap* map = nullptr;
