@@ -32,14 +32,21 @@ for name in a i u e o ki ni; do
     "$bin/resampler" "$work/bank/$name.wav" "$work/own.wav" C4 100 "" "$offset" "$length" "$consonant" "$blank"
     for k in "${!notes[@]}"; do
       hz=$(awk -v s="${shifts[$k]}" 'BEGIN { printf "%.4f", 261.6256 * 2 ^ (s / 12) }')
-      start=$(date +%s%N)
       "$bin/resampler" "$work/bank/$name.wav" "$work/note.wav" "${notes[$k]}" 100 "" "$offset" "$length" "$consonant" "$blank"
-      ms=$(( ($(date +%s%N) - start) / 1000000 ))
-      printf '%-3s %4s ms %+3d st  %4d ms to render  ' "$name" "$length" "${shifts[$k]}" "$ms"
+      printf '%-3s %4s ms %+3d st  ' "$name" "$length" "${shifts[$k]}"
       "$measure" note "$work/note.wav" "$hz" "$work/own.wav"
     done
   done
-done
+done | tee "$work/notes_measured.txt"
+echo
+echo "== Single notes, worst over the three lengths: |median| c, |level - own pitch| dB, p95 |c|"
+awk '{ key = $1 " " $4; m = sqrt($7 * $7); l = sqrt($18 * $18)
+       if (!(key in M) || m > M[key]) M[key] = m
+       if (!(key in L) || l > L[key]) L[key] = l
+       if (!(key in P) || $10 > P[key]) P[key] = $10 }
+     END { for (key in M) printf "%-3s %+3d st  %5.2f c  %4.1f dB  %7.1f c\n", substr(key, 1, index(key, " ") - 1),
+                                  substr(key, index(key, " ") + 1), M[key], L[key], P[key] }' \
+  "$work/notes_measured.txt" | sort -k1,1 -k2,2n
 
 echo
 echo "== Demo song (examples/sakura.bat)"
