@@ -22,11 +22,17 @@ constexpr double kMaxF0 = 1100.0;
 // period of the lowest pitch searched.
 constexpr int kPitchWindow = 1024;
 
-// Threshold of the normalised difference function below which a lag is
-// taken as the period (lower = stricter), and the value above which a frame
-// counts as unvoiced at all.
-constexpr double kPeriodThreshold = 0.15;
+// How much shallower than the deepest dip of the normalised difference
+// function a shorter lag's dips may be for it to count as the period (the
+// deepest dip then lies at a multiple of it), and the value above which a
+// frame counts as unvoiced at all.
+constexpr double kSubmultipleTolerance = 0.02;
 constexpr double kVoicingThreshold = 0.35;
+
+// 1 - normalised correlation at the period over a short stretch around a
+// frame above which the short stretch is not trusted to refine the period:
+// about 15 % of its power is not periodic.
+constexpr double kLocalPeriodicityThreshold = 0.15;
 
 // A frame quieter than this (dB below the loudest frame of the recording)
 // is silence and has no pitch.
@@ -53,6 +59,21 @@ constexpr double kMarkMargin = 2048;
 // Half-length of the grains that carry unvoiced sound (samples, about 3 ms):
 // short enough to keep bursts sharp, long enough to keep noise smooth.
 constexpr int kUnvoicedHalf = 128;
+
+// Level matching of voiced output to its recording: a gain every 256
+// samples from the power over 1024 samples either side (about 23 ms, more
+// than two periods of the lowest pitch searched), kept between -12 and
+// +24 dB so that a grain of near silence is never blown up.
+constexpr long kLevelHop = 256;
+constexpr long kLevelWindow = 1024;
+constexpr double kMinLevelGain = 0.25;
+constexpr double kMaxLevelGain = 16.0;
+
+// A note sung above its recording loses what lies below this share of its
+// lowest target pitch (a fifth below it, room for vibrato) once that is
+// more than a whole tone above the recording's own pitch.
+constexpr double kLowCutShare = 0.67;
+constexpr double kLowCutMargin = 1.12;
 
 // Seed of the generator that scatters unvoiced grains when a part is
 // stretched; fixed so that every render is bit-reproducible.

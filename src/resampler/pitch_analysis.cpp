@@ -11,10 +11,25 @@ namespace ruvo::resampler {
 namespace {
 
 constexpr int kFftSize = 2048;
+// Shortest stretch (samples) over which a frame's period is measured again.
+constexpr int kLocalWindow = 512;
+// Most by which the energy of a stretch and of the stretch one period later
+// may differ (factor) in a voiced frame: 3 dB a period.
+constexpr double kSteadyEnergyRatio = 2.0;
+// Longest run of doubtful frames bridged between voiced ones: about 23 ms,
+// shorter than any unvoiced consonant.
+constexpr int kMaxBridgedFrames = 4;
 
 struct FrameEstimate {
-  double period = 0;  // samples
-  double dip = 1;     // normalised difference at the period (0 = perfectly periodic)
+  double period = 0;     // samples
+  double dip = 1;        // normalised difference at the period (0 = perfectly periodic)
+  bool doubtful = false; // periodic over the long window, not around the frame itself
+};
+
+// A local minimum of the normalised difference function.
+struct Dip {
+  double lag = 0;    // samples, refined between lags by a parabola
+  double value = 1;  // at the integer lag of the minimum
 };
 
 // Computes the normalised difference function of one frame through FFT
@@ -26,7 +41,8 @@ class PeriodFinder {
         m_fft(kFftSize),
         m_minLag(std::max(2, static_cast<int>(std::floor(kSampleRate / options.maxF0)))),
         m_maxLag(std::min(kFftSize - kPitchWindow - 2, static_cast<int>(std::ceil(kSampleRate / options.minF0)))),
-        m_threshold(options.periodThreshold),
+        m_tolerance(options.submultipleTolerance),
+        m_localPeriodicity(options.localPeriodicityThreshold),
         m_a(kFftSize),
         m_b(kFftSize),
         m_spectrumA(kFftSize / 2 + 1),
@@ -65,34 +81,119 @@ class PeriodFinder {
       m_normalised[static_cast<size_t>(lag)] = runningSum > 0 ? difference * lag / runningSum : 1;
     }
 
-    int best = -1;
-    for (int lag = m_minLag; lag < m_maxLag; ++lag) {
-      if (m_normalised[static_cast<size_t>(lag)] < m_threshold) {
-        while (lag + 1 < m_maxLag && m_normalised[static_cast<size_t>(lag) + 1] < m_normalised[static_cast<size_t>(lag)]) ++lag;
-        best = lag;
-        break;
-      }
-    }
-    if (best < 0) {
-      best = m_minLag;
-      for (int lag = m_minLag; lag < m_maxLag; ++lag)
-        if (m_normalised[static_cast<size_t>(lag)] < m_normalised[static_cast<size_t>(best)]) best = lag;
-    }
-    double period = best;
-    const double left = m_normalised[static_cast<size_t>(best) - 1];
-    const double mid = m_normalised[static_cast<size_t>(best)];
-    const double right = m_normalised[static_cast<size_t>(best) + 1];
-    const double curvature = left - 2 * mid + right;
-    if (curvature > 0) period += 0.5 * (left - right) / curvature;
-    return {period, mid};
+    FrameEstimate found = pickPeriod();
+    if (found.period > 0) found = refineNear(center, found);
+    return found;
   }
 
  private:
+  // The deepest dip lies at the period or at a multiple of it: a harmonic or
+  // a formant (F1 near a harmonic rings at its own rate inside each period)
+  // leaves shallower dips at shorter lags, never deeper ones. The period is
+  // the shortest lag that divides the deepest one and whose every multiple
+  // up to it is nearly as deep, as a true period's are.
+  FrameEstimate pickPeriod() {
+    m_dips.clear();
+    for (int lag = m_minLag; lag < m_maxLag; ++lag) {
+      const double mid = m_normalised[static_cast<size_t>(lag)];
+      const double left = m_normalised[static_cast<size_t>(lag) - 1];
+      const double right = m_normalised[static_cast<size_t>(lag) + 1];
+      if (!(mid < left && mid <= right)) continue;
+      double refined = lag;
+      const double curvature = left - 2 * mid + right;
+      if (curvature > 0) refined += 0.5 * (left - right) / curvature;
+      m_dips.push_back({refined, mid});
+    }
+    if (m_dips.empty()) return {};
+    const Dip deepest = *std::min_element(m_dips.begin(), m_dips.end(),
+                                          [](const Dip& a, const Dip& b) { return a.value < b.value; });
+    const double limit = deepest.value + m_tolerance;
+    for (const Dip& dip : m_dips) {
+      if (dip.value > limit) continue;
+      const double multiples = std::round(deepest.lag / dip.lag);
+      if (std::abs(deepest.lag - multiples * dip.lag) > reachAt(deepest.lag)) continue;
+      bool periodic = true;
+      for (int k = 2; k < static_cast<int>(multiples) && periodic; ++k) {
+        const Dip* other = dipNear(dip.lag * k);
+        periodic = other && other->value <= limit;
+      }
+      if (periodic) return {dip.lag, dip.value};
+    }
+    return {deepest.lag, deepest.value};
+  }
+
+  // How far (samples) a multiple of a period may sit from where a dip is
+  // found: 3 % for the pitch moving within the window, and one sample.
+  static double reachAt(double lag) { return 1 + 0.03 * lag; }
+
+  // The period measured again, within 5 % of the one found, by normalised
+  // correlation over a short stretch centred on the frame: the long window
+  // finds the right period among its multiples and harmonics, but where the
+  // voice starts or stops it also reaches into what lies before or after
+  // the frame.
+  FrameEstimate refineNear(long center, FrameEstimate found) {
+    const double period = found.period;
+    const int width = std::max(kLocalWindow, static_cast<int>(std::ceil(2 * period)));
+    const int low = std::max(m_minLag, static_cast<int>(std::floor(period * 0.95)));
+    const int high = std::min(m_maxLag, static_cast<int>(std::ceil(period * 1.05)));
+    const auto at = [this](long n) {
+      return n >= 0 && n < static_cast<long>(m_samples.size()) ? static_cast<double>(m_samples[static_cast<size_t>(n)]) : 0.0;
+    };
+    m_local.assign(static_cast<size_t>(high - low + 1), 1.0);
+    m_balance.assign(m_local.size(), kSteadyEnergyRatio * 2);
+    for (int lag = low; lag <= high; ++lag) {
+      const long start = center - (width + lag) / 2;
+      double product = 0;
+      double energyA = 0;
+      double energyB = 0;
+      for (int j = 0; j < width; ++j) {
+        const double a = at(start + j);
+        const double b = at(start + j + lag);
+        product += a * b;
+        energyA += a * a;
+        energyB += b * b;
+      }
+      const double norm = std::sqrt(energyA * energyB);
+      m_local[static_cast<size_t>(lag - low)] = norm > 0 ? 1 - product / norm : 1.0;
+      m_balance[static_cast<size_t>(lag - low)] =
+          energyA > 0 && energyB > 0 ? std::max(energyA / energyB, energyB / energyA) : kSteadyEnergyRatio * 2;
+    }
+    const auto best = static_cast<size_t>(std::min_element(m_local.begin(), m_local.end()) - m_local.begin());
+    // Where the level changes fast (the voice starting or dying away) or
+    // the stretch is not periodic (a join, noise mixed in), the long
+    // window's period is not the frame's.
+    if (m_balance[best] > kSteadyEnergyRatio || m_local[best] > m_localPeriodicity) {
+      found.doubtful = true;
+      return found;
+    }
+    if (best == 0 || best + 1 >= m_local.size()) return found;
+    const double left = m_local[best - 1];
+    const double mid = m_local[best];
+    const double right = m_local[best + 1];
+    const double curvature = left - 2 * mid + right;
+    found.period = static_cast<double>(low) + static_cast<double>(best);
+    if (curvature > 0) found.period += 0.5 * (left - right) / curvature;
+    return found;
+  }
+
+  // The deepest dip within reach of a lag, if any.
+  const Dip* dipNear(double lag) const {
+    const double reach = reachAt(lag);
+    const Dip* found = nullptr;
+    for (const Dip& dip : m_dips)
+      if (std::abs(dip.lag - lag) <= reach && (!found || dip.value < found->value)) found = &dip;
+    return found;
+  }
+
   std::span<const float> m_samples;
   RealFft m_fft;
   int m_minLag;
   int m_maxLag;
-  double m_threshold;
+  double m_tolerance;
+  double m_localPeriodicity;
+  std::vector<Dip> m_dips;
+  std::vector<double> m_local;
+  std::vector<double> m_balance;
   std::vector<float> m_a;
   std::vector<float> m_b;
   std::vector<std::complex<float>> m_spectrumA;
@@ -132,6 +233,30 @@ void guardOctaves(std::vector<double>& f0, int radius) {
   }
 }
 
+// Doubtful frames between voiced ones (a join inside a vowel, the noise of
+// a voiced consonant) take the pitch interpolated between their voiced
+// neighbours, so that a vowel has no unvoiced holes; elsewhere (where the
+// voice starts or dies away) they stay unvoiced.
+void bridgeDoubtfulFrames(std::vector<double>& f0, const std::vector<bool>& doubtful) {
+  const size_t count = f0.size();
+  size_t i = 0;
+  while (i < count) {
+    if (!doubtful[i] || f0[i] > 0) {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < count && doubtful[end] && f0[end] <= 0) ++end;
+    const size_t length = end - i;
+    if (i > 0 && end < count && f0[i - 1] > 0 && f0[end] > 0 && length <= static_cast<size_t>(kMaxBridgedFrames)) {
+      const double ratio = f0[end] / f0[i - 1];
+      for (size_t j = i; j < end; ++j)
+        f0[j] = f0[i - 1] * std::pow(ratio, static_cast<double>(j - i + 1) / static_cast<double>(length + 1));
+    }
+    i = end;
+  }
+}
+
 }  // namespace
 
 size_t frameCountOf(size_t sampleCount) {
@@ -156,13 +281,18 @@ PitchTrack analysePitch(std::span<const float> samples, const PitchOptions& opti
   const double silence = loudest * std::pow(10.0, -options.silenceDb / 20);
 
   PeriodFinder finder(samples, options);
+  std::vector<bool> doubtful(frames, false);
   for (size_t i = 0; i < frames; ++i) {
     if (track.rms[i] < silence) continue;
     const FrameEstimate estimate = finder.estimate(static_cast<long>(i * kFrameSamples + kFrameSamples / 2));
     if (estimate.period <= 0 || estimate.dip > options.voicingThreshold) continue;
-    track.f0[i] = kSampleRate / estimate.period;
+    if (estimate.doubtful)
+      doubtful[i] = true;
+    else
+      track.f0[i] = kSampleRate / estimate.period;
   }
   guardOctaves(track.f0, options.octaveGuardRadius);
+  bridgeDoubtfulFrames(track.f0, doubtful);
   return track;
 }
 

@@ -2,9 +2,14 @@
 // Pitch analysis of a recording at 44100 Hz: one estimate every 256
 // samples. Each frame's period is found with a normalised difference
 // function (the squared difference of the signal and its lagged copy,
-// divided by its running mean), refined between lags by a parabola; frames
-// that are silent or not periodic enough are unvoiced, and voiced frames
-// that lie an octave off their neighbours' median are moved back.
+// divided by its running mean): the shortest of its dips that divides the
+// deepest dip and repeats at every multiple, refined between lags by a
+// parabola, then measured again over a short stretch around the frame.
+// Frames that are silent or not periodic are unvoiced; frames whose own
+// stretch is not steady are bridged between voiced neighbours or left
+// unvoiced; voiced frames that lie an octave off their neighbours' median
+// are moved back. The frequency tables and the resampler's own analysis
+// both use it.
 
 #include <span>
 #include <vector>
@@ -16,8 +21,9 @@ namespace ruvo::resampler {
 struct PitchOptions {
   double minF0 = kMinF0;                        // Hz
   double maxF0 = kMaxF0;                        // Hz
-  double periodThreshold = kPeriodThreshold;    // first lag below this is the period
+  double submultipleTolerance = kSubmultipleTolerance;  // how much shallower a period's dip than the deepest may be
   double voicingThreshold = kVoicingThreshold;  // frames whose best lag stays above are unvoiced
+  double localPeriodicityThreshold = kLocalPeriodicityThreshold;  // 1 - correlation at the period, near the frame
   double silenceDb = kSilenceDb;                // dB below the loudest frame
   int octaveGuardRadius = kOctaveGuardRadius;   // frames
 };

@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "resampler/breathiness.h"
 #include "resampler/level.h"
+#include "resampler/low_cut.h"
 #include "resampler/pitch_marks.h"
 #include "resampler/rate_converter.h"
 #include "resampler/recording_pitch.h"
@@ -33,6 +34,13 @@ double referenceF0(std::span<const double> f0, const TimeMap& map) {
   auto middle = voiced.begin() + static_cast<long>(voiced.size() / 2);
   std::nth_element(voiced.begin(), middle, voiced.end());
   return *middle;
+}
+
+// The note's pitch at the deepest point of its curve.
+double lowestTargetF0(double noteHz, const PitchCurve& curve) {
+  double lowest = 0;
+  for (double cents : curve.cents) lowest = std::min(lowest, cents);
+  return noteHz * std::pow(2.0, lowest / 1200.0);
 }
 
 double noteHzOf(int note) { return 440.0 * std::pow(2.0, (note - 45) / 12.0); }
@@ -80,6 +88,16 @@ Result<RenderReport> renderNote(const Request& request) {
   input.curve = &request.curve;
   input.modulation = request.modulation;
   input.referenceF0 = referenceF0(pitch.f0, map);
+  input.levelSamples = source;
+  // Moved up, the grains come from the recording without what lies below
+  // the new pitch; the level is still matched to the whole recording.
+  std::vector<float> carried;
+  const double cutoff = kLowCutShare * lowestTargetF0(input.noteHz, request.curve);
+  if (input.keepFormants && input.referenceF0 > 0 && cutoff > input.referenceF0 * kLowCutMargin) {
+    carried = source;
+    cutBelow(carried, cutoff);
+    input.samples = carried;
+  }
   input.keepFormants = request.flags.keepFormants;
   input.formantScale = std::pow(2.0, -request.flags.gender / 100.0 * kGenderSemitonesAtFull / 12.0);
   std::vector<float> out = synthesise(input);

@@ -9,6 +9,14 @@
 
 namespace ruvo::resampler::test {
 
+std::vector<Formant> openVowel() { return {{700, 130}, {1200, 150}, {2600, 250}}; }
+std::vector<Formant> closeFrontVowel(double f0, int harmonicOfF1) {
+  return {{f0 * harmonicOfF1, 80}, {2300, 120}, {3000, 200}};
+}
+std::vector<Formant> closeBackVowel(double f0, int harmonicOfF1) {
+  return {{f0 * harmonicOfF1, 80}, {1300, 120}, {2400, 200}};
+}
+
 std::vector<float> makeVoice(const VoiceSpec& spec) {
   std::mt19937 generator(1234);
   std::normal_distribution<double> gauss(0.0, 1.0);
@@ -18,16 +26,15 @@ std::vector<float> makeVoice(const VoiceSpec& spec) {
   std::vector<float> out(silence + burst + vowel, 0.0f);
   for (size_t n = 0; n < burst; ++n) out[silence + n] = static_cast<float>(0.1 * gauss(generator));
 
-  const double formants[][2] = {{700, 130}, {1200, 150}, {2600, 250}};
   const int harmonics = static_cast<int>(8000 / spec.f0);
   std::vector<double> amplitude(static_cast<size_t>(harmonics) + 1), phase(static_cast<size_t>(harmonics) + 1);
   for (int k = 1; k <= harmonics; ++k) {
     double envelope = 0.02;
-    for (auto& formant : formants) {
-      const double x = (k * spec.f0 - formant[0]) / formant[1];
+    for (const Formant& formant : spec.formants) {
+      const double x = (k * spec.f0 - formant.hz) / formant.bandwidth;
       envelope += 1.0 / (1.0 + x * x);
     }
-    amplitude[static_cast<size_t>(k)] = envelope;
+    amplitude[static_cast<size_t>(k)] = envelope * std::pow(10.0, spec.tiltDbPerOctave * std::log2(k) / 20);
     phase[static_cast<size_t>(k)] = std::uniform_real_distribution<double>(0, 2 * std::numbers::pi)(generator);
   }
   std::vector<double> wave(vowel);

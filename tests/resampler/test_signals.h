@@ -17,6 +17,17 @@ using ruvo::testing::rms;
 
 constexpr int kRate = 44100;
 
+struct Formant {
+  double hz = 0;
+  double bandwidth = 0;  // Hz
+};
+
+// An open vowel (the default) and two close ones whose first formant sits
+// on a harmonic of f0 (1 = the fundamental, 2 = the second harmonic).
+std::vector<Formant> openVowel();
+std::vector<Formant> closeFrontVowel(double f0, int harmonicOfF1);  // like "i"
+std::vector<Formant> closeBackVowel(double f0, int harmonicOfF1);   // like "u"
+
 struct VoiceSpec {
   double f0 = 220.0;           // Hz
   double vibratoCents = 0;     // depth of a 5 Hz vibrato
@@ -25,10 +36,12 @@ struct VoiceSpec {
   double vowelMs = 1890;       // harmonic vowel
   double noise = 0;            // white noise added to the vowel (relative amplitude)
   double amplitude = 0.3;      // peak of the vowel
+  std::vector<Formant> formants = openVowel();
+  double tiltDbPerOctave = 0;  // slope of source and lips: voices fall by about 6 dB an octave
 };
 
-// Silence, a noise burst, then a vowel: harmonics up to 8 kHz shaped by
-// formants at 700, 1200 and 2600 Hz. Seeded, so every call gives the same.
+// Silence, a noise burst, then a vowel: harmonics up to 8 kHz with the
+// source slope, shaped by the formants. Seeded, so every call gives the same.
 std::vector<float> makeVoice(const VoiceSpec& spec);
 
 // Spectral centroid (Hz) of `count` samples from `start`, by a plain DFT.
