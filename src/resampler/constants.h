@@ -41,9 +41,6 @@ constexpr double kSilenceDb = 45.0;
 // Frames either side whose median guards a frame against octave errors.
 constexpr int kOctaveGuardRadius = 7;
 
-// Frequency of a table frame without pitch (Hz), fixed by the table format.
-constexpr double kTableNoPitch = 55.0;
-
 // Identifier written into the tables this resampler makes (8 bytes).
 constexpr char kTableIdentifier[] = "RUVOFRQ1";
 

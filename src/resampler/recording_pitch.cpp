@@ -20,14 +20,14 @@ FrqTable tableFromTrack(std::span<const double> f0, std::span<const double> rms)
   size_t voiced = 0;
   for (size_t i = 0; i < frames; ++i) {
     const double value = i < f0.size() ? f0[i] : 0.0;
-    table.values[2 * i] = value > 0 ? value : kTableNoPitch;
+    table.values[2 * i] = value > 0 ? value : kNoPitch;
     table.values[2 * i + 1] = i < rms.size() ? rms[i] : 0.0;
     if (value > 0) {
       sum += value;
       ++voiced;
     }
   }
-  table.header.average = voiced > 0 ? sum / static_cast<double>(voiced) : kTableNoPitch;
+  table.header.average = voiced > 0 ? sum / static_cast<double>(voiced) : kNoPitch;
   return table;
 }
 
@@ -37,7 +37,7 @@ std::vector<double> framesFromTable(const FrqTable& table, size_t frameCount) {
   if (available == 0) return f0;
   for (size_t i = 0; i < frameCount; ++i) {
     const double value = table.values[2 * std::min(i, available - 1)];
-    const bool usable = std::isfinite(value) && value != kTableNoPitch && value >= kMinF0 / 2 && value <= kMaxF0 * 2;
+    const bool usable = std::isfinite(value) && value != kNoPitch && value >= kMinF0 / 2 && value <= kMaxF0 * 2;
     f0[i] = usable ? value : 0.0;
   }
   return f0;
