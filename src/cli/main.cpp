@@ -62,9 +62,21 @@ Options:
                      relative to the project folder, ".wav" appended.
   --select FIRST:LAST (render) render notes FIRST to LAST (0-based, either
                      order) to temp.wav in the working folder.
+  --trust-tools      (render) start the joiner and resampler the project names
+                     even when you have not chosen them. Without it a render
+                     starts only the configured tools (Tool1Path, Tool2Path of
+                     the settings), the program folder's splicer and
+                     resampler, and programs trusted before (listed in
+                     trusted_programs.txt beside the settings file); any other
+                     program is named and the render exits 1 without running.
+  --use-configured-tools (render) render with the configured joiner and
+                     resampler in place of the ones the project names.
   --settings FILE    (every command) read FILE in place of the editor's
                      settings file. It is only read, never written.
   --help             show this text.
+
+A render whose output was written but some of whose notes were not (their
+resampler wrote nothing) names those notes in a warning and exits 1.
 
 A prefix.map that exists but cannot be read is reported by a warning line on
 stderr; the project is then read and written without prefixes.
@@ -77,7 +89,8 @@ unreadable file. Errors are one line on stderr.
 const std::vector<ruvo::cli::CommandSpec> kCommands = {
     {"dump", 1, {"--voice-folder", "--settings", "--track", "--trace"}, {}},
     {"convert", 2, {"--voice-folder", "--settings", "--track", "--trace"}, {"--no-cache"}},
-    {"render", 1, {"-o", "--select", "--voice-folder", "--settings"}, {"--no-cache"}},
+    {"render", 1, {"-o", "--select", "--voice-folder", "--settings"},
+     {"--no-cache", "--trust-tools", "--use-configured-tools"}},
     {"settings", 0, {"--settings"}, {}},
 };
 

@@ -60,6 +60,23 @@ class ProgressBar {
   bool m_drawn = false;
 };
 
+// The programs a render may start: the configured tools, the program
+// folder's own, and those trusted before (a damaged list trusts none).
+ToolTrust toolTrust(const ParsedArgs& args, const CliContext& context) {
+  ToolTrust trust;
+  const Settings& settings = context.session.settings;
+  trust.chosen = {settings.Tool1Path, settings.Tool2Path, context.programFolder + "/splicer",
+                  context.programFolder + "/resampler"};
+  trust.trustAll = args.has("--trust-tools");
+  auto remembered = TrustedPrograms::load(TrustedPrograms::fileBeside(context.session.folders.settingsFile));
+  if (remembered) {
+    trust.remembered = std::move(*remembered);
+  } else {
+    std::cerr << "ruvo-cli: warning: " << remembered.error().message << '\n';
+  }
+  return trust;
+}
+
 }  // namespace
 
 int runRender(const ParsedArgs& args, const CliContext& context) {
@@ -80,9 +97,11 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
     tables.oto = std::move(*table);
   }
 
-  // A project that names no joiner or resampler renders with the configured ones.
-  if (song.joinerPath.empty()) song.joinerPath = context.defaults.joinerPath;
-  if (song.resamplerPath.empty()) song.resamplerPath = context.defaults.resamplerPath;
+  // A project that names no joiner or resampler renders with the configured
+  // ones, and so does every project with --use-configured-tools.
+  const bool configured = args.has("--use-configured-tools");
+  if (configured || song.joinerPath.empty()) song.joinerPath = context.defaults.joinerPath;
+  if (configured || song.resamplerPath.empty()) song.resamplerPath = context.defaults.resamplerPath;
 
   // The tools' own diagnostics show as they come; everything else the batch
   // prints (the joiner reports every file it reads) is kept, and its last
@@ -95,7 +114,8 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
                               recent.push_back(text);
                               if (recent.size() > kRecentLines) recent.pop_front();
                             }};
-  RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable};
+  RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable,
+                              toolTrust(args, context)};
   RenderOutcome outcome;
   if (selection) {
     song.selFirst = std::min(first, song.noteCount);
@@ -114,6 +134,17 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   }
   bar.clear();
   warnAboutTables(tables);
+  if (!outcome.untrusted.empty()) {
+    for (const auto& tool : outcome.untrusted)
+      std::cerr << "ruvo-cli: error: the project names a " << tool.role << " you have not chosen: " << tool.program
+                << " (--trust-tools runs it, --use-configured-tools renders with your configured tools)\n";
+    return kExitFailed;
+  }
+  if (outcome.success && !outcome.unrendered.empty()) {
+    std::cout << outcome.outputPath << '\n';
+    std::cerr << "ruvo-cli: warning: " << unrenderedMessage(outcome.unrendered) << '\n';
+    return kExitFailed;
+  }
   if (outcome.success) {
     std::cout << (outcome.message.empty() ? outcome.outputPath : outcome.message) << '\n';
     return kExitOk;

@@ -28,6 +28,12 @@ struct ScriptRequest {
 [[nodiscard]] Result<std::string> writeScript(const Song& song, VoiceBankTables& tables,
                                               const ScriptRequest& request);
 
+// The recording name a sung note's helper call passes (%1): the voice bank's
+// prefix for its key before the lyric, replaced by the recording's base name
+// when the alias table maps it; `entry` receives the alias entry (empty
+// fields when there is none).
+std::string sampleNameOf(const Song& song, VoiceBankTables& tables, const Note& note, OtoEntry& entry);
+
 struct SaveOptions {
   std::string workingFolder;  // where "temp.bat" and "temp.cache" live
   bool cacheEnable = true;

@@ -123,8 +123,8 @@ class ScriptWriter {
       return;
     }
 
-    std::string sample = m_tables.prefix.getPrefix(note.noteNumber, m_song.voiceFolder) + trimSpaces(note.lyric);
-    OtoEntry entry = m_tables.oto.getAlias(sample);
+    OtoEntry entry;
+    const std::string sample = sampleNameOf(m_song, m_tables, note, entry);
     PropFields props = splitProps(note.props);
     float preUtterance = static_cast<float>(props[kPropPreUtterance].empty()
                                                 ? entry.number(OtoEntry::kPreUtterance)
@@ -180,6 +180,12 @@ class ScriptWriter {
 };
 
 }  // namespace
+
+std::string sampleNameOf(const Song& song, VoiceBankTables& tables, const Note& note, OtoEntry& entry) {
+  std::string sample = tables.prefix.getPrefix(note.noteNumber, song.voiceFolder) + trimSpaces(note.lyric);
+  entry = tables.oto.getAlias(sample);
+  return sample;
+}
 
 Result<std::string> writeScript(const Song& song, VoiceBankTables& tables, const ScriptRequest& request) {
   std::string folder = folderOf(request.scriptPath);

@@ -42,61 +42,107 @@ std::optional<std::string> missingTool(const Song& song, const std::string& batc
   return std::nullopt;
 }
 
-RenderOutcome runAndJudge(const Song& song, const RenderContext& context, const std::string& batchPath,
-                          const std::string& output, const BatchRunObserver& observer) {
+// A sung note whose recording name is absolute or climbs out with ".." would
+// make the resampler read outside the voice folder and write its note outside
+// the cache folder: such a render does not start.
+std::optional<RenderOutcome> refuseEscapingNotes(const Song& song, VoiceBankTables& tables, int first, int last) {
+  for (int i = first; i <= last && i < song.noteCount; ++i) {
+    const Note& note = song.notes[static_cast<size_t>(i)];
+    if (isRest(note.lyric)) continue;
+    OtoEntry entry;
+    const std::string sample = sampleNameOf(song, tables, note, entry);
+    if (staysInsideFolder(sample)) continue;
+    RenderOutcome outcome = message(render_messages::kRenderFailed, true);
+    outcome.details.push_back("note " + std::to_string(i) + " (" + note.lyric + "): the recording '" + sample +
+                              "' lies outside the voice folder");
+    return outcome;
+  }
+  return std::nullopt;
+}
+
+RenderOutcome failedBeforeRunning(RenderOutcome outcome, const std::string& detail) {
+  // What the batch would do first: no stale output survives a failed render.
+  std::error_code ec;
+  std::filesystem::remove(outcome.outputPath, ec);
+  outcome.message = std::string(render_messages::kRenderFailed);
+  outcome.details.push_back(detail);
+  return outcome;
+}
+
+}  // namespace
+
+std::string unrenderedMessage(const std::vector<UnrenderedNote>& notes) {
+  constexpr size_t kNamed = 10;
+  std::string text = "次のノートの音は作成されませんでした:";
+  for (size_t i = 0; i < notes.size() && i < kNamed; ++i)
+    text += (i == 0 ? " " : "、") + std::to_string(notes[i].index) + "「" + notes[i].lyric + "」";
+  if (notes.size() > kNamed) text += " ほか" + std::to_string(notes.size() - kNamed) + "個";
+  return text;
+}
+
+RenderJob::Started RenderJob::start(const Song& song, const RenderContext& context, const std::string& batchPath,
+                                    const std::string& output, RenderOutcome pending) {
   std::string folder = folderOf(batchPath);
   if (folder.empty()) return message(render_messages::kBadBatchPath, true);
-  RenderOutcome outcome;
-  outcome.outputPath = resolveIn(folder, output);
-  if (auto tool = missingTool(song, folder)) {
-    // What the batch would do first: no stale output survives a failed render.
-    std::error_code ec;
-    std::filesystem::remove(outcome.outputPath, ec);
-    if (observer.output) observer.output(*tool);
-    outcome.message = std::string(render_messages::kRenderFailed);
-    outcome.details.push_back(*tool);
-    return outcome;
+  pending.outputPath = resolveIn(folder, output);
+  if (auto tool = missingTool(song, folder)) return failedBeforeRunning(pending, *tool);
+  if (auto untrusted = untrustedTools(song, folder, context.trust); !untrusted.empty()) {
+    RenderOutcome refused = message(untrustedToolMessage(untrusted.front()), true);
+    refused.untrusted = std::move(untrusted);
+    return refused;
   }
   // Cached notes whose resampler inputs changed are deleted before the batch
   // runs; the inputs of the notes it made are recorded once it succeeded.
   std::optional<CacheCheck> cache;
   if (context.cacheEnable) {
     auto checked = checkCache(batchPath);
-    if (!checked) {
-      std::error_code ec;
-      std::filesystem::remove(outcome.outputPath, ec);
-      if (observer.output) observer.output("cache: " + checked.error().message);
-      outcome.message = std::string(render_messages::kRenderFailed);
-      outcome.details.push_back("cache: " + checked.error().message);
-      return outcome;
-    }
-    if (observer.output)
-      for (const std::string& warning : checked->warnings) observer.output("cache: " + warning);
+    if (!checked) return failedBeforeRunning(pending, "cache: " + checked.error().message);
     cache = std::move(*checked);
   }
+  auto run = BatchRun::start(context.interpreter, batchPath, output);
+  if (!run) return failedBeforeRunning(pending, run.error().message);
+  RenderJob job(std::move(*run), std::move(pending));
+  job.m_batchPath = batchPath;
+  job.m_cache = std::move(cache);
+  for (int i = 0; i < song.noteCount; ++i) job.m_lyrics.push_back(song.notes[static_cast<size_t>(i)].lyric);
+  return job;
+}
 
-  auto result = runBatch(context.interpreter, batchPath, output, observer);
-  outcome.ran = result.has_value();
-  outcome.success = result && result->outputExists;
-  outcome.message = std::string(render_messages::kRenderFailed);
-  if (!result) {
-    if (observer.output) observer.output(result.error().message);
-    outcome.details.push_back(result.error().message);
-  } else if (!result->outputExists) {
-    outcome.details.push_back("the batch " + batchPath + " ended with status " + std::to_string(result->exitStatus) +
-                              " without writing " + outcome.outputPath);
+std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserver& observer) {
+  if (m_cache && observer.output) {
+    for (const std::string& warning : m_cache->warnings) observer.output("cache: " + warning);
+    m_cache->warnings.clear();
   }
-  if (outcome.success && cache) {
-    if (auto recorded = recordCache(*cache); !recorded && observer.output)
+  auto result = m_run.poll(timeoutMs, observer);
+  if (!result) return std::nullopt;
+  RenderOutcome outcome = m_pending;
+  outcome.ran = true;
+  outcome.success = result->outputExists;
+  if (!outcome.success) {
+    outcome.message = std::string(render_messages::kRenderFailed);
+    outcome.details.push_back("the batch " + m_batchPath + " ended with status " +
+                              std::to_string(result->exitStatus) + " without writing " + outcome.outputPath);
+    return outcome;
+  }
+  if (m_cache) {
+    std::error_code ec;
+    for (const auto& call : m_cache->calls) {
+      if (std::filesystem::exists(call.cacheFile, ec)) continue;
+      const bool known = call.noteIndex >= 0 && static_cast<size_t>(call.noteIndex) < m_lyrics.size();
+      outcome.unrendered.push_back({call.noteIndex, known ? m_lyrics[static_cast<size_t>(call.noteIndex)] : ""});
+    }
+    if (auto recorded = recordCache(*m_cache); !recorded && observer.output)
       observer.output("cache: " + recorded.error().message);
+  }
+  if (!outcome.unrendered.empty()) {
+    outcome.warning = true;
+    outcome.message += (outcome.message.empty() ? "" : "\n") + unrenderedMessage(outcome.unrendered);
   }
   return outcome;
 }
 
-}  // namespace
-
-RenderOutcome renderProject(Song& song, VoiceBankTables& tables, const RenderContext& context,
-                            const OutputChooser& chooseOutput, const BatchRunObserver& observer) {
+RenderJob::Started RenderJob::startProject(Song& song, VoiceBankTables& tables, const RenderContext& context,
+                                           const OutputChooser& chooseOutput) {
   if (song.projectPath.empty())
     return message(song.modified ? render_messages::kSaveFirst : render_messages::kNothingCreated);
   if (song.voiceFolder.empty()) return message(render_messages::kNoVoiceFolder, true);
@@ -107,34 +153,53 @@ RenderOutcome renderProject(Song& song, VoiceBankTables& tables, const RenderCon
       song.outputFile.find('/') == std::string::npos)
     song.outputFile = folderPrefix + song.outputFile;
   auto chosen = chooseOutput(song.outputFile);
-  if (!chosen) return {};
+  if (!chosen) return RenderOutcome{};
   song.outputFile = *chosen;
   // Inside the folder of a batch project the output is kept relative to it.
   if (song.projectPath.ends_with(".bat") && !folderPrefix.empty() && song.outputFile.starts_with(folderPrefix))
     song.outputFile.erase(0, folderPrefix.size());
+  if (auto refused = refuseEscapingNotes(song, tables, 0, song.noteCount - 1)) return *refused;
 
   auto script = saveAsProjectBatch(song, tables, song.projectPath, {context.workingFolder, context.cacheEnable});
   if (!script) return message(script.error().message);
-  RenderOutcome outcome = runAndJudge(song, context, *script, song.outputFile, observer);
-  if (outcome.success) outcome.message = song.outputFile + std::string(render_messages::kCreated);
-  return outcome;
+  RenderOutcome pending;
+  pending.message = song.outputFile + std::string(render_messages::kCreated);
+  return start(song, context, *script, song.outputFile, std::move(pending));
 }
 
-RenderOutcome renderSelection(Song& song, VoiceBankTables& tables, const RenderContext& context,
-                              const BatchRunObserver& observer) {
+RenderJob::Started RenderJob::startSelection(Song& song, VoiceBankTables& tables, const RenderContext& context) {
   if (song.selFirst == song.noteCount && song.selLast == song.noteCount)
     return message(render_messages::kNoSelection);
   int first = std::min(song.selFirst, song.selLast);
   int last = std::max(song.selFirst, song.selLast);
   if (last == song.noteCount) last = song.noteCount - 1;
+  if (auto refused = refuseEscapingNotes(song, tables, first, last)) return *refused;
   std::string batch = joinPath(context.workingFolder, "temp.bat");
   std::error_code ec;
   std::filesystem::remove(batch, ec);
   auto written = writeScript(song, tables, {song.projectName, batch, first, last, "temp.wav", context.cacheEnable});
   if (!written || !std::filesystem::exists(batch, ec)) return message(render_messages::kTempProjectFailed);
-  RenderOutcome outcome = runAndJudge(song, context, batch, "temp.wav", observer);
-  if (outcome.success) outcome.message.clear();
-  return outcome;
+  return start(song, context, batch, "temp.wav", RenderOutcome{});
+}
+
+namespace {
+RenderOutcome waitFor(RenderJob::Started started, const BatchRunObserver& observer) {
+  if (auto* outcome = std::get_if<RenderOutcome>(&started)) return std::move(*outcome);
+  auto& job = std::get<RenderJob>(started);
+  while (true) {
+    if (auto outcome = job.poll(1000, observer)) return std::move(*outcome);
+  }
+}
+}  // namespace
+
+RenderOutcome renderProject(Song& song, VoiceBankTables& tables, const RenderContext& context,
+                            const OutputChooser& chooseOutput, const BatchRunObserver& observer) {
+  return waitFor(RenderJob::startProject(song, tables, context, chooseOutput), observer);
+}
+
+RenderOutcome renderSelection(Song& song, VoiceBankTables& tables, const RenderContext& context,
+                              const BatchRunObserver& observer) {
+  return waitFor(RenderJob::startSelection(song, tables, context), observer);
 }
 
 }  // namespace ruvo

@@ -4,14 +4,21 @@
 // folder. Both write a batch, run it with the batch interpreter and judge
 // success by the output file. What the editor asks the user (where to save
 // the WAV) comes in through a callback, so the CLI and tests can answer it.
+//
+// A render is a RenderJob: starting it does the checks and writes the batch;
+// polling it hands on the batch's progress and ends with the outcome. A
+// window polls from its event loop; renderProject and renderSelection wait.
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "song/song_model.h"
 #include "render/batch_runner.h"
+#include "render/cache_index.h"
+#include "render/tool_trust.h"
+#include "song/song_model.h"
 #include "voicebank/voice_bank.h"
 
 namespace ruvo {
@@ -20,6 +27,13 @@ struct RenderContext {
   std::string workingFolder;  // tempDir
   std::string interpreter;    // path of ruvo-batch
   bool cacheEnable = true;
+  ToolTrust trust;            // the programs the render may start
+};
+
+// A sung note the batch did not make a resampled file for.
+struct UnrenderedNote {
+  int index = 0;
+  std::string lyric;
 };
 
 struct RenderOutcome {
@@ -29,15 +43,49 @@ struct RenderOutcome {
   std::string message;      // what to tell the user ("" for a silent cancel)
   std::vector<std::string> details;  // why it failed: which tool, which file
   std::string outputPath;   // the WAV, resolved against the batch folder
+  // Not started because the project names programs nobody chose; message
+  // describes the first. The caller may ask the user and render again.
+  std::vector<UntrustedTool> untrusted;
+  // The output was written, but these notes were not rendered (their
+  // resampler wrote nothing): message names them and warning is set.
+  std::vector<UnrenderedNote> unrendered;
 };
 
 // Asks for the output WAV, proposing `proposed`; nullopt cancels the render.
 using OutputChooser = std::function<std::optional<std::string>(const std::string& proposed)>;
+
+class RenderJob {
+ public:
+  using Started = std::variant<RenderJob, RenderOutcome>;
+  // Checks, writes the batch and starts it; the outcome instead when the
+  // render ends before anything runs (a refusal, a cancel, a failed write).
+  static Started startProject(Song& song, VoiceBankTables& tables, const RenderContext& context,
+                              const OutputChooser& chooseOutput);
+  static Started startSelection(Song& song, VoiceBankTables& tables, const RenderContext& context);
+
+  // Hands on what the batch reports within `timeoutMs`; the outcome once it
+  // has ended. Dropping an unfinished job stops waiting, not the batch.
+  std::optional<RenderOutcome> poll(int timeoutMs, const BatchRunObserver& observer);
+
+ private:
+  RenderJob(BatchRun run, RenderOutcome pending) : m_run(std::move(run)), m_pending(std::move(pending)) {}
+  static Started start(const Song& song, const RenderContext& context, const std::string& batchPath,
+                       const std::string& output, RenderOutcome pending);
+
+  BatchRun m_run;
+  RenderOutcome m_pending;             // outputPath, and the success message
+  std::string m_batchPath;
+  std::optional<CacheCheck> m_cache;   // with caching on
+  std::vector<std::string> m_lyrics;   // the song's lyrics, to name unrendered notes
+};
 
 RenderOutcome renderProject(Song& song, VoiceBankTables& tables, const RenderContext& context,
                             const OutputChooser& chooseOutput, const BatchRunObserver& observer);
 
 RenderOutcome renderSelection(Song& song, VoiceBankTables& tables, const RenderContext& context,
                               const BatchRunObserver& observer);
+
+// "次のノートは作成されませんでした:" with at most ten notes, then a count.
+std::string unrenderedMessage(const std::vector<UnrenderedNote>& notes);
 
 }  // namespace ruvo

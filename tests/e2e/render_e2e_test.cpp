@@ -16,6 +16,7 @@
 #include "project/project_batch.h"
 #include "render/render_messages.h"
 #include "render/script_calls.h"
+#include "settings/trusted_programs.h"
 #include "support/pitch_measure.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
@@ -85,6 +86,10 @@ class RenderEndToEnd : public ::testing::Test {
     }
     tables.oto = *OtoTable::load(song.voiceFolder);
     ASSERT_TRUE(saveAsProjectBatch(song, tables, dir / "song.bat", {dir.path(), true}));
+    // The user has trusted the counting stand-in before.
+    TrustedPrograms trusted;
+    trusted.add(RUVO_COUNTING_RESAMPLER);
+    ASSERT_TRUE(trusted.save(TrustedPrograms::fileBeside(dir / "setting.ini")));
   }
 
   ruvo::testing::ProcessResult render() {
