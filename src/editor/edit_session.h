@@ -9,6 +9,7 @@
 // Copy, cut, paste and select-all act on notes only: when a text box has the
 // focus, the window sends the keystroke to the box instead of calling them.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
