@@ -32,7 +32,8 @@ struct NoteSpan {
 };
 
 struct EditResult {
-  // Notes to redraw, the old and new selection included.
+  // Notes to redraw, the old and new selection included. An index may be
+  // noteCount (the insertion point after the last note): clamp to the song.
   NoteSpan redraw;
   // The command set the song's changed flag (refresh the title).
   bool modifiedSet = false;
