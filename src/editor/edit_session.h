@@ -1,0 +1,93 @@
+#pragma once
+// The editing commands of the Edit menu, the note pop-up menus and lyric
+// entry, over the one open song. The session owns the undo journal and the
+// internal clipboard; the song, the voice bank's alias table, the prompts
+// (input box) and the system clipboard belong to the window and outlive it.
+//
+// Every command returns what it changed (EditResult): the notes to redraw,
+// whether it set the changed flag and whether the undo item needs a refresh.
+// Copy, cut, paste and select-all act on notes only: when a text box has the
+// focus, the window sends the keystroke to the box instead of calling them.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/clipboard.h"
+#include "core/prompts.h"
+#include "editor/edit_clipboard.h"
+#include "editor/edit_result.h"
+#include "editor/length_choices.h"
+#include "editor/lyric_entry.h"
+#include "editor/undo_journal.h"
+#include "song/song_model.h"
+#include "voicebank/oto_table.h"
+
+namespace ruvo {
+
+// How the inline lyric box was left.
+enum class LyricBoxExit {
+  Enter,      // the lyric goes through setLyric (the pre-utterance follows it)
+  FocusLost,  // the lyric is stored as typed; the property record stays
+};
+
+class EditSession {
+ public:
+  EditSession(Song& song, const OtoTable& oto, Prompts& prompts, Clipboard& clipboard);
+
+  UndoJournal& journal() { return m_journal; }
+  const UndoJournal& journal() const { return m_journal; }
+  const EditClipboard& clipboard() const { return m_clipboard; }
+  // The length chooser's value, in ticks.
+  void setDefaultLength(int ticks) { m_defaultLength = ticks; }
+  int defaultLength() const { return m_defaultLength; }
+
+  // Edit menu and pop-ups.
+  EditResult copy();
+  EditResult cut();
+  EditResult paste();
+  EditResult deleteSelection();
+  EditResult selectAll();
+  EditResult releaseSelection();
+  EditResult insertRest();
+  EditResult insertAskedNote();  // asks for the lyric
+  EditResult moveUp() { return changeKey(1); }
+  EditResult moveDown() { return changeKey(-1); }
+  EditResult moveByAmount();  // asks for the number of semitones
+  EditResult merge();
+  EditResult quantize();     // asks for the unit
+  EditResult removeRests();  // asks for the limit
+  EditResult undo();
+  // A recorded key change of the selection by `amount` semitones.
+  EditResult changeKey(int amount);
+
+  // The sound list's insert: a note of `length` ticks (rounded to 120; the
+  // default length when below 1) at selFirst, or with `replace` the lyric of
+  // the note at selFirst. The insertion point then moves past it.
+  EditResult insertTonePub(std::string_view lyric, int noteNumber, int length, bool replace);
+
+  // The lyric line's buttons. Replace does nothing in an empty song.
+  EditResult insertPhrase(std::string_view phrase);
+  EditResult replacePhrase(std::string_view phrase);
+  // The inline lyric box over note selFirst was left with `text`.
+  EditResult commitLyricBox(std::string_view text, LyricBoxExit exit);
+
+ private:
+  EditResult enter(std::string_view phrase, PhraseMode mode, std::string_view label);
+  // Pushes a non-empty record, sets the changed flag and fills the result.
+  void record(EditResult& result, std::string record, std::string_view label);
+  // The input box asked until its text is a number accepted by `valid`;
+  // empty when cancelled.
+  std::optional<double> askNumber(const std::string& caption, const std::string& initial,
+                                  bool (*valid)(double));
+
+  Song& m_song;
+  const OtoTable& m_oto;
+  Prompts& m_prompts;
+  Clipboard& m_systemClipboard;
+  UndoJournal m_journal;
+  EditClipboard m_clipboard;
+  int m_defaultLength = kLengthChoices[kDefaultLengthChoice].ticks;
+};
+
+}  // namespace ruvo
