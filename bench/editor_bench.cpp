@@ -1,0 +1,94 @@
+// The editor's speed on a 10,000-note song, on the offscreen platform:
+// a full redraw of the roll (background and label layout, then painting),
+// opening the project file, and start-up to the first painted window.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "project/project_batch.h"
+
+namespace {
+
+constexpr int kNotes = 10000;
+
+ruvo::Song bigSong() {
+  ruvo::Song song;
+  const char* lyrics[] = {"あ", "か", "R", "さ"};
+  for (int i = 0; i < kNotes; ++i)
+    song.at(i) = ruvo::Note{lyrics[i % 4], 480 + 480 * (i % 3), 30 + i % 12, i % 97 == 0 ? "\t\t\t\t\ttempo=132.00" : ""};
+  song.noteCount = kNotes;
+  song.selFirst = 100;
+  song.selLast = 5000;
+  return song;
+}
+
+ruvo::SessionSettings benchSettings(const std::string& folder) {
+  return *ruvo::loadSessionSettings(ruvo::resolveAppFolders(folder, ruvo::FolderEnvironment{folder, "", ""}));
+}
+
+std::string benchFolder() {
+  auto folder = std::filesystem::temp_directory_path() / "ruvo_editor_bench";
+  std::filesystem::create_directories(folder);
+  return folder.string();
+}
+
+void FullRedraw(benchmark::State& state) {
+  ruvo::Song song = bigSong();
+  ruvo::Settings settings;
+  ruvo::gui::PianoRollView view(song, settings, nullptr);
+  view.resize(1280, 800);
+  view.view().hPos = static_cast<int>(state.range(0));
+  QImage target(view.size(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    view.redraw();
+    view.render(&target);
+  }
+}
+BENCHMARK(FullRedraw)->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+void OpenProject(benchmark::State& state) {
+  const std::string folder = benchFolder();
+  ruvo::SessionSettings settings = benchSettings(folder);
+  ruvo::Song song = bigSong();
+  ruvo::VoiceBankTables tables;
+  song.projectName = "bench";
+  const std::string path = folder + "/big.bat";
+  if (!ruvo::saveAsProjectBatch(song, tables, path, ruvo::SaveOptions{folder, true})) state.SkipWithError("save");
+  std::unique_ptr<ruvo::gui::MainWindow> window;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window = std::make_unique<ruvo::gui::MainWindow>(settings);
+    state.ResumeTiming();
+    window->session().openPath(path);
+  }
+}
+BENCHMARK(OpenProject)->Unit(benchmark::kMillisecond);
+
+void StartUpToFirstPaint(benchmark::State& state) {
+  ruvo::SessionSettings settings = benchSettings(benchFolder());
+  for (auto _ : state) {
+    ruvo::gui::MainWindow window(settings);
+    window.show();
+    QImage frame = window.grab().toImage();
+    benchmark::DoNotOptimize(frame.constBits());
+  }
+}
+BENCHMARK(StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
