@@ -1,127 +1,94 @@
-// In-process figures for the editing commands on a large song, the logic
-// alone (the roll's redraw is not part of these figures): inserting a
-// 1,000-note phrase into a 10,000-note song and undoing it, and a key change
-// of every note of a 10,000-note song.
+// The editor's speed on a 10,000-note song, on the offscreen platform:
+// a full redraw of the roll (background and label layout, then painting),
+// opening the project file, and start-up to the first painted window.
 
 #include <benchmark/benchmark.h>
 
-#include <optional>
-#include <string>
-#include <vector>
+#include <cstdlib>
+#include <filesystem>
 
-#include "core/clipboard.h"
-#include "core/prompts.h"
-#include "editor/edit_session.h"
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "project/project_batch.h"
 
 namespace {
 
-constexpr int kSongNotes = 10'000;
-constexpr int kPhraseNotes = 1'000;
-const std::vector<std::string> kKana{"あ", "い", "う", "え", "お", "か", "き", "く", "け", "こ"};
+constexpr int kNotes = 10000;
 
-class NoPrompts final : public ruvo::Prompts {
- public:
-  void message(const std::string&, const std::string&, ruvo::MessageIcon) override {}
-  ruvo::Answer ask(const std::string&, const std::string&, ruvo::MessageIcon, bool) override {
-    return ruvo::Answer::Cancel;
-  }
-  std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
-class NoClipboard final : public ruvo::Clipboard {
- public:
-  std::string text() const override { return {}; }
-  void setText(const std::string&) override {}
-};
-
-ruvo::OtoTable benchOto() {
-  std::vector<std::string> lines;
-  for (size_t i = 0; i < kKana.size(); ++i) lines.push_back("k" + std::to_string(i) + ".wav=" + kKana[i] + ",10,20,30,55,5");
-  return ruvo::OtoTable::fromLines(lines);
-}
-
-ruvo::Song bigSong(int key) {
+ruvo::Song bigSong() {
   ruvo::Song song;
-  song.notes.clear();
-  for (int i = 0; i < kSongNotes; ++i) {
-    song.notes.push_back(ruvo::Note{kKana[static_cast<size_t>(i) % kKana.size()], 480, key, "55\t\t\t\t\t"});
-  }
-  song.noteCount = kSongNotes;
+  const char* lyrics[] = {"あ", "か", "R", "さ"};
+  for (int i = 0; i < kNotes; ++i)
+    song.at(i) = ruvo::Note{lyrics[i % 4], 480 + 480 * (i % 3), 30 + i % 12, i % 97 == 0 ? "\t\t\t\t\ttempo=132.00" : ""};
+  song.noteCount = kNotes;
+  song.selFirst = 100;
+  song.selLast = 5000;
   return song;
 }
 
-std::string longPhrase() {
-  std::string phrase = "/L8/A4";
-  for (int i = 0; i < kPhraseNotes; ++i) phrase += kKana[static_cast<size_t>(i) % kKana.size()];
-  return phrase;
+ruvo::SessionSettings benchSettings(const std::string& folder) {
+  return *ruvo::loadSessionSettings(ruvo::resolveAppFolders(folder, ruvo::FolderEnvironment{folder, "", ""}));
 }
 
-// Insert at the given note index (0: every note of the song moves) and undo.
-void BM_InsertPhraseAndUndo(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(40);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
-  std::string phrase = longPhrase();
-  int at = static_cast<int>(state.range(0));
-  for (auto _ : state) {
-    song.selFirst = song.selLast = at;
-    benchmark::DoNotOptimize(session.insertPhrase(phrase));
-    benchmark::DoNotOptimize(session.undo());
-  }
-  if (song.noteCount != kSongNotes) state.SkipWithError("undo did not restore the song");
+std::string benchFolder() {
+  auto folder = std::filesystem::temp_directory_path() / "ruvo_editor_bench";
+  std::filesystem::create_directories(folder);
+  return folder.string();
 }
-BENCHMARK(BM_InsertPhraseAndUndo)->Arg(0)->Arg(kSongNotes / 2)->Arg(kSongNotes)->Unit(benchmark::kMillisecond);
 
-// Select all, then one key change; up and down in turn so no note clamps.
-void BM_SelectAllKeyChange(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(40);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
-  int amount = 1;
+void FullRedraw(benchmark::State& state) {
+  ruvo::Song song = bigSong();
+  ruvo::Settings settings;
+  ruvo::gui::PianoRollView view(song, settings, nullptr);
+  view.resize(1280, 800);
+  view.view().hPos = static_cast<int>(state.range(0));
+  QImage target(view.size(), QImage::Format_RGB32);
   for (auto _ : state) {
-    session.selectAll();
-    benchmark::DoNotOptimize(session.changeKey(amount));
-    amount = -amount;
+    view.redraw();
+    view.render(&target);
   }
 }
-BENCHMARK(BM_SelectAllKeyChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(FullRedraw)->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond);
 
-// The same when every note is held at the top: each note then records the
-// line that restores it.
-void BM_SelectAllKeyChangeClamped(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(83);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
+void OpenProject(benchmark::State& state) {
+  const std::string folder = benchFolder();
+  ruvo::SessionSettings settings = benchSettings(folder);
+  ruvo::Song song = bigSong();
+  ruvo::VoiceBankTables tables;
+  song.projectName = "bench";
+  const std::string path = folder + "/big.bat";
+  if (!ruvo::saveAsProjectBatch(song, tables, path, ruvo::SaveOptions{folder, true})) state.SkipWithError("save");
+  std::unique_ptr<ruvo::gui::MainWindow> window;
   for (auto _ : state) {
-    session.selectAll();
-    benchmark::DoNotOptimize(session.changeKey(1));
+    state.PauseTiming();
+    window = std::make_unique<ruvo::gui::MainWindow>(settings);
+    state.ResumeTiming();
+    window->session().openPath(path);
   }
 }
-BENCHMARK(BM_SelectAllKeyChangeClamped)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenProject)->Unit(benchmark::kMillisecond);
 
-// A key change of every note and its undo.
-void BM_SelectAllKeyChangeAndUndo(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(40);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
+void StartUpToFirstPaint(benchmark::State& state) {
+  ruvo::SessionSettings settings = benchSettings(benchFolder());
   for (auto _ : state) {
-    session.selectAll();
-    benchmark::DoNotOptimize(session.changeKey(5));
-    benchmark::DoNotOptimize(session.undo());
+    ruvo::gui::MainWindow window(settings);
+    window.show();
+    QImage frame = window.grab().toImage();
+    benchmark::DoNotOptimize(frame.constBits());
   }
 }
-BENCHMARK(BM_SelectAllKeyChangeAndUndo)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

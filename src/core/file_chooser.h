@@ -14,6 +14,7 @@ struct FileDialogRequest {
   std::string filter;
   std::string folder;       // where the dialog starts; empty: its own choice
   std::string defaultName;  // the proposed file name (save dialogs)
+  int selectedFilter = 0;   // the filter pair shown first, from 0
 };
 
 class FileChooser {

@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/text_codec.h"
 
@@ -22,12 +24,61 @@ Result<std::string> readFileBytes(const std::string& path) {
   return buffer.str();
 }
 
+namespace {
+
+// Writes all of `bytes` to the open descriptor, retrying short writes.
+bool writeAll(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(written);
+  }
+  return true;
+}
+
+// The file a write lands in: the target of a symbolic link, so that
+// replacing the file keeps the link.
+std::string writeTarget(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  auto target = std::filesystem::canonical(path, ec);
+  return ec ? path : target.string();
+}
+
+}  // namespace
+
 Result<void> writeFileBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return fail(ErrorCode::Unwritable, path + ": cannot be opened for writing: " + std::strerror(errno));
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) return fail(ErrorCode::Unwritable, path + ": write error");
+  std::string target = writeTarget(path);
+  std::filesystem::path targetPath(target);
+  std::string folder = targetPath.parent_path().string();
+  std::string side = (folder.empty() ? std::string() : folder + "/") + "." + targetPath.filename().string() + ".XXXXXX";
+  int fd = ::mkstemp(side.data());
+  if (fd < 0) return fail(ErrorCode::Unwritable, path + ": cannot be opened for writing: " + std::strerror(errno));
+  struct stat old {};
+  mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0;
+  if (mode == 0) {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  int error = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && ::rename(side.c_str(), target.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    ::unlink(side.c_str());
+    return fail(ErrorCode::Unwritable, path + ": write error: " + std::strerror(error));
+  }
   return {};
 }
 

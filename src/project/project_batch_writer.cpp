@@ -65,14 +65,16 @@ std::string envelopeWithOverlap(const std::string& envelope, float preUtterance)
   return joinFields(values, " ");
 }
 
-void deleteOldHelpers(const std::string& folder, const std::string& baseName) {
+// Removes helpers of earlier writes (B_helper1.bat, ...) once the new
+// script and helper are in place, so a failed save leaves the old pair whole.
+void deleteOldHelpers(const std::string& folder, const std::string& baseName, const std::string& keep) {
   std::error_code ec;
   std::string dir = folder.empty() ? "." : nativePath(folder);
   std::string prefix = baseName + "_helper";
   for (const auto& item : std::filesystem::directory_iterator(dir, ec)) {
     std::string name = item.path().filename().string();
     if (name.size() >= prefix.size() && equalsNoCase(std::string_view(name).substr(0, prefix.size()), prefix) &&
-        endsWithNoCase(name, ".bat")) {
+        endsWithNoCase(name, ".bat") && name != keep) {
       std::filesystem::remove(item.path(), ec);
     }
   }
@@ -203,12 +205,13 @@ Result<std::string> writeScript(const Song& song, VoiceBankTables& tables, const
   }
   lines.insert(lines.end(), kJoinBlock.begin(), kJoinBlock.end());
 
-  deleteOldHelpers(folder, baseName);
-  if (auto written = writeTextLines(nativePath(request.scriptPath), lines); !written)
-    return tl::unexpected(written.error());
-  std::string helperPath = joinPath(nativePath(folder), baseName + "_helper.bat");
+  std::string helperName = baseName + "_helper.bat";
+  std::string helperPath = joinPath(nativePath(folder), helperName);
   if (auto written = writeTextLines(helperPath, request.cacheEnable ? kCachedHelper : kUncachedHelper); !written)
     return tl::unexpected(written.error());
+  if (auto written = writeTextLines(nativePath(request.scriptPath), lines); !written)
+    return tl::unexpected(written.error());
+  deleteOldHelpers(folder, baseName, helperName);
   return output;
 }
 

@@ -30,7 +30,7 @@ class EditCommands : public ::testing::Test {
 
   Song song;
   OtoTable oto = OtoTable::fromLines({"a.wav=あ,10,20,30,55,5", "ka.wav=か,10,20,30,70,5"});
-  ScriptedPrompts prompts;
+  ScriptedInputs prompts;
   TextClipboard clipboard;
   EditSession session{song, oto, prompts, clipboard};
 };

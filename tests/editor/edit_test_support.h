@@ -16,7 +16,7 @@ namespace ruvo::testing {
 
 // Answers input boxes from a script (a missing answer cancels) and keeps the
 // captions and initial texts it was shown.
-class ScriptedPrompts final : public Prompts {
+class ScriptedInputs final : public Prompts {
  public:
   std::deque<std::optional<std::string>> answers;
   std::vector<std::string> captions;

@@ -32,7 +32,7 @@ class RandomEditor {
     return songOf(std::move(notes));
   }
 
-  void step(Song& song, EditSession& session, ScriptedPrompts& prompts) {
+  void step(Song& song, EditSession& session, ScriptedInputs& prompts) {
     auto select = [&] {
       song.selFirst = pick(0, song.noteCount);
       song.selLast = pick(0, 1) ? song.noteCount : pick(0, song.noteCount);
@@ -81,7 +81,7 @@ TEST(UndoProperty, UndoingEveryRecordRestoresTheSong) {
     RandomEditor editor(seed);
     Song song = editor.startSong();
     const Song start = song;
-    ScriptedPrompts prompts;
+    ScriptedInputs prompts;
     TextClipboard clipboard;
     EditSession session(song, oto, prompts, clipboard);
     for (int i = 0; i < 60; ++i) editor.step(song, session, prompts);

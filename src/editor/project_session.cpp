@@ -1,0 +1,269 @@
+#include "editor/project_session.h"
+
+#include <filesystem>
+
+#include "core/paths.h"
+#include "editor/session_texts.h"
+#include "editor/window_title.h"
+#include "interchange/import_dispatch.h"
+#include "interchange/sequence_document.h"
+#include "project/document_io.h"
+#include "settings/exit_cleanup.h"
+#include "settings/history.h"
+#include "settings/settings_file.h"
+#include "settings/song_defaults.h"
+
+namespace ruvo {
+
+namespace {
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(nativePath(path), ec);
+}
+
+}  // namespace
+
+ProjectSession::ProjectSession(SessionSettings& settings, SessionServices services)
+    : m_settings(settings), m_services(services) {}
+
+void ProjectSession::notify(SessionChange change) {
+  if (m_listener) m_listener(change);
+}
+
+void ProjectSession::showError(const std::string& description) {
+  m_services.prompts.message(description, std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
+}
+
+void ProjectSession::loadAliasTable(const std::string& folder) {
+  if (folder.empty()) {
+    m_tables.oto = OtoTable{};
+    return;
+  }
+  auto table = OtoTable::load(folder);
+  if (table)
+    m_tables.oto = std::move(*table);
+  else
+    showError(table.error().message);
+}
+
+std::string ProjectSession::tracePath() const { return joinPath(folders().tempDir, "test.log"); }
+
+void ProjectSession::clear() {
+  clearSong(m_song, clearDefaultsFrom(settings()));
+  loadAliasTable(m_song.voiceFolder);
+  notify(SessionChange::SongReplaced);
+  notify(SessionChange::Title);
+}
+
+std::string ProjectSession::title() const { return windowTitle(m_song, m_settings.settings); }
+
+bool ProjectSession::confirmDropChanges() {
+  if (!m_song.modified) return true;
+  Answer answer = m_services.prompts.ask(std::string(kSavePromptText), applicationTitle(settings()),
+                                         MessageIcon::Warning, true);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::No) return true;
+  return save();
+}
+
+bool ProjectSession::newProject() {
+  if (!confirmDropChanges()) return false;
+  std::string firstFolder = clearDefaultsFrom(settings()).voiceFolder;
+  ProjectFields fields{std::string(kNewProjectName), std::string(kNewOutputFile), firstFolder,
+                       settings().Tool1Path,          settings().Tool2Path,         m_song.cacheDir, ""};
+  auto chosen = m_services.dialogs.editProject(fields);
+  if (!chosen) return false;
+  clearSong(m_song, clearDefaultsFrom(settings()));
+  m_song.tempoText = std::string(kDefaultTempoText);
+  m_song.projectName = chosen->name;
+  m_song.outputFile = chosen->output;
+  m_song.voiceFolder = chosen->voiceFolder;
+  m_song.joinerPath = chosen->joinerPath;
+  m_song.resamplerPath = chosen->resamplerPath;
+  m_song.projectFlags = chosen->flags;
+  // The cache folder of the form is not kept: the first save derives it.
+  m_song.cacheDir.clear();
+  m_song.projectPath.clear();
+  loadAliasTable(m_song.voiceFolder);
+  m_song.modified = false;
+  notify(SessionChange::SongReplaced);
+  notify(SessionChange::Title);
+  return true;
+}
+
+bool ProjectSession::open() {
+  if (!confirmDropChanges()) return false;
+  auto path = m_services.files.openFile({"", std::string(kProjectFilter), "", "", 0});
+  if (!path) return false;
+  return openPath(*path);
+}
+
+bool ProjectSession::load(const std::string& path) {
+  OpenOptions options{clearDefaultsFrom(settings()),
+                      [this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
+                      tracePath()};
+  auto loaded = loadDocument(m_song, m_tables, path, options);
+  notify(SessionChange::SongReplaced);
+  if (!loaded) {
+    if (loaded.error().code == ErrorCode::BadFormat)
+      m_services.prompts.message(loaded.error().message == kBadSequenceFile ? std::string(kBadSequenceFile)
+                                                                           : std::string(kBadImportText),
+                                 applicationTitle(settings()), MessageIcon::None);
+    else
+      showError(loaded.error().message);
+    return false;
+  }
+  return true;
+}
+
+void ProjectSession::rememberInHistory(const std::string& path) {
+  if (path.empty()) return;
+  addHistory(settings().History, path);
+  notify(SessionChange::History);
+}
+
+bool ProjectSession::openPath(const std::string& path) {
+  bool loaded = load(path);
+  notify(SessionChange::Title);
+  rememberInHistory(path);
+  return loaded;
+}
+
+bool ProjectSession::openHistory(size_t index) {
+  if (index >= settings().History.size()) return false;
+  if (!confirmDropChanges()) return false;
+  std::string path = settings().History[index];
+  if (!fileExists(path)) {
+    removeHistory(settings().History, path);
+    notify(SessionChange::History);
+    m_services.prompts.message(std::string(kMissingHistoryText), applicationTitle(settings()), MessageIcon::Warning);
+    return false;
+  }
+  return openPath(path);
+}
+
+bool ProjectSession::append() {
+  auto path = m_services.files.openFile({"", std::string(kAppendFilter), "", "", 0});
+  if (!path) return false;
+  return appendPath(*path);
+}
+
+bool ProjectSession::appendPath(const std::string& path) {
+  std::string extension = lowerExtension(path);
+  Result<void> appended;
+  if (extension == ".mid" || extension == ".wsq" || extension == ".smf") {
+    ImportOptions options{[this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
+                          tracePath()};
+    appended = importMidiType(m_song, path, extension, options);
+  } else {
+    appended = appendProjectBatch(m_song, m_tables, path);
+  }
+  if (!appended) {
+    if (appended.error().code == ErrorCode::BadFormat)
+      m_services.prompts.message(std::string(kBadImportText), applicationTitle(settings()), MessageIcon::None);
+    else
+      showError(appended.error().message);
+  }
+  m_song.modified = true;
+  notify(SessionChange::SongChanged);
+  return static_cast<bool>(appended);
+}
+
+bool ProjectSession::importFile() {
+  if (!confirmDropChanges()) return false;
+  auto path = m_services.files.openFile({"", std::string(kImportFilter), "", "", 0});
+  if (!path) return false;
+  return importPath(*path);
+}
+
+bool ProjectSession::importPath(const std::string& path) {
+  ClearDefaults defaults = clearDefaultsFrom(settings());
+  loadAliasTable(defaults.voiceFolder);
+  ImportOptions options{[this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
+                        tracePath()};
+  auto imported = ruvo::importFile(m_song, path, defaults, options);
+  m_song.modified = true;
+  notify(SessionChange::SongReplaced);
+  notify(SessionChange::Title);
+  if (!imported) {
+    if (imported.error().code == ErrorCode::BadFormat)
+      m_services.prompts.message(std::string(kBadImportText), applicationTitle(settings()), MessageIcon::None);
+    else
+      showError(imported.error().message);
+    return false;
+  }
+  return true;
+}
+
+bool ProjectSession::save() {
+  if (!m_song.modified) return true;
+  if (m_song.projectPath.empty()) return saveAs();
+  Result<void> saved;
+  if (endsWithNoCase(m_song.projectPath, ".wsq")) {
+    saved = saveSequenceFile(m_song, m_song.projectPath);
+  } else {
+    auto written = saveAsProjectBatch(m_song, m_tables, m_song.projectPath,
+                                      SaveOptions{folders().tempDir, settings().CacheEnable});
+    if (!written) saved = tl::unexpected(written.error());
+  }
+  if (!saved) {
+    showError(saved.error().message);
+    return false;
+  }
+  m_song.modified = false;
+  notify(SessionChange::Title);
+  return true;
+}
+
+bool ProjectSession::saveAs() {
+  const std::string& current = m_song.projectPath;
+  bool sequence = endsWithNoCase(current, ".wsq");
+  std::string proposed = current.empty() ? m_song.projectName : current.substr(0, current.size() - extensionOf(current).size());
+  auto path = m_services.files.saveFile({"", std::string(kProjectFilter), folderOf(current), proposed, sequence ? 1 : 0});
+  if (!path) return false;
+  return saveAsPath(*path);
+}
+
+bool ProjectSession::saveAsPath(const std::string& path) {
+  std::string oldPath = m_song.projectPath;
+  std::string oldCacheDir = m_song.cacheDir;
+  auto saved = saveDocumentAs(m_song, m_tables, path, SaveOptions{folders().tempDir, settings().CacheEnable},
+                              folders().programFolder);
+  if (!saved) {
+    // A failed batch save must not leave the window naming a file that
+    // holds something else.
+    m_song.projectPath = oldPath;
+    m_song.cacheDir = oldCacheDir;
+    showError(saved.error().message);
+    return false;
+  }
+  if (lowerExtension(path) == ".vsq") return true;
+  notify(SessionChange::Title);
+  rememberInHistory(m_song.projectPath);
+  return true;
+}
+
+void ProjectSession::setTempoText(const std::string& text) {
+  if (m_song.tempoText == text) return;
+  m_song.tempoText = text;
+  m_song.modified = true;
+}
+
+bool ProjectSession::close(std::time_t now) {
+  if (!confirmDropChanges()) return false;
+  if (auto saved = saveSettings(folders().settingsFile, settings()); !saved) showError(saved.error().message);
+  if (m_beforeTempRemoval) m_beforeTempRemoval();
+  removeTempFiles(folders().tempDir);
+  if (auto applied = applyCachePolicy(settings(), nativePath(m_song.cacheDir), now); !applied)
+    showError(applied.error().message);
+  return true;
+}
+
+std::optional<std::string> ProjectSession::readmePath() const {
+  std::string path = joinPath(folders().programFolder, "readme.txt");
+  if (!fileExists(path)) return std::nullopt;
+  return path;
+}
+
+}  // namespace ruvo

@@ -1,0 +1,106 @@
+#pragma once
+// The project's life cycle in the editor: start-up, new, open, open from the
+// history, append, import, save and save as in every form, the save prompt
+// before anything drops changes, and the clean-up on close. It talks to the
+// user only through the service interfaces it is given, so the editor runs
+// it with dialogs and tests run it with scripted answers.
+
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/file_chooser.h"
+#include "core/prompts.h"
+#include "editor/new_project_form.h"
+#include "settings/session_settings.h"
+#include "song/song_model.h"
+#include "voicebank/voice_bank.h"
+
+namespace ruvo {
+
+// The two dialogs of the life cycle.
+class ProjectDialogs {
+ public:
+  virtual ~ProjectDialogs() = default;
+  // The project-properties form over the fields: its confirmed values, or
+  // nothing when cancelled.
+  [[nodiscard]] virtual std::optional<ProjectFields> editProject(const ProjectFields& fields) = 0;
+  // The track selection: the chosen track (1-based), 0 for OK with nothing
+  // selected, -1 for Cancel.
+  [[nodiscard]] virtual int selectTrack(const std::vector<std::string>& trackList) = 0;
+};
+
+struct SessionServices {
+  Prompts& prompts;
+  FileChooser& files;
+  ProjectDialogs& dialogs;
+};
+
+// What a command changed, for the window to refresh.
+enum class SessionChange {
+  SongReplaced,  // the song was cleared or read anew: labels, scroll, redraw
+  SongChanged,   // notes were added: redraw
+  Title,
+  History,
+};
+
+class ProjectSession {
+ public:
+  ProjectSession(SessionSettings& settings, SessionServices services);
+
+  Song& song() { return m_song; }
+  const Song& song() const { return m_song; }
+  VoiceBankTables& tables() { return m_tables; }
+  Settings& settings() { return m_settings.settings; }
+  const AppFolders& folders() const { return m_settings.folders; }
+
+  void setListener(std::function<void(SessionChange)> listener) { m_listener = std::move(listener); }
+  // Run just before the working folder's "temp.wav" is deleted on close, so
+  // that its playback can be closed.
+  void setBeforeTempFilesRemoved(std::function<void()> hook) { m_beforeTempRemoval = std::move(hook); }
+
+  // Clears the song to the settings' defaults (start-up and New).
+  void clear();
+  std::string title() const;
+
+  // Each command returns false when it stopped (cancelled or failed).
+  bool confirmDropChanges();
+  bool newProject();
+  bool open();
+  bool openPath(const std::string& path);
+  bool openHistory(size_t index);
+  bool append();
+  bool appendPath(const std::string& path);
+  bool importFile();
+  bool importPath(const std::string& path);
+  bool save();
+  bool saveAs();
+  bool saveAsPath(const std::string& path);
+  // The tempo box's text changed.
+  void setTempoText(const std::string& text);
+  // Close: save prompt, then settings save and clean-up. False keeps the
+  // window open.
+  bool close(std::time_t now);
+
+  // "readme.txt" of the program folder, when it exists.
+  std::optional<std::string> readmePath() const;
+
+ private:
+  void notify(SessionChange change);
+  void showError(const std::string& description);
+  void loadAliasTable(const std::string& folder);
+  bool load(const std::string& path);
+  void rememberInHistory(const std::string& path);
+  std::string tracePath() const;
+
+  SessionSettings& m_settings;
+  SessionServices m_services;
+  Song m_song;
+  VoiceBankTables m_tables;
+  std::function<void(SessionChange)> m_listener;
+  std::function<void()> m_beforeTempRemoval;
+};
+
+}  // namespace ruvo

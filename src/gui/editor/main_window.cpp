@@ -1,0 +1,242 @@
+#include "gui/editor/main_window.h"
+
+#include <ctime>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "core/numbers.h"
+#include "editor/window_title.h"
+#include "gui/editor/about_dialog.h"
+#include "gui/editor/piano_roll_view.h"
+#include "gui/editor/qt_project_dialogs.h"
+#include "gui/editor/twips.h"
+#include "gui/services/qt_file_chooser.h"
+#include "gui/services/qt_prompts.h"
+#include "gui/services/qt_text.h"
+
+namespace ruvo::gui {
+
+MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices> services) : m_settings(settings) {
+  setObjectName(QStringLiteral("Form1"));
+  if (!services) {
+    m_ownPrompts = std::make_unique<QtPrompts>(this);
+    m_ownFiles = std::make_unique<QtFileChooser>(this);
+    m_ownDialogs = std::make_unique<QtProjectDialogs>(this, *m_ownPrompts, *m_ownFiles, settings);
+    services.emplace(SessionServices{*m_ownPrompts, *m_ownFiles, *m_ownDialogs});
+  }
+  m_session = std::make_unique<ProjectSession>(settings, *services);
+
+  m_menus = buildMainMenus(menuBar(), this);
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Form1Client"));
+  setCentralWidget(client);
+  m_topBar = buildTopBar(client);
+  m_roll = new PianoRollView(m_session->song(), settings.settings, client);
+  m_hScroll = new QScrollBar(Qt::Horizontal, client);
+  m_hScroll->setObjectName(QStringLiteral("HScroll1"));
+  m_vScroll = new QScrollBar(Qt::Vertical, client);
+  m_vScroll->setObjectName(QStringLiteral("VScroll1"));
+  m_panel1 = new QLabel(this);
+  m_panel1->setObjectName(QStringLiteral("Panel1"));
+  m_panel2 = new QLabel(this);
+  m_panel2->setObjectName(QStringLiteral("Panel2"));
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->addWidget(m_panel1, 1);
+  statusBar()->addWidget(m_panel2, 1);
+  statusBar()->setSizeGripEnabled(true);
+
+  resize(toPixels(13000), toPixels(9000));
+  connectCommands();
+  m_session->setListener([this](SessionChange change) { onSessionChange(change); });
+  // Start-up: the tempo box and choosers are at their defaults already;
+  // history menu, zoom and row height, then the cleared song.
+  onSessionChange(SessionChange::History);
+  layoutRoll();
+  m_session->clear();
+  m_session->song().modified = false;
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::quantizeUnit() const { return m_topBar.quantize->currentData().toInt(); }
+
+void MainWindow::connectCommands() {
+  auto on = [this](const char* name, auto slot) {
+    connect(m_menus.action(QString::fromUtf8(name)), &QAction::triggered, this, slot);
+  };
+  on("mnNew", [this] { m_session->newProject(); });
+  on("mnOpen", [this] { m_session->open(); });
+  on("mnSave", [this] { m_session->save(); });
+  on("mnSaveAt", [this] { m_session->saveAs(); });
+  on("mnAppendLoad", [this] { m_session->append(); });
+  on("mnImport", [this] { m_session->importFile(); });
+  on("mnQuit", [this] { close(); });
+  on("mnShowReadme", [this] { showReadme(); });
+  on("mnVersion", [this] { showAbout(); });
+  on("mnZoomIn", [this] { zoomIn(); });
+  on("mnZoomOut", [this] { zoomOut(); });
+  on("mnGotoTop", [this] { goToTop(); });
+  on("mnGotoEnd", [this] { goToEnd(); });
+  on("mnHightSmall", [this] { setRowHeight(kRowHeightSmall); });
+  on("mnHeightMid", [this] { setRowHeight(kRowHeightMiddle); });
+  on("mnHeightLarge", [this] { setRowHeight(kRowHeightLarge); });
+  connect(m_topBar.zoomIn, &QPushButton::clicked, this, &MainWindow::zoomIn);
+  connect(m_topBar.zoomOut, &QPushButton::clicked, this, &MainWindow::zoomOut);
+  connect(m_topBar.goTop, &QPushButton::clicked, this, &MainWindow::goToTop);
+  connect(m_topBar.goEnd, &QPushButton::clicked, this, &MainWindow::goToEnd);
+  connect(m_topBar.tempo, &QLineEdit::textChanged, this, &MainWindow::onTempoEdited);
+  connect(m_topBar.lyricLength, &QComboBox::currentIndexChanged, this,
+          [this] { m_lyricLength = m_topBar.lyricLength->currentData().toInt(); });
+  connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int value) {
+    m_roll->view().hPos = value;
+    redraw();
+  });
+  connect(m_vScroll, &QScrollBar::valueChanged, this, [this](int value) {
+    m_roll->view().vPos = value;
+    redraw();
+  });
+  connect(m_roll, &PianoRollView::laidOut, this, [this] {
+    m_panel2->setText(qs(secondsText(m_roll->layout().selectedSeconds)));
+    m_hScroll->setMaximum(m_roll->layout().hMaximum);
+  });
+}
+
+void MainWindow::onSessionChange(SessionChange change) {
+  switch (change) {
+    case SessionChange::SongReplaced:
+      m_roll->clearLabels();
+      syncTempoBox();
+      m_vScroll->setValue(vPositionAfterClear(m_vScroll->maximum()));
+      m_roll->view().vPos = m_vScroll->value();
+      redraw();
+      break;
+    case SessionChange::SongChanged:
+      syncTempoBox();
+      redraw();
+      break;
+    case SessionChange::Title:
+      setWindowTitle(qs(m_session->title()));
+      break;
+    case SessionChange::History: {
+      QStringList paths;
+      for (const auto& path : m_settings.settings.History) paths << qs(path);
+      rebuildHistoryMenu(m_menus, paths);
+      for (QAction* item : m_menus.history)
+        if (!item->isSeparator())
+          connect(item, &QAction::triggered, this,
+                  [this, index = item->data().toInt()] { m_session->openHistory(static_cast<size_t>(index)); });
+      break;
+    }
+  }
+}
+
+void MainWindow::syncTempoBox() {
+  const QString text = qs(m_session->song().tempoText);
+  if (m_topBar.tempo->text() != text) {
+    const bool modified = m_session->song().modified;
+    m_topBar.tempo->setText(text);
+    m_session->song().modified = modified;  // the song set the box, not the user
+  }
+  m_panel1->setText(qs(beatLengthText(m_session->song().tempoText)));
+}
+
+void MainWindow::onTempoEdited(const QString& text) {
+  // A change that arrives while the previous one is handled is dropped.
+  if (m_inTempoChange) return;
+  m_inTempoChange = true;
+  m_session->setTempoText(ss(text));
+  m_panel1->setText(qs(beatLengthText(ss(text))));
+  m_inTempoChange = false;
+}
+
+void MainWindow::showTempo(float tempo) {
+  if (tempo != 0) m_topBar.tempo->setText(qs(shortestFloat(tempo)));
+  m_panel1->setText(qs(beatLengthText(ss(m_topBar.tempo->text()))));
+}
+
+void MainWindow::redraw() { m_roll->redraw(); }
+
+void MainWindow::layoutRoll() {
+  QWidget* client = centralWidget();
+  const int top = qRound(toPixels(kPictureTop));
+  const int width = std::max(0, client->width() - m_vScroll->sizeHint().width());
+  const int height = std::max(0, client->height() - m_hScroll->sizeHint().height() - top);
+  m_roll->setGeometry(0, top, width, height);
+  m_hScroll->setGeometry(0, top + height, width, m_hScroll->sizeHint().height());
+  m_vScroll->setGeometry(width, top, m_vScroll->sizeHint().width(), height);
+  m_vScroll->setMaximum(vScrollMaximum(m_roll->view().rowHeight, toTwips(height)));
+  redraw();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  layoutRoll();
+}
+
+void MainWindow::updateZoomControls() {
+  const int zoom = m_roll->view().zoom;
+  for (QObject* control : {static_cast<QObject*>(m_menus.action(QStringLiteral("mnZoomIn"))),
+                           static_cast<QObject*>(m_topBar.zoomIn)})
+    control->setProperty("enabled", zoom > kMinZoom);
+  for (QObject* control : {static_cast<QObject*>(m_menus.action(QStringLiteral("mnZoomOut"))),
+                           static_cast<QObject*>(m_topBar.zoomOut)})
+    control->setProperty("enabled", zoom < kMaxZoom);
+}
+
+void MainWindow::zoomIn() {
+  if (m_roll->view().zoom > kMinZoom) --m_roll->view().zoom;
+  updateZoomControls();
+  redraw();
+}
+
+void MainWindow::zoomOut() {
+  if (m_roll->view().zoom < kMaxZoom) ++m_roll->view().zoom;
+  updateZoomControls();
+  redraw();
+}
+
+void MainWindow::setRowHeight(int twips) {
+  m_roll->view().rowHeight = twips;
+  m_menus.action(QStringLiteral("mnHightSmall"))->setChecked(twips == kRowHeightSmall);
+  m_menus.action(QStringLiteral("mnHeightMid"))->setChecked(twips == kRowHeightMiddle);
+  m_menus.action(QStringLiteral("mnHeightLarge"))->setChecked(twips == kRowHeightLarge);
+  redraw();
+}
+
+void MainWindow::goToTop() {
+  m_hScroll->setValue(m_hScroll->minimum());
+  redraw();
+}
+
+void MainWindow::goToEnd() {
+  m_hScroll->setValue(m_hScroll->maximum());
+  redraw();
+}
+
+void MainWindow::showReadme() {
+  if (auto path = m_session->readmePath()) QDesktopServices::openUrl(QUrl::fromLocalFile(qs(*path)));
+}
+
+void MainWindow::showAbout() {
+  AboutDialog dialog(qs(m_settings.settings.TransformTitle), this);
+  dialog.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (m_session->close(std::time(nullptr)))
+    event->accept();
+  else
+    event->ignore();
+}
+
+}  // namespace ruvo::gui

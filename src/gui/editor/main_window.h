@@ -1,0 +1,83 @@
+#pragma once
+// The main window Form1: menu bar, top bar, the roll with its scroll bars,
+// the status bar. It owns the one open project (editor/project_session) and
+// hands menu commands to it and to the view commands; later controllers
+// (editing, roll interaction, rendering, playback, note properties) hook in
+// through session(), roll(), menus() and the signals of the roll.
+
+#include <memory>
+#include <optional>
+
+#include <QMainWindow>
+
+#include "editor/project_session.h"
+#include "gui/editor/main_menus.h"
+#include "gui/editor/top_bar.h"
+
+class QLabel;
+class QScrollBar;
+
+namespace ruvo::gui {
+
+class PianoRollView;
+
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+  Q_DISABLE_COPY_MOVE(MainWindow)
+
+ public:
+  // Starts up over loaded settings. Without `services` the window asks the
+  // user through its own dialogs; tests pass scripted ones.
+  explicit MainWindow(SessionSettings& settings, std::optional<SessionServices> services = std::nullopt);
+  ~MainWindow() override;
+
+  ProjectSession& session() { return *m_session; }
+  PianoRollView* roll() const { return m_roll; }
+  const MainMenus& menus() const { return m_menus; }
+  const TopBar& topBar() const { return m_topBar; }
+  // Ticks of the quantize unit and of the lyric-entry default length.
+  int quantizeUnit() const;
+  int lyricLength() const { return m_lyricLength; }
+
+  // Writes a tempo other than 0 into the tempo box (shortest form), or
+  // reads the box when it is 0; then shows the beat length in panel 1.
+  void showTempo(float tempo);
+  // Zoom and row-height commands.
+  void zoomIn();
+  void zoomOut();
+  void setRowHeight(int twips);
+  void goToTop();
+  void goToEnd();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void connectCommands();
+  void onSessionChange(SessionChange change);
+  void layoutRoll();
+  void redraw();
+  void syncTempoBox();
+  void onTempoEdited(const QString& text);
+  void updateZoomControls();
+  void showReadme();
+  void showAbout();
+
+  SessionSettings& m_settings;
+  std::unique_ptr<Prompts> m_ownPrompts;
+  std::unique_ptr<FileChooser> m_ownFiles;
+  std::unique_ptr<ProjectDialogs> m_ownDialogs;
+  std::unique_ptr<ProjectSession> m_session;
+  MainMenus m_menus;
+  TopBar m_topBar;
+  PianoRollView* m_roll = nullptr;
+  QScrollBar* m_hScroll = nullptr;
+  QScrollBar* m_vScroll = nullptr;
+  QLabel* m_panel1 = nullptr;
+  QLabel* m_panel2 = nullptr;
+  int m_lyricLength = 1920;
+  bool m_inTempoChange = false;
+};
+
+}  // namespace ruvo::gui

@@ -1,0 +1,63 @@
+#pragma once
+// The roll picture (Picture2): the background drawn into a retained image at
+// the screen's pixel ratio, and one painted label per note index (Label1)
+// laid out by editor/label_layout. Painting labels rather than making one
+// widget per note keeps 10,000-note songs fast; labelAt() answers what a
+// label widget would (box, colour, caption, Tag).
+
+#include <QImage>
+#include <QWidget>
+
+#include "editor/label_layout.h"
+#include "settings/settings.h"
+#include "song/song_model.h"
+
+namespace ruvo::gui {
+
+struct LabelInfo {
+  bool visible = false;
+  QRect geometry;  // pixels, in the picture
+  QColor background;
+  QString caption;
+  QString tag;
+};
+
+class PianoRollView final : public QWidget {
+  Q_OBJECT
+  Q_DISABLE_COPY_MOVE(PianoRollView)
+
+ public:
+  PianoRollView(const Song& song, const Settings& settings, QWidget* parent);
+
+  RollView& view() { return m_view; }
+  const RollView& view() const { return m_view; }
+  RollSize rollSize() const;
+  const LabelLayout& layout() const { return m_layout; }
+  LabelInfo labelAt(int index) const;
+  QFont labelFont() const;
+
+  // Background and labels.
+  void redraw();
+  // Labels only (selection, tempo box).
+  void layoutLabels();
+  // The song was cleared: labels beyond the first go.
+  void clearLabels();
+
+ signals:
+  void laidOut();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void drawBackground();
+  QColor colour(Colour which) const;
+
+  const Song& m_song;
+  const Settings& m_settings;
+  RollView m_view;
+  LabelLayout m_layout;
+  QImage m_background;
+};
+
+}  // namespace ruvo::gui

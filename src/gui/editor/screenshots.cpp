@@ -1,0 +1,65 @@
+#include "gui/editor/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTextStream>
+
+#include "editor/session_texts.h"
+#include "editor/window_title.h"
+#include "gui/editor/about_dialog.h"
+#include "gui/editor/main_window.h"
+#include "gui/editor/new_project_dialog.h"
+#include "gui/editor/select_track_dialog.h"
+#include "gui/services/qt_file_chooser.h"
+#include "gui/services/qt_prompts.h"
+#include "gui/services/qt_text.h"
+
+namespace ruvo::gui {
+
+namespace {
+
+bool shoot(QWidget& widget, const QString& path) {
+  widget.show();
+  widget.raise();
+  QApplication::processEvents();
+  return widget.grab().save(path);
+}
+
+}  // namespace
+
+int saveScreenshots(MainWindow& window, const QString& folder) {
+  QDir().mkpath(folder);
+  QDir dir(folder);
+  bool ok = true;
+  window.resize(1100, 640);
+  // Show the song where it starts, with its notes in the middle rows.
+  window.session().song().selFirst = window.session().song().selLast = 0;
+  if (auto* v = window.findChild<QScrollBar*>(QStringLiteral("VScroll1"))) v->setValue(30);
+  ok &= shoot(window, dir.filePath(QStringLiteral("main_window.png")));
+
+  QtPrompts prompts(&window);
+  QtFileChooser files(&window);
+  ProjectSession& session = window.session();
+  ProjectFields fields{session.song().projectName, session.song().outputFile, session.song().voiceFolder,
+                       session.song().joinerPath,  session.song().resamplerPath, session.song().cacheDir,
+                       session.song().projectFlags};
+  NewProjectDialog form(NewProjectForm(fields, session.folders().tempDir, session.settings()), prompts, files, &window);
+  ok &= shoot(form, dir.filePath(QStringLiteral("form3.png")));
+
+  SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, &window);
+  ok &= shoot(tracks, dir.filePath(QStringLiteral("select_track.png")));
+
+  AboutDialog about(qs(session.settings().TransformTitle), &window);
+  ok &= shoot(about, dir.filePath(QStringLiteral("about.png")));
+
+  QMessageBox prompt(QMessageBox::Warning, qs(applicationTitle(session.settings())), qs(std::string(kSavePromptText)),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window);
+  ok &= shoot(prompt, dir.filePath(QStringLiteral("save_prompt.png")));
+
+  if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
+  return ok ? 0 : 1;
+}
+
+}  // namespace ruvo::gui

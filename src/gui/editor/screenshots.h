@@ -1,0 +1,17 @@
+#pragma once
+// Pictures of the window and its dialogs for the documentation, taken by
+// `ruvo --screenshot DIR`: the main window as it stands (with the file given
+// on the command line), the project-properties form, the track selection,
+// the about box and the save prompt.
+
+#include <QString>
+
+namespace ruvo::gui {
+
+class MainWindow;
+
+// Saves main_window.png, form3.png, select_track.png, about.png and
+// save_prompt.png into the folder. Returns the program's exit status.
+int saveScreenshots(MainWindow& window, const QString& folder);
+
+}  // namespace ruvo::gui

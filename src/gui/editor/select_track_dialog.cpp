@@ -1,0 +1,44 @@
+#include "gui/editor/select_track_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/select_track_form.h"
+#include "gui/services/qt_text.h"
+
+namespace ruvo::gui {
+
+SelectTrackDialog::SelectTrackDialog(const std::vector<std::string>& trackList, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmSelectTrack"));
+  setWindowTitle(QStringLiteral("トラックを選択"));
+  m_list = new QListWidget(this);
+  m_list->setObjectName(QStringLiteral("List1"));
+  for (const auto& track : trackList) m_list->addItem(qs(track));
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OKButton"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancel->setObjectName(QStringLiteral("CancelButton"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("取込むトラックを選択してください。"), this));
+  layout->addWidget(m_list);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+int SelectTrackDialog::chosenTrack() const {
+  int row = m_list->currentRow();
+  bool selected = row >= 0 && m_list->item(row)->isSelected();
+  return selectedTrack(result() == QDialog::Accepted, selected ? std::optional<int>(row) : std::nullopt);
+}
+
+}  // namespace ruvo::gui

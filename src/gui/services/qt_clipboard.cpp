@@ -1,0 +1,14 @@
+#include "gui/services/qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "gui/services/qt_text.h"
+
+namespace ruvo::gui {
+
+std::string QtClipboard::text() const { return ss(QGuiApplication::clipboard()->text()); }
+
+void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard()->setText(qs(text)); }
+
+}  // namespace ruvo::gui

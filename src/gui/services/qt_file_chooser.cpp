@@ -1,0 +1,57 @@
+#include "gui/services/qt_file_chooser.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include "gui/services/qt_text.h"
+
+namespace ruvo::gui {
+
+QStringList qtFilters(const std::string& filter) {
+  QStringList parts = qs(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+  }
+  return filters;
+}
+
+namespace {
+
+std::optional<std::string> run(QWidget* owner, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner, qs(request.title));
+  dialog.setObjectName(QStringLiteral("FileDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  QStringList filters = qtFilters(request.filter);
+  dialog.setNameFilters(filters);
+  if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
+    dialog.selectNameFilter(filters[request.selectedFilter]);
+  if (!request.folder.empty()) dialog.setDirectory(qs(request.folder));
+  if (!request.defaultName.empty()) dialog.selectFile(qs(request.defaultName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ss(QDir::cleanPath(dialog.selectedFiles().constFirst()));
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileChooser::openFile(const FileDialogRequest& request) {
+  return run(m_owner, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtFileChooser::saveFile(const FileDialogRequest& request) {
+  return run(m_owner, request, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtFileChooser::chooseFolder(const FileDialogRequest& request) {
+  QString folder = QFileDialog::getExistingDirectory(m_owner, qs(request.title), qs(request.folder),
+                                                     QFileDialog::DontUseNativeDialog);
+  if (folder.isEmpty()) return std::nullopt;
+  return ss(folder);
+}
+
+}  // namespace ruvo::gui

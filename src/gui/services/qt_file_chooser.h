@@ -1,0 +1,27 @@
+#pragma once
+// The file dialogs of the editor, over the core's FileChooser. Filters come
+// as "description|patterns|..." pairs and become Qt's "description
+// (patterns)" entries; "*.*" means every file, with or without a dot.
+
+#include <QStringList>
+
+#include "core/file_chooser.h"
+
+class QWidget;
+
+namespace ruvo::gui {
+
+QStringList qtFilters(const std::string& filter);
+
+class QtFileChooser final : public FileChooser {
+ public:
+  explicit QtFileChooser(QWidget* owner) : m_owner(owner) {}
+  std::optional<std::string> openFile(const FileDialogRequest& request) override;
+  std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+  std::optional<std::string> chooseFolder(const FileDialogRequest& request) override;
+
+ private:
+  QWidget* m_owner;
+};
+
+}  // namespace ruvo::gui
