@@ -20,6 +20,7 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/twips.h"
+#include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
@@ -35,6 +36,9 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
     services.emplace(SessionServices{*m_ownPrompts, *m_ownFiles, *m_ownDialogs});
   }
   m_session = std::make_unique<ProjectSession>(settings, *services);
+  m_clipboard = std::make_unique<QtClipboard>();
+  m_edits = std::make_unique<EditSession>(m_session->song(), m_session->tables().oto, services->prompts,
+                                          *m_clipboard);
 
   m_menus = buildMainMenus(menuBar(), this);
   auto* client = new QWidget(this);
@@ -114,6 +118,8 @@ void MainWindow::connectCommands() {
 void MainWindow::onSessionChange(SessionChange change) {
   switch (change) {
     case SessionChange::SongReplaced:
+      m_edits->journal().reset();
+      refreshUndoItem();
       m_roll->clearLabels();
       syncTempoBox();
       m_vScroll->setValue(vPositionAfterClear(m_vScroll->maximum()));
@@ -165,6 +171,18 @@ void MainWindow::showTempo(float tempo) {
 }
 
 void MainWindow::redraw() { m_roll->redraw(); }
+
+void MainWindow::applyEdit(const EditResult& result) {
+  if (!result.redraw.empty()) redraw();
+  if (result.modifiedSet) setWindowTitle(qs(m_session->title()));
+  if (result.journalChanged) refreshUndoItem();
+}
+
+void MainWindow::refreshUndoItem() {
+  QAction* undo = m_menus.action(QStringLiteral("mnUndo"));
+  undo->setText(qs(m_edits->journal().caption()));
+  undo->setEnabled(m_edits->journal().canUndo());
+}
 
 void MainWindow::layoutRoll() {
   QWidget* client = centralWidget();

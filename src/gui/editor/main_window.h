@@ -10,6 +10,8 @@
 
 #include <QMainWindow>
 
+#include "editor/edit_result.h"
+#include "editor/edit_session.h"
 #include "editor/project_session.h"
 #include "gui/editor/main_menus.h"
 #include "gui/editor/top_bar.h"
@@ -32,6 +34,11 @@ class MainWindow final : public QMainWindow {
   ~MainWindow() override;
 
   ProjectSession& session() { return *m_session; }
+  // The editing commands and the undo journal of the open song.
+  EditSession& edits() { return *m_edits; }
+  // After any editing command (menus, roll gestures, dialogs): redraws what
+  // it changed, refreshes the title and the undo item.
+  void applyEdit(const EditResult& result);
   PianoRollView* roll() const { return m_roll; }
   const MainMenus& menus() const { return m_menus; }
   const TopBar& topBar() const { return m_topBar; }
@@ -63,12 +70,15 @@ class MainWindow final : public QMainWindow {
   void updateZoomControls();
   void showReadme();
   void showAbout();
+  void refreshUndoItem();
 
   SessionSettings& m_settings;
   std::unique_ptr<Prompts> m_ownPrompts;
   std::unique_ptr<FileChooser> m_ownFiles;
   std::unique_ptr<ProjectDialogs> m_ownDialogs;
   std::unique_ptr<ProjectSession> m_session;
+  std::unique_ptr<Clipboard> m_clipboard;
+  std::unique_ptr<EditSession> m_edits;
   MainMenus m_menus;
   TopBar m_topBar;
   PianoRollView* m_roll = nullptr;
