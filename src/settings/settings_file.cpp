@@ -159,18 +159,9 @@ Result<void> saveSettings(const std::string& settingsFile, const Settings& setti
     fs::create_directories(folder, ec);
     if (ec) return fail(ErrorCode::Unwritable, "settings: " + folder + ": " + ec.message());
   }
-  std::string sideFile = settingsFile + ".new";
-  auto written = writeTextLines(sideFile, formatSettingsLines(settings));
-  if (!written) {
-    fs::remove(sideFile, ec);
+  // The file is replaced whole: a failed write keeps the old settings.
+  if (auto written = writeTextLines(settingsFile, formatSettingsLines(settings)); !written)
     return fail(ErrorCode::Unwritable, "settings: " + written.error().message);
-  }
-  fs::rename(sideFile, settingsFile, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(sideFile, ignored);
-    return fail(ErrorCode::Unwritable, "settings: " + settingsFile + ": " + ec.message());
-  }
   return {};
 }
 

@@ -50,16 +50,7 @@ Result<void> TrustedPrograms::save(const std::string& file) const {
   std::string text(kHeader);
   text += '\n';
   for (const auto& program : m_programs) text += program + '\n';
-  const std::string fresh = file + ".new";
-  if (auto written = writeFileBytes(fresh, text); !written) {
-    std::error_code ignored;
-    std::filesystem::remove(fresh, ignored);
-    return written;
-  }
-  std::error_code ec;
-  std::filesystem::rename(fresh, file, ec);
-  if (ec) return fail(ErrorCode::Unwritable, file + ": " + ec.message());
-  return {};
+  return writeFileBytes(file, text);
 }
 
 void TrustedPrograms::add(const std::string& program) {

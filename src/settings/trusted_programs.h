@@ -22,7 +22,7 @@ class TrustedPrograms {
   // an error: the caller trusts nothing and tells the user.
   [[nodiscard]] static Result<TrustedPrograms> load(const std::string& file);
 
-  // Written beside and renamed over, so a failed write keeps the old file.
+  // Replaces the file whole (a failed write keeps the old one).
   [[nodiscard]] Result<void> save(const std::string& file) const;
 
   bool contains(const std::string& program) const { return m_programs.count(program) != 0; }
