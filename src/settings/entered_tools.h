@@ -14,7 +14,8 @@ namespace ruvo {
 
 // The message shown when the choice could not be remembered; the error's
 // own text follows on the next line.
-inline constexpr const char* kToolNotTrustedText = "選んだプログラムを信頼するプログラムの一覧に記録できませんでした。";
+inline constexpr const char* kToolNotTrustedText =
+    "選んだプログラムを信頼するプログラムの一覧に記録できませんでした。";
 
 struct EnteredTool {
   std::string before;  // the box when the dialog opened

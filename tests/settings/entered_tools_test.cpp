@@ -12,11 +12,11 @@ using ruvo::testing::TempFolder;
 
 TEST(EnteredTools, OnlyChangedAbsolutePathsAreEntered) {
   const std::vector<EnteredTool> tools = {
-      {"/bin/old", "/bin/old"},           // shown and confirmed: not the user's act
+      {"/bin/old", "/bin/old"},  // shown and confirmed: not the user's act
       {"/bin/old", "/opt/tools/./x/../resampler"},
       {"", "\\opt\\splicer"},
-      {"/bin/a", ""},                     // emptied
-      {"/bin/a", "resampler"},            // relative: depends on the project folder
+      {"/bin/a", ""},           // emptied
+      {"/bin/a", "resampler"},  // relative: depends on the project folder
       {"/bin/a", "tools/splicer"},
   };
   EXPECT_EQ(enteredPrograms(tools), (std::vector<std::string>{"/opt/tools/resampler", "/opt/splicer"}));

@@ -65,8 +65,10 @@ EditController::EditController(MainWindow& window)
             run([this, lyric = ss(text), exit] { return m_window.edits().commitLyricBox(lyric, exit); });
           },
           this)) {
+  m_lyricBox->box()->setFont(window.roll()->labelFont());
   connectCommands();
-  for (QLineEdit* box : {m_lyricBox->box(), window.topBar().lyricLine, window.topBar().tempo}) box->installEventFilter(this);
+  for (QLineEdit* box : {m_lyricBox->box(), window.topBar().lyricLine, window.topBar().tempo})
+    box->installEventFilter(this);
 }
 
 EditController::~EditController() = default;
@@ -76,7 +78,8 @@ void EditController::connectCommands() {
   for (const auto& entry : kNoteCommands) {
     const Command command = entry.second;
     QAction* action = menus.action(QString::fromUtf8(entry.first));
-    connect(action, &QAction::triggered, this, [this, command] { run([this, command] { return (m_window.edits().*command)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, command] { run([this, command] { return (m_window.edits().*command)(); }); });
     // The undo item follows the journal (MainWindow::applyEdit).
     if (command != &EditSession::undo) action->setEnabled(true);
   }
@@ -101,8 +104,9 @@ void EditController::connectCommands() {
     run([this] { return m_window.edits().replacePhrase(ss(m_window.topBar().lyricLine->text())); });
   });
   m_window.edits().setDefaultLength(bar.lyricLength->currentData().toInt());
-  connect(bar.lyricLength, &QComboBox::currentIndexChanged, this,
-          [this] { m_window.edits().setDefaultLength(m_window.topBar().lyricLength->currentData().toInt()); });
+  connect(bar.lyricLength, &QComboBox::currentIndexChanged, this, [this] {
+    m_window.edits().setDefaultLength(m_window.topBar().lyricLength->currentData().toInt());
+  });
 }
 
 void EditController::run(const std::function<EditResult()>& command) {
@@ -115,7 +119,8 @@ void EditController::run(const std::function<EditResult()>& command) {
   } catch (const std::exception& failure) {
     // The song stays as far as the command got: show all of it.
     m_window.applyEdit(EditResult{NoteSpan::fromOn(0), true, true});
-    m_window.services().prompts.message(failure.what(), std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
+    m_window.services().prompts.message(failure.what(), std::string(kUnexpectedErrorTitle),
+                                        MessageIcon::Critical);
   }
 }
 

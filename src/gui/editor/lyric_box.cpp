@@ -51,7 +51,8 @@ bool LyricBox::eventFilter(QObject* watched, QEvent* event) {
     }
   } else if (event->type() == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) leave(LyricBoxExit::FocusLost);
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      leave(LyricBoxExit::FocusLost);
   }
   return false;
 }

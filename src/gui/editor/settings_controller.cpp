@@ -23,8 +23,8 @@ void SettingsController::editOptions() {
   ProjectSession& session = m_window.session();
   Settings& settings = session.settings();
   std::vector<EnteredTool> tools{{settings.Tool1Path, ""}, {settings.Tool2Path, ""}};
-  if (!OptionsDialog::showDialog(&m_window, settings, session.folders().programFolder, m_window.services().prompts,
-                                 m_window.services().files))
+  if (!OptionsDialog::showDialog(&m_window, settings, session.folders().programFolder,
+                                 m_window.services().prompts, m_window.services().files))
     return;
   tools[0].after = settings.Tool1Path;
   tools[1].after = settings.Tool2Path;

@@ -61,7 +61,8 @@ void typeKana(QWidget* box, const QString& text) {
 class EditingWindowTest : public ::testing::Test {
  protected:
   EditingWindowTest()
-      : m_settings(*loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
+      : m_settings(
+            *loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
         m_dialogs(nullptr, m_prompts, m_files, m_settings),
         m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
     m_window.resize(900, 600);
@@ -238,13 +239,22 @@ TEST_F(EditingWindowTest, MenuAndPopupItemsRunTheirCommands) {
       {"mnMoveDown", [&] { EXPECT_EQ(song()[0].noteNumber, 43); }},
       {"mnNoteMerge", [&] { EXPECT_EQ(lyrics(), std::vector<std::string>{"あい"}); }},
       {"mnReleaseSelect", [&] { EXPECT_EQ(song().selFirst, 1); }},
-      {"mnToneIns", [&] { EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "さ"})); }},
-      {"mnInsert", [&] { EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "R", "さ"})); }},
+      {"mnToneIns",
+       [&] {
+         EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "さ"}));
+       }},
+      {"mnInsert",
+       [&] {
+         EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "R", "さ"}));
+       }},
       {"mnSelectAll", [&] { EXPECT_EQ(song().selFirst, 0); }},
       {"mnToneCut", [&] { EXPECT_EQ(song().noteCount, 0); }},
       {"mnTonePaste", [&] { EXPECT_EQ(song().noteCount, 3); }},
       {"mnToneDel", [&] { EXPECT_EQ(song().noteCount, 0); }},
-      {"mnUndo", [&] { EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "R", "さ"})); }},
+      {"mnUndo",
+       [&] {
+         EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "R", "さ"}));
+       }},
   };
   m_window.roll()->setFocus();
   for (const auto& [name, check] : steps) {
