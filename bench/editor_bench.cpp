@@ -130,6 +130,7 @@ void InsertPhraseAndUndoWithRedraw(benchmark::State& state) {
     window.session().song().selFirst = window.session().song().selLast = kNotes / 2;
     window.topBar().lyricInsert->click();
     editing.paint();
+    if (window.session().song().noteCount != kNotes + 1000) state.SkipWithError("the phrase was not inserted");
     if (timeUndo) state.ResumeTiming(); else state.PauseTiming();
     editing.trigger("mnUndo");
     editing.paint();
