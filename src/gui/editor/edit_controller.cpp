@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/session_texts.h"
 #include "gui/editor/edit_box_dialog.h"
 #include "gui/editor/lyric_box.h"
 #include "gui/editor/main_window.h"

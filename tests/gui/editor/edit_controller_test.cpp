@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -246,6 +247,7 @@ TEST_F(EditingWindowTest, MenuAndPopupItemsRunTheirCommands) {
       {"mnInsert",
        [&] {
          EXPECT_EQ(lyrics(), (std::vector<std::string>{"あい", "R", "さ"}));
+         EXPECT_EQ(song()[1].length, 960);  // the length chooser's "L8"
        }},
       {"mnSelectAll", [&] { EXPECT_EQ(song().selFirst, 0); }},
       {"mnToneCut", [&] { EXPECT_EQ(song().noteCount, 0); }},
@@ -257,6 +259,7 @@ TEST_F(EditingWindowTest, MenuAndPopupItemsRunTheirCommands) {
        }},
   };
   m_window.roll()->setFocus();
+  find<QComboBox>("Combo1")->setCurrentIndex(4);
   for (const auto& [name, check] : steps) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(action(name)->isEnabled());
