@@ -1,15 +1,20 @@
 // The editor's speed on a 10,000-note song, on the offscreen platform:
 // a full redraw of the roll (background and label layout, then painting),
-// opening the project file, and start-up to the first painted window.
+// opening the project file, start-up to the first painted window, and
+// editing commands through the window's own buttons and menu items, each
+// with the redraw it causes and the roll painted.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
@@ -82,6 +87,72 @@ void StartUpToFirstPaint(benchmark::State& state) {
   }
 }
 BENCHMARK(StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// A window showing the 10,000-note song with the roll focused, as after a
+// click on it.
+class EditingWindow {
+ public:
+  EditingWindow() : m_settings(benchSettings(benchFolder())), m_window(m_settings) {
+    m_window.resize(1300, 900);
+    m_window.show();
+    m_window.session().song() = bigSong();
+    m_window.roll()->redraw();
+    m_window.roll()->setFocus();
+    m_frame = QImage(m_window.roll()->size(), QImage::Format_RGB32);
+  }
+  ruvo::gui::MainWindow& window() { return m_window; }
+  void trigger(const char* item) { m_window.menus().action(QString::fromUtf8(item))->trigger(); }
+  void paint() { m_window.roll()->render(&m_frame); }
+
+ private:
+  ruvo::SessionSettings m_settings;
+  ruvo::gui::MainWindow m_window;
+  QImage m_frame;
+};
+
+std::string kanaPhrase(int notes) {
+  const char* kana[] = {"あ", "い", "う", "え", "お", "か", "き", "く", "け", "こ"};
+  std::string phrase = "/L8/A4";
+  for (int i = 0; i < notes; ++i) phrase += kana[i % 10];
+  return phrase;
+}
+
+// "挿入" with a 1,000-note phrase in the lyric line at note 5,000, then
+// "元に戻す". Arg 0 times the insertion, arg 1 the undo (the other half runs
+// untimed); both with the redraw and the painted roll.
+void InsertPhraseAndUndoWithRedraw(benchmark::State& state) {
+  EditingWindow editing;
+  ruvo::gui::MainWindow& window = editing.window();
+  window.topBar().lyricLine->setText(QString::fromStdString(kanaPhrase(1000)));
+  const bool timeUndo = state.range(0) == 1;
+  for (auto _ : state) {
+    if (timeUndo) state.PauseTiming();
+    window.session().song().selFirst = window.session().song().selLast = kNotes / 2;
+    window.topBar().lyricInsert->click();
+    editing.paint();
+    if (window.session().song().noteCount != kNotes + 1000) state.SkipWithError("the phrase was not inserted");
+    if (timeUndo) state.ResumeTiming(); else state.PauseTiming();
+    editing.trigger("mnUndo");
+    editing.paint();
+    if (!timeUndo) state.ResumeTiming();
+  }
+  if (window.session().song().noteCount != kNotes) state.SkipWithError("undo did not restore the song");
+}
+BENCHMARK(InsertPhraseAndUndoWithRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// "全て選択" and a key change of every note ("選択部分を上へ移動", then
+// "下へ" so that no note clamps), with the redraw and the painted roll.
+void SelectAllKeyChangeWithRedraw(benchmark::State& state) {
+  EditingWindow editing;
+  bool up = true;
+  for (auto _ : state) {
+    editing.trigger("mnSelectAll");
+    editing.trigger(up ? "mnMoveUp" : "mnMoveDown");
+    editing.paint();
+    up = !up;
+  }
+}
+BENCHMARK(SelectAllKeyChangeWithRedraw)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

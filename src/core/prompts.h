@@ -8,6 +8,10 @@
 
 namespace ruvo {
 
+// The title of the message box that shows the description of a failure no
+// command expected.
+inline constexpr const char* kUnexpectedErrorTitle = "予期せぬエラー";
+
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 enum class Answer { Ok, Yes, No, Cancel };
 

@@ -12,6 +12,7 @@
 #include "settings/history.h"
 #include "settings/settings_file.h"
 #include "settings/song_defaults.h"
+#include "settings/trusted_programs.h"
 
 namespace ruvo {
 
@@ -69,25 +70,36 @@ bool ProjectSession::confirmDropChanges() {
 
 bool ProjectSession::newProject() {
   if (!confirmDropChanges()) return false;
-  std::string firstFolder = clearDefaultsFrom(settings()).voiceFolder;
-  ProjectFields fields{std::string(kNewProjectName), std::string(kNewOutputFile), firstFolder,
-                       settings().Tool1Path,          settings().Tool2Path,         m_song.cacheDir, ""};
+  ProjectProperties fields{std::string(kNewProjectName), std::string(kNewOutputFile),
+                           clearDefaultsFrom(settings()).voiceFolder,
+                           settings().Tool1Path,
+                           settings().Tool2Path,
+                           m_song.cacheDir,
+                           ""};
   auto chosen = m_services.dialogs.editProject(fields);
   if (!chosen) return false;
+  trustEnteredTools({{fields.joinerPath, chosen->joinerPath}, {fields.resamplerPath, chosen->resamplerPath}});
   clearSong(m_song, clearDefaultsFrom(settings()));
   m_song.tempoText = std::string(kDefaultTempoText);
-  m_song.projectName = chosen->name;
-  m_song.outputFile = chosen->output;
-  m_song.voiceFolder = chosen->voiceFolder;
-  m_song.joinerPath = chosen->joinerPath;
-  m_song.resamplerPath = chosen->resamplerPath;
-  m_song.projectFlags = chosen->flags;
-  // The cache folder of the form is not kept: the first save derives it.
+  applyProjectProperties(m_song, *chosen);
+  // The cache folder of the dialog is not kept: the first save derives it.
   m_song.cacheDir.clear();
   m_song.projectPath.clear();
   loadAliasTable(m_song.voiceFolder);
   m_song.modified = false;
   notify(SessionChange::SongReplaced);
+  notify(SessionChange::Title);
+  return true;
+}
+
+bool ProjectSession::editProperties() {
+  const ProjectProperties shown = projectPropertiesOf(m_song);
+  auto chosen = m_services.dialogs.editProject(shown);
+  if (!chosen) return false;
+  trustEnteredTools({{shown.joinerPath, chosen->joinerPath}, {shown.resamplerPath, chosen->resamplerPath}});
+  applyProjectProperties(m_song, *chosen);
+  if (!m_song.voiceFolder.empty()) loadAliasTable(m_song.voiceFolder);
+  m_song.modified = true;
   notify(SessionChange::Title);
   return true;
 }
@@ -242,6 +254,13 @@ bool ProjectSession::saveAsPath(const std::string& path) {
   notify(SessionChange::Title);
   rememberInHistory(m_song.projectPath);
   return true;
+}
+
+void ProjectSession::trustEnteredTools(const std::vector<EnteredTool>& tools) {
+  auto trusted = ruvo::trustEnteredTools(TrustedPrograms::fileBeside(folders().settingsFile), tools);
+  if (!trusted)
+    m_services.prompts.message(std::string(kToolNotTrustedText) + "\n" + trusted.error().message,
+                               applicationTitle(settings()), MessageIcon::Warning);
 }
 
 void ProjectSession::setTempoText(const std::string& text) {

@@ -13,7 +13,8 @@
 
 #include "core/file_chooser.h"
 #include "core/prompts.h"
-#include "editor/new_project_form.h"
+#include "settings/entered_tools.h"
+#include "settings/project_properties.h"
 #include "settings/session_settings.h"
 #include "song/song_model.h"
 #include "voicebank/voice_bank.h"
@@ -24,9 +25,10 @@ namespace ruvo {
 class ProjectDialogs {
  public:
   virtual ~ProjectDialogs() = default;
-  // The project-properties form over the fields: its confirmed values, or
-  // nothing when cancelled.
-  [[nodiscard]] virtual std::optional<ProjectFields> editProject(const ProjectFields& fields) = 0;
+  // The project-property dialog over `properties` (an empty cacheDir shows
+  // the working folder's "temp.cache"): its confirmed values, or nothing
+  // when cancelled.
+  [[nodiscard]] virtual std::optional<ProjectProperties> editProject(const ProjectProperties& properties) = 0;
   // The track selection: the chosen track (1-based), 0 for OK with nothing
   // selected, -1 for Cancel.
   [[nodiscard]] virtual int selectTrack(const std::vector<std::string>& trackList) = 0;
@@ -68,6 +70,11 @@ class ProjectSession {
   // Each command returns false when it stopped (cancelled or failed).
   bool confirmDropChanges();
   bool newProject();
+  // The project-property dialog over the open project. Confirmed: the
+  // values go into the song, the voice folder's alias table is loaded (when
+  // a folder is set), the title is refreshed and the project is marked
+  // changed, even when nothing was.
+  bool editProperties();
   bool open();
   bool openPath(const std::string& path);
   bool openHistory(size_t index);
@@ -78,6 +85,9 @@ class ProjectSession {
   bool save();
   bool saveAs();
   bool saveAsPath(const std::string& path);
+  // Tool paths the user picked or typed in a dialog become trusted programs
+  // (settings/entered_tools.h); a file that cannot take them is reported.
+  void trustEnteredTools(const std::vector<EnteredTool>& tools);
   // The tempo box's text changed.
   void setTempoText(const std::string& text);
   // Close: save prompt, then settings save and clean-up. False keeps the

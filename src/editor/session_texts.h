@@ -9,10 +9,8 @@ namespace ruvo {
 constexpr std::string_view kSavePromptText = "プロジェクトは変更されています。変更を保存しますか？";
 constexpr std::string_view kMissingHistoryText = "ファイルは移動されたか削除されています";
 constexpr std::string_view kBadImportText = "ファイル形式が正しくありません。";
-constexpr std::string_view kUnexpectedErrorTitle = "予期せぬエラー";
 constexpr std::string_view kProductTitle = "ＲＵＶＯ";
 constexpr std::string_view kNewOutputFile = "newfile.wav";
-constexpr std::string_view kCacheDeletedText = "WAV作成時の中間ファイルを全て削除しました。";
 
 constexpr std::string_view kProjectFilter =
     "プロジェクトバッチファイル(*.bat)|*.bat|RUVO形式ファイル(*.wsq)|*.wsq|すべてのファイル(*.*)|*.*";

@@ -14,7 +14,6 @@
 namespace ruvo {
 
 inline constexpr const char* kCacheDeletedMessage = "WAV作成時の中間ファイルを全て削除しました。";
-inline constexpr const char* kUnexpectedErrorTitle = "予期せぬエラー";
 
 class ProjectPropertiesForm {
  public:

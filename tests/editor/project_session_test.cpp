@@ -9,6 +9,8 @@
 #include "core/text_file.h"
 #include "editor/project_session.h"
 #include "editor/session_texts.h"
+#include "settings/project_properties_form.h"
+#include "settings/trusted_programs.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
 #include "scripted_services.h"
@@ -144,17 +146,17 @@ TEST_F(SessionTest, NewProjectTakesTheFormOrNothing) {
   EXPECT_FALSE(m_session.newProject());
   EXPECT_EQ(m_session.song().noteCount, 1);
   EXPECT_EQ(m_session.song().tempoText, "98.5");
-  const ProjectFields& shown = m_dialogs.shownFields[0];
-  EXPECT_EQ(shown.name, "新規プロジェクト");
-  EXPECT_EQ(shown.output, "newfile.wav");
+  const ProjectProperties& shown = m_dialogs.shownFields[0];
+  EXPECT_EQ(shown.projectName, "新規プロジェクト");
+  EXPECT_EQ(shown.outputFile, "newfile.wav");
   EXPECT_EQ(shown.joinerPath, m_session.settings().Tool1Path);
 
-  NewProjectForm form(shown, m_settings.folders.tempDir, m_session.settings());
-  EXPECT_EQ(form.fields().cacheFolder, m_dir / "temp.cache");
-  EXPECT_FALSE(form.canDeleteCache());
-  form.fields().name = "歌";
-  form.fields().output = "mix";
-  form.fields().flags = " B50 ; N\"g ";
+  ProjectPropertiesForm form(shown, m_session.settings(), m_settings.folders.tempDir);
+  EXPECT_EQ(form.cacheFolder(), m_dir / "temp.cache");
+  EXPECT_FALSE(form.cacheHasFiles());
+  form.projectName = "歌";
+  form.outputFile = "mix";
+  form.projectFlags = " B50 ; N\"g ";
   m_dialogs.projects = {form.confirmed()};
   ASSERT_TRUE(m_session.newProject());
   const Song& song = m_session.song();
@@ -168,22 +170,45 @@ TEST_F(SessionTest, NewProjectTakesTheFormOrNothing) {
   EXPECT_EQ(m_session.title(), "歌 - ＲＵＶＯ");
 }
 
-TEST(NewProjectFormTest, OutputNamesAndCacheButton) {
-  const TempFolder dir("ruvo_form");
-  const std::pair<const char*, const char*> outputs[] = {
-      {"mix.WAV", "mix.WAV"}, {"mix.wav", "mix.wav"}, {"song.Wav", "song.Wav.wav"}, {"", ".wav"}, {"a.wa", "a.wa.wav"}};
-  Settings settings;
-  settings.OtoList = {"一\t/v/one", "", "名前だけ", "二\t/v/two"};
-  for (auto [typed, kept] : outputs) {
-    NewProjectForm form(ProjectFields{"p", typed, "", "", "", dir.path(), ""}, "/tmp", settings);
-    EXPECT_EQ(form.confirmed().output, kept) << typed;
-    EXPECT_EQ(form.voiceFolders(), (std::vector<std::string>{"/v/one", "/v/two"}));
-  }
-  ASSERT_TRUE(writeFileBytes(dir / "a_C4_500.wav", "x"));
-  NewProjectForm form(ProjectFields{"p", "o", "", "", "", dir.path(), ""}, "/tmp", settings);
-  EXPECT_TRUE(form.canDeleteCache());
-  EXPECT_EQ(*form.deleteCache(), kCacheDeletedText);
-  EXPECT_EQ(*form.deleteCache(), "");
+TEST_F(SessionTest, ProjectPropertiesLoadTheVoiceFolderAndTrustTheToolsTyped) {
+  const std::string bank = m_dir / "bank";
+  fs::create_directory(bank);
+  ASSERT_TRUE(writeFileBytes(bank + "/oto.ini", "ka.wav=か,10,20,30,44,5\r\n"));
+  m_session.song().joinerPath = "/opt/their/splicer";
+  m_session.song().cacheDir = m_dir / "song.cache";
+  const std::string trustFile = m_dir / "trusted_programs.txt";
+
+  m_dialogs.projects = {std::nullopt};
+  EXPECT_FALSE(m_session.editProperties());
+  EXPECT_FALSE(m_session.song().modified);
+  EXPECT_EQ(m_dialogs.shownFields[0].cacheDir, m_dir / "song.cache");
+
+  ProjectProperties chosen = m_dialogs.shownFields[0];
+  chosen.projectName = "うた";
+  chosen.voiceFolder = bank;
+  chosen.resamplerPath = "/opt/mine/resampler";
+  m_dialogs.projects = {chosen};
+  ASSERT_TRUE(m_session.editProperties());
+  EXPECT_EQ(m_session.title(), "うた - ＲＵＶＯ");
+  EXPECT_TRUE(m_session.song().modified);
+  EXPECT_EQ(m_session.song().cacheDir, m_dir / "song.cache");
+  EXPECT_EQ(m_session.tables().oto.size(), 1u);
+  // Only the tool the user typed is trusted, not the one the project came with.
+  EXPECT_EQ(TrustedPrograms::load(trustFile)->programs(), std::set<std::string>{"/opt/mine/resampler"});
+
+  // Unchanged and confirmed: still marked changed. A damaged trust file is
+  // reported, left alone and trusts nothing new.
+  ASSERT_TRUE(writeFileBytes(trustFile, "junk\n"));
+  m_session.song().modified = false;
+  chosen.joinerPath = "/opt/other/splicer";
+  m_dialogs.projects = {projectPropertiesOf(m_session.song()), chosen};
+  ASSERT_TRUE(m_session.editProperties());
+  EXPECT_TRUE(m_session.song().modified);
+  EXPECT_TRUE(m_prompts.messages.empty());
+  ASSERT_TRUE(m_session.editProperties());
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_TRUE(m_prompts.messages[0].starts_with(kToolNotTrustedText));
+  EXPECT_EQ(bytesOf(trustFile), "junk\n");
 }
 
 TEST_F(SessionTest, FailedSaveKeepsTheOldProjectAndSaysSo) {

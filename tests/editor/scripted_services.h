@@ -63,17 +63,17 @@ class ScriptedFiles final : public FileChooser {
 
 class ScriptedDialogs final : public ProjectDialogs {
  public:
-  std::optional<ProjectFields> editProject(const ProjectFields& fields) override {
-    shownFields.push_back(fields);
+  std::optional<ProjectProperties> editProject(const ProjectProperties& properties) override {
+    shownFields.push_back(properties);
     return pop(projects, "editProject");
   }
   int selectTrack(const std::vector<std::string>& trackList) override {
     trackLists.push_back(trackList);
     return pop(tracks, "selectTrack");
   }
-  std::deque<std::optional<ProjectFields>> projects;
+  std::deque<std::optional<ProjectProperties>> projects;
   std::deque<int> tracks;
-  std::vector<ProjectFields> shownFields;
+  std::vector<ProjectProperties> shownFields;
   std::vector<std::vector<std::string>> trackLists;
 };
 

@@ -17,8 +17,10 @@
 #include "core/numbers.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
+#include "gui/editor/edit_controller.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
+#include "gui/editor/settings_controller.h"
 #include "gui/editor/twips.h"
 #include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
@@ -35,6 +37,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
     m_ownDialogs = std::make_unique<QtProjectDialogs>(this, *m_ownPrompts, *m_ownFiles, settings);
     services.emplace(SessionServices{*m_ownPrompts, *m_ownFiles, *m_ownDialogs});
   }
+  m_services.emplace(*services);
   m_session = std::make_unique<ProjectSession>(settings, *services);
   m_clipboard = std::make_unique<QtClipboard>();
   m_edits = std::make_unique<EditSession>(m_session->song(), m_session->tables().oto, services->prompts,
@@ -61,6 +64,8 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
 
   resize(toPixels(13000), toPixels(9000));
   connectCommands();
+  m_editing = std::make_unique<EditController>(*this);
+  m_settingsCommands = std::make_unique<SettingsController>(*this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.

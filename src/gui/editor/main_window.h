@@ -21,7 +21,9 @@ class QScrollBar;
 
 namespace ruvo::gui {
 
+class EditController;
 class PianoRollView;
+class SettingsController;
 
 class MainWindow final : public QMainWindow {
   Q_OBJECT
@@ -34,6 +36,10 @@ class MainWindow final : public QMainWindow {
   ~MainWindow() override;
 
   ProjectSession& session() { return *m_session; }
+  // The prompts and file chooser the window asks through.
+  const SessionServices& services() const { return *m_services; }
+  // The editing commands' wiring, with the inline lyric box.
+  EditController& editing() { return *m_editing; }
   // The editing commands and the undo journal of the open song.
   EditSession& edits() { return *m_edits; }
   // After any editing command (menus, roll gestures, dialogs): redraws what
@@ -88,6 +94,11 @@ class MainWindow final : public QMainWindow {
   QLabel* m_panel2 = nullptr;
   int m_lyricLength = 1920;
   bool m_inTempoChange = false;
+  std::optional<SessionServices> m_services;
+  // Last, so that they go first: their filters and connections end before
+  // the window's parts do.
+  std::unique_ptr<EditController> m_editing;
+  std::unique_ptr<SettingsController> m_settingsCommands;
 };
 
 }  // namespace ruvo::gui

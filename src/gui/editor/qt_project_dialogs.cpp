@@ -1,15 +1,16 @@
 #include "gui/editor/qt_project_dialogs.h"
 
-#include "gui/editor/new_project_dialog.h"
 #include "gui/editor/select_track_dialog.h"
+#include "gui/settings/project_properties_dialog.h"
 
 namespace ruvo::gui {
 
-std::optional<ProjectFields> QtProjectDialogs::editProject(const ProjectFields& fields) {
-  NewProjectDialog dialog(NewProjectForm(fields, m_settings.folders.tempDir, m_settings.settings), m_prompts, m_files,
-                          m_owner);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.result();
+std::optional<ProjectProperties> QtProjectDialogs::editProject(const ProjectProperties& properties) {
+  ProjectProperties edited = properties;
+  if (!ProjectPropertiesDialog::showDialog(m_owner, edited, m_settings.settings, m_settings.folders.tempDir, m_prompts,
+                                           m_files))
+    return std::nullopt;
+  return edited;
 }
 
 int QtProjectDialogs::selectTrack(const std::vector<std::string>& trackList) {

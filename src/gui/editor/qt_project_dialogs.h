@@ -12,7 +12,7 @@ class QtProjectDialogs final : public ProjectDialogs {
  public:
   QtProjectDialogs(QWidget* owner, Prompts& prompts, FileChooser& files, const SessionSettings& settings)
       : m_owner(owner), m_prompts(prompts), m_files(files), m_settings(settings) {}
-  std::optional<ProjectFields> editProject(const ProjectFields& fields) override;
+  std::optional<ProjectProperties> editProject(const ProjectProperties& properties) override;
   int selectTrack(const std::vector<std::string>& trackList) override;
 
  private:

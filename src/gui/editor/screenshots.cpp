@@ -10,8 +10,8 @@
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/main_window.h"
-#include "gui/editor/new_project_dialog.h"
 #include "gui/editor/select_track_dialog.h"
+#include "gui/settings/project_properties_dialog.h"
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
@@ -42,10 +42,8 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   QtPrompts prompts(&window);
   QtFileChooser files(&window);
   ProjectSession& session = window.session();
-  ProjectFields fields{session.song().projectName, session.song().outputFile, session.song().voiceFolder,
-                       session.song().joinerPath,  session.song().resamplerPath, session.song().cacheDir,
-                       session.song().projectFlags};
-  NewProjectDialog form(NewProjectForm(fields, session.folders().tempDir, session.settings()), prompts, files, &window);
+  ProjectPropertiesDialog form(&window, projectPropertiesOf(session.song()), session.settings(), session.folders().tempDir,
+                               prompts, files);
   ok &= shoot(form, dir.filePath(QStringLiteral("form3.png")));
 
   SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, &window);

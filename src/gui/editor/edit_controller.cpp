@@ -1,0 +1,166 @@
+#include "gui/editor/edit_controller.h"
+
+#include <exception>
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/editor/edit_box_dialog.h"
+#include "gui/editor/lyric_box.h"
+#include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "gui/services/qt_text.h"
+
+namespace ruvo::gui {
+
+namespace {
+
+using Command = EditResult (EditSession::*)();
+
+// Commands of notes alone.
+const std::pair<const char*, Command> kNoteCommands[] = {
+    {"mnUndo", &EditSession::undo},
+    {"mnDelete", &EditSession::deleteSelection},
+    {"mnToneDel", &EditSession::deleteSelection},
+    {"mnInsert", &EditSession::insertRest},
+    {"mnToneIns", &EditSession::insertAskedNote},
+    {"mnMoveUp", &EditSession::moveUp},
+    {"mnMoveDown", &EditSession::moveDown},
+    {"mnMoveNote", &EditSession::moveByAmount},
+    {"mnNoteMerge", &EditSession::merge},
+    {"mnQuontize", &EditSession::quantize},
+    {"mnRemoveR", &EditSession::removeRests},
+    {"mnReleaseSelect", &EditSession::releaseSelection},
+};
+
+// Commands that a focused text box takes for its own text.
+struct TextBoxCommand {
+  const char* name;
+  Command notes;
+  void (*text)(QLineEdit*);
+};
+const TextBoxCommand kTextBoxCommands[] = {
+    {"mnCut", &EditSession::cut, [](QLineEdit* box) { box->cut(); }},
+    {"mnToneCut", &EditSession::cut, [](QLineEdit* box) { box->cut(); }},
+    {"mnCopy", &EditSession::copy, [](QLineEdit* box) { box->copy(); }},
+    {"mnToneCpy", &EditSession::copy, [](QLineEdit* box) { box->copy(); }},
+    {"mnPaste", &EditSession::paste, [](QLineEdit* box) { box->paste(); }},
+    {"mnTonePaste", &EditSession::paste, [](QLineEdit* box) { box->paste(); }},
+    {"mnSelectAll", &EditSession::selectAll, [](QLineEdit* box) { box->selectAll(); }},
+    {"mnSelectAll2", &EditSession::selectAll, [](QLineEdit* box) { box->selectAll(); }},
+};
+
+}  // namespace
+
+EditController::EditController(MainWindow& window)
+    : QObject(nullptr),
+      m_window(window),
+      m_lyricBox(new LyricBox(
+          window.roll(),
+          [this](const QString& text, LyricBoxExit exit) {
+            run([this, lyric = ss(text), exit] { return m_window.edits().commitLyricBox(lyric, exit); });
+          },
+          this)) {
+  m_lyricBox->box()->setFont(window.roll()->labelFont());
+  connectCommands();
+  for (QLineEdit* box : {m_lyricBox->box(), window.topBar().lyricLine, window.topBar().tempo})
+    box->installEventFilter(this);
+}
+
+EditController::~EditController() = default;
+
+void EditController::connectCommands() {
+  const MainMenus& menus = m_window.menus();
+  for (const auto& entry : kNoteCommands) {
+    const Command command = entry.second;
+    QAction* action = menus.action(QString::fromUtf8(entry.first));
+    connect(action, &QAction::triggered, this,
+            [this, command] { run([this, command] { return (m_window.edits().*command)(); }); });
+    // The undo item follows the journal (MainWindow::applyEdit).
+    if (command != &EditSession::undo) action->setEnabled(true);
+  }
+  for (const auto& command : kTextBoxCommands) {
+    QAction* action = menus.action(QString::fromUtf8(command.name));
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (QLineEdit* box = focusedTextBox())
+        command.text(box);
+      else
+        run([this, notes = command.notes] { return (m_window.edits().*notes)(); });
+    });
+    action->setEnabled(true);
+  }
+
+  const TopBar& bar = m_window.topBar();
+  bar.lyricInsert->setEnabled(true);
+  bar.lyricReplace->setEnabled(true);
+  connect(bar.lyricInsert, &QPushButton::clicked, this, [this] {
+    run([this] { return m_window.edits().insertPhrase(ss(m_window.topBar().lyricLine->text())); });
+  });
+  connect(bar.lyricReplace, &QPushButton::clicked, this, [this] {
+    run([this] { return m_window.edits().replacePhrase(ss(m_window.topBar().lyricLine->text())); });
+  });
+  m_window.edits().setDefaultLength(bar.lyricLength->currentData().toInt());
+  connect(bar.lyricLength, &QComboBox::currentIndexChanged, this, [this] {
+    m_window.edits().setDefaultLength(m_window.topBar().lyricLength->currentData().toInt());
+  });
+}
+
+void EditController::run(const std::function<EditResult()>& command) {
+  if (m_window.session().settings().DebugMode) {
+    m_window.applyEdit(command());
+    return;
+  }
+  try {
+    m_window.applyEdit(command());
+  } catch (const std::exception& failure) {
+    // The song stays as far as the command got: show all of it.
+    m_window.applyEdit(EditResult{NoteSpan::fromOn(0), true, true});
+    m_window.services().prompts.message(failure.what(), std::string(kUnexpectedErrorTitle),
+                                        MessageIcon::Critical);
+  }
+}
+
+QLineEdit* EditController::focusedTextBox() const {
+  QWidget* focus = m_window.focusWidget();
+  const TopBar& bar = m_window.topBar();
+  for (QLineEdit* box : {m_lyricBox->box(), bar.lyricLine, bar.tempo})
+    if (focus == box) return box;
+  return nullptr;
+}
+
+void EditController::openLyricBox(int index) {
+  Song& song = m_window.session().song();
+  if (index < 0 || index >= song.noteCount) return;
+  song.selFirst = index;
+  m_lyricBox->open(m_window.roll()->labelAt(index).geometry, qs(song[index].lyric));
+}
+
+void EditController::closeLyricBox() { m_lyricBox->close(); }
+
+bool EditController::lyricBoxOpen() const { return m_lyricBox->isOpen(); }
+
+void EditController::editLyricLine() {
+  QLineEdit* line = m_window.topBar().lyricLine;
+  line->setText(EditBoxDialog::editPhrase(&m_window, line->text()));
+}
+
+bool EditController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick && watched == m_window.topBar().lyricLine) {
+    editLyricLine();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    // A text box takes Ctrl+Z for its own typing; here it undoes the song.
+    QAction* undo = m_window.menus().action(QStringLiteral("mnUndo"));
+    if (QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == undo->shortcut()) {
+      if (undo->isEnabled()) undo->trigger();
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace ruvo::gui

@@ -1,0 +1,36 @@
+#include "gui/editor/settings_controller.h"
+
+#include <QAction>
+
+#include "gui/editor/main_window.h"
+#include "gui/settings/options_dialog.h"
+
+namespace ruvo::gui {
+
+SettingsController::SettingsController(MainWindow& window) : QObject(nullptr), m_window(window) {
+  const std::pair<const char*, void (SettingsController::*)()> commands[] = {
+      {"mnOptions", &SettingsController::editOptions},
+      {"mnProjSetting", &SettingsController::editProjectProperties},
+  };
+  for (auto [name, command] : commands) {
+    QAction* action = window.menus().action(QString::fromUtf8(name));
+    connect(action, &QAction::triggered, this, command);
+    action->setEnabled(true);
+  }
+}
+
+void SettingsController::editOptions() {
+  ProjectSession& session = m_window.session();
+  Settings& settings = session.settings();
+  std::vector<EnteredTool> tools{{settings.Tool1Path, ""}, {settings.Tool2Path, ""}};
+  if (!OptionsDialog::showDialog(&m_window, settings, session.folders().programFolder,
+                                 m_window.services().prompts, m_window.services().files))
+    return;
+  tools[0].after = settings.Tool1Path;
+  tools[1].after = settings.Tool2Path;
+  session.trustEnteredTools(tools);
+}
+
+void SettingsController::editProjectProperties() { m_window.session().editProperties(); }
+
+}  // namespace ruvo::gui
