@@ -10,10 +10,10 @@ namespace ruvo {
 
 namespace {
 
-constexpr int kShortestLength = 80;       // ticks; also the slack of the neighbour rules
-constexpr double kMinDragTicks = 40;      // a dragged width stays above this
-constexpr double kMaxDragTicks = 30720;   // and at most 16 beats
-constexpr int kSnapOffset = 120;          // twips added to the top before it snaps
+constexpr int kShortestLength = 80;      // ticks; also the slack of the neighbour rules
+constexpr double kMinDragTicks = 40;     // a dragged width stays above this
+constexpr double kMaxDragTicks = 30720;  // and at most 16 beats
+constexpr int kSnapOffset = 120;         // twips added to the top before it snaps
 constexpr std::string_view kRestLyric = "R";
 
 Colour bandColour(bool rest, bool selected, bool first) {
@@ -46,7 +46,8 @@ void selectOnPress(Song& song, int index, GestureKeys keys) {
 }
 
 bool selectOnRightPress(Song& song, int index) {
-  if (index >= std::min(song.selFirst, song.selLast) && index <= std::max(song.selFirst, song.selLast)) return false;
+  if (index >= std::min(song.selFirst, song.selLast) && index <= std::max(song.selFirst, song.selLast))
+    return false;
   song.selFirst = song.selLast = index;
   return true;
 }

@@ -80,7 +80,7 @@ int snappedLength(int ticks, int unit);
 
 struct LabelRelease {
   int index = 0;
-  int top = 0;    // the label's box after the drag, twips
+  int top = 0;  // the label's box after the drag, twips
   int width = 0;
   int quantize = 240;
   GestureKeys keys;

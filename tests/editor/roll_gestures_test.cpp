@@ -1,11 +1,12 @@
+#include "editor/roll_gestures.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "editor/roll_gestures.h"
-#include "editor/undo_apply.h"
 #include "edit_test_support.h"
+#include "editor/undo_apply.h"
 
 using namespace ruvo;
 using ruvo::testing::songOf;
@@ -24,7 +25,8 @@ struct Shape {
 
 std::vector<Shape> shapeOf(const Song& song) {
   std::vector<Shape> shapes;
-  for (int i = 0; i < song.noteCount; ++i) shapes.push_back({song[i].lyric, song[i].length, song[i].noteNumber});
+  for (int i = 0; i < song.noteCount; ++i)
+    shapes.push_back({song[i].lyric, song[i].length, song[i].noteNumber});
   return shapes;
 }
 
@@ -44,8 +46,8 @@ int topOf(int noteNumber, const RollView& view) { return rowTop(noteNumberRow(no
 TEST(RollGestures, LengthFromDraggedWidth) {
   struct Case {
     int ticks, unit, length;
-  } cases[] = {{70, 240, 80}, {70, 1920, 80}, {80, 960, 80}, {100, 240, 240}, {400, 240, 480},
-               {1900, 240, 1920}, {1840, 120, 1800}, {81, 960, 960}};
+  } cases[] = {{70, 240, 80},   {70, 1920, 80},    {80, 960, 80},     {100, 240, 240},
+               {400, 240, 480}, {1900, 240, 1920}, {1840, 120, 1800}, {81, 960, 960}};
   for (const Case& c : cases) EXPECT_EQ(snappedLength(c.ticks, c.unit), c.length) << c.ticks << "/" << c.unit;
   EXPECT_EQ(widthTicks(975, 2), 1920);  // a 1920-tick note's label at zoom 2
   EXPECT_EQ(widthTicks(widthFor(70), 2), 70);
@@ -68,21 +70,53 @@ TEST(RollGestures, ReleaseAdjustsTheNextNoteAndUndoesInOneStep) {
     GestureKeys keys;
     std::vector<Shape> after;
   } cases[] = {
-      {"a sung next note refuses lengthening", sung({{"あ", 1920}, {"か", 1920}}), 2400, 240, none,
+      {"a sung next note refuses lengthening",
+       sung({{"あ", 1920}, {"か", 1920}}),
+       2400,
+       240,
+       none,
        {{"あ", 1920, kKey}, {"か", 1920, kKey}}},
-      {"shortening inserts a rest at the key", sung({{"あ", 1920}, {"か", 1920}}), 960, 240, none,
+      {"shortening inserts a rest at the key",
+       sung({{"あ", 1920}, {"か", 1920}}),
+       960,
+       240,
+       none,
        {{"あ", 960, kKey}, {"R", 960, kKey}, {"か", 1920, kKey}}},
-      {"shortening by 60 is ignored", sung({{"あ", 1920}, {"か", 1920}}), 1860, 60, none,
+      {"shortening by 60 is ignored",
+       sung({{"あ", 1920}, {"か", 1920}}),
+       1860,
+       60,
+       none,
        {{"あ", 1920, kKey}, {"か", 1920, kKey}}},
-      {"Ctrl: the pair keeps its total", sung({{"あ", 1920}, {"か", 1920}}), 2400, 240, ctrl,
+      {"Ctrl: the pair keeps its total",
+       sung({{"あ", 1920}, {"か", 1920}}),
+       2400,
+       240,
+       ctrl,
        {{"あ", 2400, kKey}, {"か", 1440, kKey}}},
-      {"Ctrl near the total absorbs the next", sung({{"あ", 1920}, {"か", 1920}, {"さ", 480}}), 3780, 240, ctrl,
+      {"Ctrl near the total absorbs the next",
+       sung({{"あ", 1920}, {"か", 1920}, {"さ", 480}}),
+       3780,
+       240,
+       ctrl,
        {{"あ", 3840, kKey}, {"さ", 480, kKey}}},
-      {"Ctrl with Alt acts as no key", sung({{"あ", 1920}, {"か", 1920}}), 2400, 240, ctrlAlt,
+      {"Ctrl with Alt acts as no key",
+       sung({{"あ", 1920}, {"か", 1920}}),
+       2400,
+       240,
+       ctrlAlt,
        {{"あ", 1920, kKey}, {"か", 1920, kKey}}},
-      {"a rest next acts as Ctrl", sung({{"あ", 1920}, {"R", 1920}}), 960, 240, none,
+      {"a rest next acts as Ctrl",
+       sung({{"あ", 1920}, {"R", 1920}}),
+       960,
+       240,
+       none,
        {{"あ", 960, kKey}, {"R", 2880, kKey}}},
-      {"Shift leaves the neighbours", sung({{"あ", 1920}, {"か", 1920}}), 2400, 240, shift,
+      {"Shift leaves the neighbours",
+       sung({{"あ", 1920}, {"か", 1920}}),
+       2400,
+       240,
+       shift,
        {{"あ", 2400, kKey}, {"か", 1920, kKey}}},
   };
   const RollView view;
@@ -166,7 +200,8 @@ TEST(RollGestures, HitTestAndPressSelection) {
   layoutLabels(song, view, kSize, layout);
   const NoteLabel& second = layout.labels[1];
   EXPECT_EQ(labelAtPoint(layout, song.noteCount, second.left + 10, second.top + 10), 1);
-  EXPECT_EQ(labelAtPoint(layout, song.noteCount, second.left, second.top), 1);  // overlaps note 0's last pixel
+  EXPECT_EQ(labelAtPoint(layout, song.noteCount, second.left, second.top),
+            1);  // overlaps note 0's last pixel
   EXPECT_EQ(labelAtPoint(layout, song.noteCount, second.left + 10, second.top - 10), -1);
   EXPECT_EQ(labelAtPoint(layout, 0, second.left + 10, second.top + 10), -1);
   EXPECT_TRUE(inEdgeZone(975, 900));

@@ -69,7 +69,10 @@ bool RollMouseController::eventFilter(QObject* watched, QEvent* event) {
 void RollMouseController::press(QMouseEvent* event, bool doubleClick) {
   const QPoint at = twipsOf(event);
   const Song& song = m_window.session().song();
-  const int index = labelAtPoint(m_window.roll()->layout(), song.noteCount, at.x(), at.y());
+  // A further button goes where the first one went, as its release will.
+  const bool first = (event->buttons() & ~event->button()) == Qt::NoButton;
+  const int index =
+      first ? labelAtPoint(m_window.roll()->layout(), song.noteCount, at.x(), at.y()) : m_pressedLabel;
   m_pressedLabel = index;
   if (index < 0) {
     rollPress(event->button(), at);
@@ -108,6 +111,7 @@ void RollMouseController::release(QMouseEvent* event) {
 void RollMouseController::labelPress(int index, Qt::MouseButton button, QPoint at, GestureKeys keys) {
   PianoRollView* roll = m_window.roll();
   Song& song = m_window.session().song();
+  if (index >= song.noteCount || static_cast<size_t>(index) >= roll->layout().labels.size()) return;
   roll->setFocus(Qt::MouseFocusReason);
   if (button == Qt::LeftButton) {
     selectOnPress(song, index, keys);
@@ -131,7 +135,8 @@ void RollMouseController::labelRelease(int index, Qt::MouseButton button, QPoint
     roll->layoutLabels();
   } else if (button == Qt::RightButton && !m_drag.active()) {
     m_propertyTarget = index;
-    m_window.menus().notePopup->popup(roll->mapToGlobal(QPoint(qRound(toPixels(at.x())), qRound(toPixels(at.y())))));
+    m_window.menus().notePopup->popup(
+        roll->mapToGlobal(QPoint(qRound(toPixels(at.x())), qRound(toPixels(at.y())))));
   }
 }
 
@@ -157,7 +162,8 @@ void RollMouseController::rollRelease(Qt::MouseButton button, QPoint at) {
     m_line2->hide();
     m_band = false;
   } else if (button == Qt::RightButton && at.y() > roll->view().rowHeight) {
-    m_window.menus().rollPopup->popup(roll->mapToGlobal(QPoint(qRound(toPixels(at.x())), qRound(toPixels(at.y())))));
+    m_window.menus().rollPopup->popup(
+        roll->mapToGlobal(QPoint(qRound(toPixels(at.x())), qRound(toPixels(at.y())))));
   }
 }
 
@@ -179,9 +185,10 @@ void RollMouseController::hover(QPoint at) {
 
 void RollMouseController::sweep() {
   PianoRollView* roll = m_window.roll();
-  const double seconds = bandSelect(m_window.session().song(), roll->layout(), roll->view(), roll->rollSize().width,
-                                    m_line1X, m_line2X);
-  if (auto* panel = m_window.findChild<QLabel*>(QStringLiteral("Panel2"))) panel->setText(qs(secondsText(seconds)));
+  const double seconds = bandSelect(m_window.session().song(), roll->layout(), roll->view(),
+                                    roll->rollSize().width, m_line1X, m_line2X);
+  if (auto* panel = m_window.findChild<QLabel*>(QStringLiteral("Panel2")))
+    panel->setText(qs(secondsText(seconds)));
   roll->update();
 }
 

@@ -11,14 +11,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "editor/roll_gestures.h"
+#include "../../editor/scripted_services.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/roll_mouse_controller.h"
 #include "gui/editor/twips.h"
 #include "support/temp_folder.h"
-#include "../../editor/scripted_services.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
@@ -32,13 +31,16 @@ constexpr int kRowPixels = 14;  // 210 twips
 class RollMouseTest : public ::testing::Test {
  protected:
   RollMouseTest()
-      : m_settings(*loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
+      : m_settings(
+            *loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
         m_dialogs(nullptr, m_prompts, m_files, m_settings),
         m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
     m_window.resize(900, 600);
     m_window.show();
     // Three beats, the third at tempo 150, then a note two octaves down.
-    load({{"あ", 1920, kKey, ""}, {"か", 1920, kKey, ""}, {"さ", 1920, kKey, "\t\t\t\t\ttempo=150"},
+    load({{"あ", 1920, kKey, ""},
+          {"か", 1920, kKey, ""},
+          {"さ", 1920, kKey, "\t\t\t\t\ttempo=150"},
           {"た", 1920, kKey - 24, ""}});
   }
 
@@ -84,11 +86,13 @@ TEST_F(RollMouseTest, DraggingUpTwoRowsRaisesTheKeyAndUndoRestoresIt) {
   QTest::mousePress(roll(), Qt::LeftButton, {}, from);
   for (int dy = 1; dy <= 2 * kRowPixels; dy += 3) QTest::mouseMove(roll(), from - QPoint(0, dy));
   QTest::mouseMove(roll(), from - QPoint(0, 2 * kRowPixels));
-  EXPECT_EQ(label(1).top(), roll()->labelAt(0).geometry.top() - 2 * kRowPixels);  // follows before the release
+  EXPECT_EQ(label(1).top(),
+            roll()->labelAt(0).geometry.top() - 2 * kRowPixels);  // follows before the release
   QTest::mouseRelease(roll(), Qt::LeftButton, {}, from - QPoint(0, 2 * kRowPixels));
   EXPECT_EQ(song()[1].noteNumber, kKey + 2);
   EXPECT_EQ(song()[1].length, 1920);
-  EXPECT_EQ(m_window.menus().action(QStringLiteral("mnUndo"))->text(), QStringLiteral("ノートの変更を元に戻す(&U)"));
+  EXPECT_EQ(m_window.menus().action(QStringLiteral("mnUndo"))->text(),
+            QStringLiteral("ノートの変更を元に戻す(&U)"));
   m_window.applyEdit(m_window.edits().undo());
   EXPECT_EQ(song()[1].noteNumber, kKey);
 }
