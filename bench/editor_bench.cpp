@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -153,6 +154,77 @@ void SelectAllKeyChangeWithRedraw(benchmark::State& state) {
   }
 }
 BENCHMARK(SelectAllKeyChangeWithRedraw)->Unit(benchmark::kMillisecond);
+// ---- Roll gestures: dragging a note label on the 10,000-note song ----
+// One pointer move of a key drag: the label was found under the pointer at
+// the press; the move shifts it and repaints the strip it left and entered
+// (the posted paint runs inside the loop).
+
+// Counts the roll's paint events, to show each move repaints.
+class PaintCounter final : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+  QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+void DragLabelMove(benchmark::State& state) {
+  ruvo::SessionSettings settings = benchSettings(benchFolder());
+  ruvo::gui::MainWindow window(settings);
+  window.resize(1280, 800);
+  window.show();
+  window.session().song() = bigSong();
+  ruvo::gui::PianoRollView* roll = window.roll();
+  roll->redraw();
+  QCoreApplication::processEvents();
+  const QPoint from = roll->labelAt(6).geometry.center();
+  sendMouse(roll, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  sendMouse(roll, QEvent::MouseMove, from - QPoint(0, 14), Qt::NoButton, Qt::LeftButton);
+  if (roll->labelAt(6).geometry.center() == from) state.SkipWithError("the press did not start a label drag");
+  QCoreApplication::processEvents();
+  PaintCounter counter;
+  roll->installEventFilter(&counter);
+  int step = 0;
+  for (auto _ : state) {
+    const QPoint at = from - QPoint(0, 3 * (++step % 8));
+    sendMouse(roll, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+  }
+  roll->removeEventFilter(&counter);
+  state.counters["paints_per_move"] = benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+  sendMouse(roll, QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::NoButton);
+}
+BENCHMARK(DragLabelMove)->Unit(benchmark::kMillisecond);
+
+// A pointer move without a button over the roll: the hit test over every
+// label of the song and the edge-zone pointer shape. The last note's label
+// is the one found last, at the far end of the walk.
+void HoverHitTest(benchmark::State& state) {
+  ruvo::SessionSettings settings = benchSettings(benchFolder());
+  ruvo::gui::MainWindow window(settings);
+  window.resize(1280, 800);
+  window.show();
+  window.session().song() = bigSong();
+  ruvo::gui::PianoRollView* roll = window.roll();
+  roll->redraw();
+  QCoreApplication::processEvents();
+  const QRect box = roll->labelAt(6).geometry;
+  int step = 0;
+  for (auto _ : state) {
+    const QPoint at = ++step % 2 ? box.center() : QPoint(box.right() - 2, box.center().y());
+    sendMouse(roll, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(HoverHitTest)->Unit(benchmark::kMillisecond);
+// ---- end of roll gestures ----
 
 }  // namespace
 

@@ -21,6 +21,7 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/settings_controller.h"
+#include "gui/editor/roll_mouse_controller.h"
 #include "gui/editor/twips.h"
 #include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
@@ -66,6 +67,9 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   connectCommands();
   m_editing = std::make_unique<EditController>(*this);
   m_settingsCommands = std::make_unique<SettingsController>(*this);
+  auto* mouse = new RollMouseController(*this);
+  connect(mouse, &RollMouseController::lyricBoxRequested, this,
+          [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.

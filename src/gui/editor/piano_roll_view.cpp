@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "editor/roll_background.h"
@@ -83,6 +84,15 @@ void PianoRollView::layoutLabels() {
 
 void PianoRollView::clearLabels() { ruvo::clearLabels(m_layout); }
 
+void PianoRollView::moveLabel(int index, int top, int width) {
+  if (index < 0 || static_cast<size_t>(index) >= m_layout.labels.size()) return;
+  NoteLabel& label = m_layout.labels[static_cast<size_t>(index)];
+  const QRect before = twipRect(label.left, label.top, label.width, label.height);
+  label.top = top;
+  label.width = width;
+  update(before.united(twipRect(label.left, label.top, label.width, label.height)).adjusted(-1, -1, 1, 1));
+}
+
 LabelInfo PianoRollView::labelAt(int index) const {
   LabelInfo info;
   if (index < 0 || static_cast<size_t>(index) >= m_layout.labels.size()) return info;
@@ -95,17 +105,18 @@ LabelInfo PianoRollView::labelAt(int index) const {
   return info;
 }
 
-void PianoRollView::paintEvent(QPaintEvent*) {
+void PianoRollView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (m_background.isNull() || m_background.deviceIndependentSize().toSize() != size()) drawBackground();
   if (m_background.isNull()) return;
-  painter.drawImage(QPoint(0, 0), m_background);
+  const QRect visibleArea = event->rect();
+  painter.drawImage(visibleArea, m_background, QRectF(visibleArea.topLeft() * m_background.devicePixelRatio(),
+                                                     visibleArea.size() * m_background.devicePixelRatio()));
   const int h = m_view.rowHeight;
   // The tempo-mark band at the foot of the ruler, then the marks.
   painter.fillRect(boxOf(0, h - 45, toTwips(width()), h - 15), colour(Colour::Back));
   for (int x : m_layout.tempoMarks) painter.fillRect(boxOf(x, h - 45, x + 30, h - 15), QColor(255, 0, 0));
   painter.setFont(labelFont());
-  const QRect visibleArea = rect();
   const size_t count = std::min(m_layout.labels.size(), static_cast<size_t>(std::max(m_song.noteCount, 0)));
   for (size_t i = 0; i < count; ++i) {
     const NoteLabel& label = m_layout.labels[i];

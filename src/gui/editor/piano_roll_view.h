@@ -33,6 +33,8 @@ class PianoRollView final : public QWidget {
   const RollView& view() const { return m_view; }
   RollSize rollSize() const;
   const LabelLayout& layout() const { return m_layout; }
+  // Gestures change labels in place (band colours) and then call update().
+  LabelLayout& layout() { return m_layout; }
   LabelInfo labelAt(int index) const;
   QFont labelFont() const;
 
@@ -42,6 +44,8 @@ class PianoRollView final : public QWidget {
   void layoutLabels();
   // The song was cleared: labels beyond the first go.
   void clearLabels();
+  // A dragged label's box (twips); repaints only where it was and is.
+  void moveLabel(int index, int top, int width);
 
  signals:
   void laidOut();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextStream>
 
@@ -10,6 +11,7 @@
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
 #include "gui/editor/select_track_dialog.h"
 #include "gui/settings/project_properties_dialog.h"
 #include "gui/services/qt_file_chooser.h"
@@ -19,6 +21,12 @@
 namespace ruvo::gui {
 
 namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+  QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
 
 bool shoot(QWidget& widget, const QString& path) {
   widget.show();
@@ -38,6 +46,15 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   window.session().song().selFirst = window.session().song().selLast = 0;
   if (auto* v = window.findChild<QScrollBar*>(QStringLiteral("VScroll1"))) v->setValue(30);
   ok &= shoot(window, dir.filePath(QStringLiteral("main_window.png")));
+
+  // A band swept across the roll: the marker lines, the selection, its time.
+  PianoRollView* roll = window.roll();
+  const QPoint bandStart(roll->width() / 4, roll->height() - 40);
+  const QPoint bandEnd(roll->width() / 2, roll->height() - 40);
+  sendMouse(roll, QEvent::MouseButtonPress, bandStart, Qt::LeftButton, Qt::LeftButton);
+  sendMouse(roll, QEvent::MouseMove, bandEnd, Qt::NoButton, Qt::LeftButton);
+  ok &= shoot(window, dir.filePath(QStringLiteral("roll_band_sweep.png")));
+  sendMouse(roll, QEvent::MouseButtonRelease, bandEnd, Qt::LeftButton, Qt::NoButton);
 
   QtPrompts prompts(&window);
   QtFileChooser files(&window);

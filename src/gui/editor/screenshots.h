@@ -1,8 +1,8 @@
 #pragma once
 // Pictures of the window and its dialogs for the documentation, taken by
 // `ruvo --screenshot DIR`: the main window as it stands (with the file given
-// on the command line), the project-properties form, the track selection,
-// the about box and the save prompt.
+// on the command line), a band swept across the roll, the project-properties
+// form, the track selection, the about box and the save prompt.
 
 #include <QString>
 
@@ -10,8 +10,8 @@ namespace ruvo::gui {
 
 class MainWindow;
 
-// Saves main_window.png, form3.png, select_track.png, about.png and
-// save_prompt.png into the folder. Returns the program's exit status.
+// Saves main_window.png, roll_band_sweep.png, form3.png, select_track.png,
+// about.png and save_prompt.png into the folder. Returns the program's exit status.
 int saveScreenshots(MainWindow& window, const QString& folder);
 
 }  // namespace ruvo::gui
