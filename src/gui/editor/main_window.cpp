@@ -20,6 +20,7 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/twips.h"
+#include "gui/noteprops/note_property_controller.h"
 #include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
 
   resize(toPixels(13000), toPixels(9000));
   connectCommands();
+  new NotePropertyController(*this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.
