@@ -25,12 +25,18 @@ NoteSound noteSoundOf(const Song& song, VoiceBankTables& tables, const std::stri
   sound.sampleOffset = ms(entry.number(OtoEntry::kOffset));
   sound.sampleFixed = ms(entry.number(OtoEntry::kConsonant));
   sound.sampleTail = ms(entry.number(OtoEntry::kBlank));
+  sound.samplePreUtterance = ms(entry.number(OtoEntry::kPreUtterance));
   if (!song.voiceFolder.empty()) {
     sound.recordingPath = joinPath(song.voiceFolder, sound.prefix + sound.recordingName + ".wav");
   }
   double lengthMs = length * 60000.0 / kTicksPerBeat / sound.tempo;
   sound.lengthMs = std::isfinite(lengthMs) ? ms(lengthMs) : 0;
   return sound;
+}
+
+int preUtteranceFor(const NoteSound& sound, const std::string& box) {
+  if (trimSpaces(box).empty()) return sound.samplePreUtterance;
+  return clampToInt32(std::nearbyint(leadingNumber(box)));
 }
 
 }  // namespace ruvo

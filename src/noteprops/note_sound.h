@@ -20,9 +20,15 @@ struct NoteSound {
   int sampleOffset = 0;       // ms, from the alias table
   int sampleFixed = 0;
   int sampleTail = 0;
+  int samplePreUtterance = 0;  // what the render uses when the note has none of its own
   int lengthMs = 0;
   std::string cacheFolder;
 };
+
+// The pre-utterance the curve editor lays the points out with: the
+// dialog's box rounded, or the sample's own when the box is empty, as the
+// render does.
+int preUtteranceFor(const NoteSound& sound, const std::string& box);
 
 // The cache folder of the project: its own, or tempDir's "temp.cache".
 std::string projectCacheFolder(const Song& song, const std::string& tempDir);

@@ -10,6 +10,7 @@
 
 #include "editor/undo_apply.h"
 #include "noteprops/note_cache_files.h"
+#include "noteprops/note_sound.h"
 #include "noteprops/property_apply.h"
 #include "noteprops/property_record.h"
 #include "support/temp_folder.h"
@@ -141,6 +142,28 @@ TEST(NoteCacheFiles, FindsAndDeletesTheNotesRenderings) {
     EXPECT_TRUE(std::filesystem::exists(folder / kept)) << kept;
   }
   EXPECT_EQ(deleteCachedRenderings(folder / "missing", 3, "a", "C4").value_or(-1), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NoteSound, RecordingTimingAndPreUtteranceOfTheNote) {
+  Song song;
+  song.voiceFolder = "/voices/bank";
+  song.tempoText = "120";
+  VoiceBankTables tables;
+  tables.oto = OtoTable::fromLines({"a.wav=あ,40,80,-20,35,10"});
+  NoteSound sound = noteSoundOf(song, tables, "あ", 36, 1920, projectCacheFolder(song, "/tmp/w"));
+  EXPECT_EQ(sound.recordingPath, "/voices/bank/a.wav");
+  EXPECT_EQ(sound.noteName, "C4");
+  EXPECT_EQ(sound.cacheFolder, "/tmp/w/temp.cache");
+  EXPECT_EQ((std::vector{sound.sampleOffset, sound.sampleFixed, sound.sampleTail, sound.lengthMs}),
+            (std::vector{40, 80, -20, 500}));
+  EXPECT_EQ(preUtteranceFor(sound, ""), 35);
+  EXPECT_EQ(preUtteranceFor(sound, "12.6"), 13);
+  song.voiceFolder.clear();
+  EXPECT_EQ(noteSoundOf(song, tables, "あ", 36, 1920, "").recordingPath, "");
 }
 
 }  // namespace

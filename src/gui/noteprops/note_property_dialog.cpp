@@ -1,7 +1,5 @@
 #include "gui/noteprops/note_property_dialog.h"
 
-#include <cmath>
-
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "core/numbers.h"
 #include "gui/editor/twips.h"
 #include "gui/noteprops/pitch_curve_dialog.h"
 #include "gui/settings/named_controls.h"
@@ -218,7 +215,7 @@ void NotePropertyDialog::editPitches() {
   input.fixedMs = m_sound.sampleFixed;
   input.tailMs = m_sound.sampleTail;
   input.lengthMs = m_sound.lengthMs;
-  input.preUtteranceMs = clampToInt32(std::nearbyint(leadingNumber(m_form.box(PropertyBox::Offset).text)));
+  input.preUtteranceMs = preUtteranceFor(m_sound, m_form.box(PropertyBox::Offset).text);
   if (auto curve = PitchCurveDialog::showDialog(this, input, m_prompts)) m_form.setPitchCurve(*curve);
 }
 
