@@ -20,8 +20,11 @@
 #include "editor/undo_apply.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/qt_project_dialogs.h"
+#include "core/text_file.h"
 #include "gui/noteprops/note_property_dialog.h"
+#include "gui/noteprops/pitch_curve_dialog.h"
 #include "support/temp_folder.h"
+#include "support/wave_bytes.h"
 #include "../../editor/scripted_services.h"
 
 using namespace ruvo;
@@ -108,6 +111,34 @@ TEST_F(PropertyDialogTest, DetailToggleAndMissingVoiceFolder) {
   // The next dialog opens expanded.
   auto next = open(PropertyValues{36, 1920, "a", "", 0});
   EXPECT_EQ(find<QLabel>(next.get(), "lblDetail")->text(), QStringLiteral("△隠す"));
+}
+
+TEST_F(PropertyDialogTest, PitchButtonOpensTheCurveOverTheCachedNoteAndTakesItsText) {
+  TempFolder dir;
+  WaveSpec spec;
+  spec.samples.assign(22050, 1000);
+  ASSERT_TRUE(writeFileBytes(dir / "a.wav", buildWave(spec)));
+  ASSERT_TRUE(writeFileBytes(dir / "3_a_C4_500.wav", buildWave(spec)));
+  NoteSound sound;
+  sound.recordingPath = dir / "a.wav";
+  sound.recordingName = "a";
+  sound.noteName = "C4";
+  sound.cacheFolder = dir.path();
+  sound.lengthMs = 250;
+  NotePropertyDialog dialog(nullptr, PropertyValues{36, 960, "a", "\t\t\t5Q120 3\t\t", 3}, sound, m_settings, m_prompts);
+  dialog.show();
+  bool drawnOverRendering = false;
+  QTimer::singleShot(0, [&] {
+    auto* editor = qobject_cast<PitchCurveDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(editor, nullptr);
+    drawnOverRendering = editor->form().sound().waveIsRendering;
+    EXPECT_FLOAT_EQ(editor->form().values()[1], 0.3f);
+    editor->findChild<QPushButton*>(QStringLiteral("cmdReset"))->click();
+    editor->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  QTest::mouseClick(find<QPushButton>(&dialog, "cmdEditPitches"), Qt::LeftButton);
+  EXPECT_TRUE(drawnOverRendering);
+  EXPECT_EQ(dialog.form().pitchCurve(), "");
 }
 
 // The window's commands, through the real dialog.
