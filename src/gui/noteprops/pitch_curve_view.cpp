@@ -25,7 +25,6 @@ double px(double twips) { return twips / kTwips; }
 PitchCurveView::PitchCurveView(PitchCurveForm& form, QWidget* parent) : QWidget(parent), m_form(form) {
   setObjectName(QStringLiteral("Form2Surface"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMouseTracking(false);
   setMinimumSize(300, 200);
 }
 
