@@ -23,6 +23,7 @@
 #include "gui/editor/settings_controller.h"
 #include "gui/editor/roll_mouse_controller.h"
 #include "gui/editor/twips.h"
+#include "gui/noteprops/note_property_controller.h"
 #include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   auto* mouse = new RollMouseController(*this);
   connect(mouse, &RollMouseController::lyricBoxRequested, this,
           [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
+  new NotePropertyController(*this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.

@@ -25,7 +25,7 @@ class RollMouseController final : public QObject {
   explicit RollMouseController(MainWindow& window);
 
   // The note last right-clicked: the note popup's property item acts on it.
-  int propertyTarget() const { return m_propertyTarget; }
+  int propertyTarget() const { return m_propertyTarget; }  // -1 before any right press on a label
 
  signals:
   // A label was double-clicked: the inline lyric box opens over it.
@@ -57,7 +57,7 @@ class RollMouseController final : public QObject {
   int m_pressedLabel = -1;  // the label that took the press; -1: the roll
   bool m_band = false;
   int m_line1X = 0, m_line2X = 0;  // twips
-  int m_propertyTarget = 0;
+  int m_propertyTarget = -1;
   bool m_edgeCursor = false;
 };
 
