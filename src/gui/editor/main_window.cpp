@@ -19,6 +19,7 @@
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
+#include "gui/editor/render_controller.h"
 #include "gui/editor/twips.h"
 #include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
 
   resize(toPixels(13000), toPixels(9000));
   connectCommands();
+  new RenderController(*this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.
