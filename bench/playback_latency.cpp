@@ -20,6 +20,7 @@
 #include "gui/editor/main_window.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/render_controller.h"
+#include "voicebank/oto_table.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -32,15 +33,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: playback_latency SOURCE_DIR BIN_DIR [RUNS]\n");
     return 2;
   }
-  const std::string source = argv[1], bin = argv[2];
+  const std::string source = fs::absolute(argv[1]).string(), bin = fs::absolute(argv[2]).string();
   const int runs = argc > 3 ? std::atoi(argv[3]) : 20;
   const fs::path work = fs::temp_directory_path() / "ruvo_playback_latency";
   fs::remove_all(work);
   fs::create_directories(work / "bank");
-  const std::string makeBank = "bash '" + source + "/voicebanks/make_test_bank.sh' '" + (work / "bank").string() +
-                               "' '" + bin + "' >/dev/null";
+  const std::string makeBank = "bash '" + source + "/voicebanks/make_test_bank.sh' '" +
+                               (work / "bank").string() + "' '" + bin + "' >/dev/null";
   if (std::system(makeBank.c_str()) != 0) return 1;
-  for (const char* tool : {"ruvo-batch", "splicer", "resampler"}) fs::create_symlink(fs::path(bin) / tool, work / tool);
+  for (const char* tool : {"ruvo-batch", "splicer", "resampler"})
+    fs::create_symlink(fs::path(bin) / tool, work / tool);
 
   auto settings = *ruvo::loadSessionSettings(
       ruvo::resolveAppFolders(work.string(), ruvo::FolderEnvironment{work.string(), "", ""}));
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
   song.voiceFolder = (work / "bank").string();
   song.joinerPath = (work / "splicer").string();
   song.resamplerPath = (work / "resampler").string();
+  window.session().tables().oto = *ruvo::OtoTable::load(song.voiceFolder);
   QAction* play = window.menus().action(QStringLiteral("mnPlayTemp"));
   QAction* stop = window.menus().action(QStringLiteral("mnStopTemp"));
 
@@ -66,9 +69,8 @@ int main(int argc, char** argv) {
     stop->trigger();
     QEventLoop loop;
     Clock::time_point ended;
-    auto connection = QObject::connect(controller, &ruvo::gui::RenderController::renderEnded, [&] {
-      ended = Clock::now();
-    });
+    auto connection = QObject::connect(controller, &ruvo::gui::RenderController::renderEnded,
+                                       [&] { ended = Clock::now(); });
     const auto start = Clock::now();
     play->trigger();
     while (controller->media().buffersHanded("temp").value_or(0) == 0 &&
@@ -87,8 +89,8 @@ int main(int argc, char** argv) {
   stop->trigger();
   auto report = [](const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
-    std::printf("%s: median %.1f ms, min %.1f ms, max %.1f ms (%zu runs)\n", what, ms[ms.size() / 2], ms.front(),
-                ms.back(), ms.size());
+    std::printf("%s: median %.1f ms, min %.1f ms, max %.1f ms (%zu runs)\n", what, ms[ms.size() / 2],
+                ms.front(), ms.back(), ms.size());
   };
   report("F5 to render ended", renderMs);
   report("F5 to first audio buffer", firstBufferMs);

@@ -10,12 +10,16 @@ namespace ruvo {
 
 PlaybackCommands::PlaybackCommands(MediaService& media, Prompts& prompts, std::string workingFolder,
                                    std::string title)
-    : m_media(media), m_prompts(prompts), m_workingFolder(std::move(workingFolder)), m_title(std::move(title)) {}
+    : m_media(media),
+      m_prompts(prompts),
+      m_workingFolder(std::move(workingFolder)),
+      m_title(std::move(title)) {}
 
 std::string PlaybackCommands::tempWav() const { return joinPath(m_workingFolder, "temp.wav"); }
 
 void PlaybackCommands::report(const Error& error) {
-  m_prompts.message(std::string(playback_messages::kCannotPlay) + error.message, m_title, MessageIcon::Warning);
+  m_prompts.message(std::string(playback_messages::kCannotPlay) + error.message, m_title,
+                    MessageIcon::Warning);
 }
 
 void PlaybackCommands::openAndPlay(const std::string& path, const std::string& name) {
@@ -77,7 +81,8 @@ std::optional<std::string> PlaybackCommands::existingGenerated(const Song& song,
   }
   std::error_code ec;
   if (!std::filesystem::is_regular_file(*file, ec)) {
-    if (tellUser) m_prompts.message(std::string(playback_messages::kNotGenerated), m_title, MessageIcon::None);
+    if (tellUser)
+      m_prompts.message(std::string(playback_messages::kNotGenerated), m_title, MessageIcon::None);
     return std::nullopt;
   }
   return file;

@@ -35,6 +35,7 @@ enum class TrustChoice {
 // still trusted for this run). UseConfigured points the song's joiner
 // (Tool1Path) or resampler (Tool2Path) at the configured one.
 [[nodiscard]] Result<void> applyTrustChoice(TrustChoice choice, const UntrustedTool& tool, ToolTrust& trust,
-                                            Song& song, const Settings& settings, const std::string& trustFile);
+                                            Song& song, const Settings& settings,
+                                            const std::string& trustFile);
 
 }  // namespace ruvo

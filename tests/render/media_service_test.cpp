@@ -84,7 +84,8 @@ TEST_F(MediaTest, AnyWidthRateAndChannelCountLoads) {
     uint32_t rate;
     int expectChannels;
   };
-  for (const Case& c : {Case{1, 8, 8000, 1}, Case{2, 16, 48000, 2}, Case{1, 24, 96000, 1}, Case{4, 16, 22050, 1}}) {
+  for (const Case& c :
+       {Case{1, 8, 8000, 1}, Case{2, 16, 48000, 2}, Case{1, 24, 96000, 1}, Case{4, 16, 22050, 1}}) {
     std::string data(static_cast<size_t>(c.channels * c.bits / 8) * 100, '\x10');
     writeFile(dir / "f.wav", riff(chunk("fmt ", fmtBody(c.channels, c.rate, c.bits)) + chunk("data", data)));
     auto clip = loadAudioClip(dir / "f.wav");
@@ -113,7 +114,8 @@ TEST_F(MediaTest, NoSoundDeviceIsOneMessageNotACrash) {
   writeFile(commands.tempWav(), shortWave(0.1));
   commands.playRendered();
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_NE(prompts.messages[0].text.find("サウンドデバイスを開けません"), std::string::npos) << prompts.messages[0].text;
+  EXPECT_NE(prompts.messages[0].text.find("サウンドデバイスを開けません"), std::string::npos)
+      << prompts.messages[0].text;
   EXPECT_TRUE(media.mode("temp").starts_with("NG:"));
   commands.playAgain();  // tries again, says so again, does not hang
   EXPECT_EQ(prompts.messages.size(), 2u);

@@ -17,8 +17,9 @@ TEST(TrustChoice, StartsFromTheSettingsAndTheTrustFile) {
   settings.Tool2Path = "/opt/tools/resampler";
   const std::string settingsFile = dir / "setting.ini";
   LoadedTrust loaded = loadToolTrust(settings, "/usr/lib/ruvo", settingsFile);
-  EXPECT_EQ(loaded.trust.chosen, (std::vector<std::string>{"/opt/tools/joiner", "/opt/tools/resampler",
-                                                           "/usr/lib/ruvo/splicer", "/usr/lib/ruvo/resampler"}));
+  EXPECT_EQ(loaded.trust.chosen,
+            (std::vector<std::string>{"/opt/tools/joiner", "/opt/tools/resampler", "/usr/lib/ruvo/splicer",
+                                      "/usr/lib/ruvo/resampler"}));
   EXPECT_TRUE(loaded.problem.empty());
   EXPECT_FALSE(loaded.trust.trustAll);
 

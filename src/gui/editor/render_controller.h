@@ -3,8 +3,8 @@
 // (mnGenerate), the selection render behind the play commands (F5 and the
 // note popup), the play, pause and stop commands of the selection render and
 // of the generated file, and the question about programs nobody chose. A
-// render runs as a RenderJob polled from a timer, so the window stays live;
-// frmShowRunning shows its progress.
+// render runs as a RenderJob polled (never waited on) from a timer, so the
+// window stays live; frmShowRunning shows its progress.
 
 #include <functional>
 #include <optional>
@@ -65,7 +65,7 @@ class RenderController final : public QObject {
   PlaybackCommands m_playback;
   std::optional<RenderJob> m_job;
   Kind m_kind = Kind::Selection;
-  bool m_retried = false;           // the render was started again after the trust question
+  bool m_retried = false;            // the render was started again after the trust question
   bool m_trustProblemShown = false;  // a damaged trust file is reported once
   QTimer m_poll;
   QElapsedTimer m_clock;

@@ -17,7 +17,8 @@ TrustToolDialog::TrustToolDialog(const QString& message, QWidget* owner) : QDial
   text->setObjectName(QStringLiteral("lblMessage"));
   text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* buttons = new QDialogButtonBox(this);
-  auto add = [&](const char* name, const QString& caption, TrustChoice choice, QDialogButtonBox::ButtonRole role) {
+  auto add = [&](const char* name, const QString& caption, TrustChoice choice,
+                 QDialogButtonBox::ButtonRole role) {
     QPushButton* button = buttons->addButton(caption, role);
     button->setObjectName(QString::fromUtf8(name));
     connect(button, &QPushButton::clicked, this, [this, choice] {
@@ -29,7 +30,8 @@ TrustToolDialog::TrustToolDialog(const QString& message, QWidget* owner) : QDial
   add("cmdRun", QStringLiteral("実行する"), TrustChoice::Run, QDialogButtonBox::AcceptRole);
   add("cmdUseConfigured", QStringLiteral("設定のツールを使う"), TrustChoice::UseConfigured,
       QDialogButtonBox::AcceptRole);
-  add("cmdCancel", QStringLiteral("キャンセル"), TrustChoice::Cancel, QDialogButtonBox::RejectRole)->setDefault(true);
+  add("cmdCancel", QStringLiteral("キャンセル"), TrustChoice::Cancel, QDialogButtonBox::RejectRole)
+      ->setDefault(true);
   auto* row = new QHBoxLayout;
   row->addWidget(icon, 0, Qt::AlignTop);
   row->addWidget(text, 1);

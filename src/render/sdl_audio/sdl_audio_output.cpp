@@ -33,7 +33,8 @@ class SdlStream final : public AudioStream {
 };
 
 Error deviceError(const char* what) {
-  return Error{ErrorCode::Failed, std::string("サウンドデバイスを開けません（") + what + ": " + SDL_GetError() + "）"};
+  return Error{ErrorCode::Failed,
+               std::string("サウンドデバイスを開けません（") + what + ": " + SDL_GetError() + "）"};
 }
 
 }  // namespace
@@ -56,7 +57,9 @@ Result<std::unique_ptr<AudioStream>> SdlAudioOutput::open(std::shared_ptr<PlayCu
   want.userdata = cursor.get();
   SDL_AudioSpec have{};
   const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (device == 0) return tl::unexpected<Error>(deviceError(SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "device"));
+  if (device == 0)
+    return tl::unexpected<Error>(
+        deviceError(SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "device"));
   return std::make_unique<SdlStream>(device, std::move(cursor));
 }
 

@@ -46,12 +46,14 @@ std::string fileBytes(const std::string& path) {
 
 // The program folder of the window under test: the build's tools linked in.
 std::string programFolderWithTools(const TempFolder& dir) {
-  for (const char* tool : {"ruvo-batch", "splicer", "resampler"}) fs::create_symlink(kBin + "/" + tool, dir / tool);
+  for (const char* tool : {"ruvo-batch", "splicer", "resampler"})
+    fs::create_symlink(kBin + "/" + tool, dir / tool);
   return dir.path();
 }
 
 SessionSettings settingsFor(const std::string& programFolder) {
-  auto loaded = loadSessionSettings(resolveAppFolders(programFolder, FolderEnvironment{programFolder, "", ""}));
+  auto loaded =
+      loadSessionSettings(resolveAppFolders(programFolder, FolderEnvironment{programFolder, "", ""}));
   loaded->settings.CacheEnable = true;
   return *loaded;
 }
@@ -60,8 +62,8 @@ class RenderWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_bank = new TempFolder("ruvo_gui_bank");
-    auto made = runProcess("/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh",
-                                         s_bank->path(), kBin});
+    auto made = runProcess(
+        "/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh", s_bank->path(), kBin});
     ASSERT_EQ(made.status, 0) << made.err;
   }
   static void TearDownTestSuite() {
@@ -93,7 +95,9 @@ class RenderWindowTest : public ::testing::Test {
 
   Song& song() { return m_window.session().song(); }
   QAction* action(const char* name) { return m_window.menus().action(QString::fromUtf8(name)); }
-  ShowRunningWindow* running() { return m_window.findChild<ShowRunningWindow*>(QStringLiteral("frmShowRunning")); }
+  ShowRunningWindow* running() {
+    return m_window.findChild<ShowRunningWindow*>(QStringLiteral("frmShowRunning"));
+  }
   bool runningShown() { return running() && running()->isVisible(); }
 
   // Triggers the command and returns once its render has ended.
@@ -148,7 +152,8 @@ TEST_F(RenderWindowTest, SelectionRendersPlaysAndClosesOnExit) {
   ASSERT_NE(running(), nullptr);
   EXPECT_TRUE(running()->isVisible());
   EXPECT_EQ(running()->windowTitle(), QStringLiteral("wavファイルの作成"));
-  for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"}) EXPECT_FALSE(action(name)->isEnabled()) << name;
+  for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"})
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
   EXPECT_FALSE(m_window.topBar().play->isEnabled());
   ASSERT_TRUE(ended.wait(120000));
   EXPECT_FALSE(runningShown());
