@@ -1,5 +1,6 @@
 #include "gui/editor/render_controller.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <QAction>
@@ -7,9 +8,12 @@
 #include <QLabel>
 
 #include "core/paths.h"
+#include "editor/play_position.h"
 #include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "gui/editor/play_marker_view.h"
 #include "gui/render/show_running_window.h"
 #include "gui/render/trust_tool_dialog.h"
 #include "gui/services/qt_text.h"
@@ -23,6 +27,7 @@ namespace {
 // A poll only looks (it never waits), so polling often costs nothing and a
 // finished batch is played at once: at 100 ms F5 took up to 100 ms longer.
 constexpr int kPollMs = 20;
+constexpr int kMarkerMs = 40;
 constexpr const char* kOutputFilter = "wavファイル|*.wav|すべてのファイル|*.*";
 constexpr const char* kDamagedTrustFile =
     "信頼したプログラムの一覧を読めません。一覧のプログラムは信頼しません。\n";
@@ -38,6 +43,9 @@ RenderController::RenderController(MainWindow& window)
   setObjectName(QStringLiteral("renderController"));
   m_poll.setInterval(kPollMs);
   connect(&m_poll, &QTimer::timeout, this, [this] { guarded([this] { poll(); }); });
+  m_marker = new PlayMarkerView(window.roll());
+  m_markerTimer.setInterval(kMarkerMs);
+  connect(&m_markerTimer, &QTimer::timeout, this, &RenderController::moveMarker);
   connectCommands();
   // "temp.wav" is closed before the working folder's files are deleted.
   window.session().setBeforeTempFilesRemoved([this] { m_playback.stopSelection(); });
@@ -55,8 +63,14 @@ void RenderController::connectCommands() {
   on("mnGenerate", [this] { startRender(Kind::Project, std::nullopt); });
   on("mnPlayTemp", [this] { playSelection(); });
   on("mnToneGen", [this] { playSelection(); });
-  on("mnPlayAgain", [this] { m_playback.playAgain(); });
-  on("mnTonePlay", [this] { m_playback.playAgain(); });
+  on("mnPlayAgain", [this] {
+    m_playback.playAgain();
+    followPlayback();
+  });
+  on("mnTonePlay", [this] {
+    m_playback.playAgain();
+    followPlayback();
+  });
   on("mnPauseTemp", [this] { m_playback.pauseSelection(); });
   on("mnStopTemp", [this] { m_playback.stopSelection(); });
   on("mnTempSaveAt", [this] { m_playback.saveLastRender(m_window.session().services().files); });
@@ -89,7 +103,10 @@ void RenderController::guarded(const std::function<void()>& command) {
 
 void RenderController::playSelection() {
   if (m_job) return;
-  if (m_playback.selectionNeedsRender()) startRender(Kind::Selection, std::nullopt);
+  if (m_playback.selectionNeedsRender())
+    startRender(Kind::Selection, std::nullopt);
+  else
+    followPlayback();
 }
 
 ToolTrust RenderController::currentTrust() {
@@ -109,6 +126,11 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
   ProjectSession& session = m_window.session();
   m_kind = kind;
   m_retried = trust.has_value();
+  if (kind == Kind::Selection) {
+    const Song& song = session.song();
+    m_playedFirst = std::min(song.selFirst, song.selLast);
+    m_playedLast = std::min(std::max(song.selFirst, song.selLast), song.noteCount - 1);
+  }
   const RenderContext context{session.folders().tempDir,
                               joinPath(session.folders().programFolder, "ruvo-batch"),
                               session.settings().CacheEnable, trust ? std::move(*trust) : currentTrust()};
@@ -183,7 +205,10 @@ void RenderController::poll() {
 }
 
 void RenderController::finish(RenderOutcome outcome) {
-  if (m_kind == Kind::Selection && outcome.success) m_playback.playRendered();
+  if (m_kind == Kind::Selection && outcome.success) {
+    m_playback.playRendered();
+    followPlayback();
+  }
   showOutcome(outcome);
   emit renderEnded();
 }
@@ -208,6 +233,26 @@ void RenderController::stopWaiting() {
   if (m_running) m_running->close();
   m_running = nullptr;
   m_window.activateWindow();
+}
+
+void RenderController::followPlayback() {
+  moveMarker();
+  m_markerTimer.start();
+}
+
+void RenderController::moveMarker() {
+  const std::string mode = m_media.mode(PlaybackCommands::kTempName);
+  if (mode != "playing" && mode != "paused") {
+    m_marker->showAt(-1);
+    m_markerTimer.stop();
+    return;
+  }
+  const Song& song = m_window.session().song();
+  auto point = playPointAt(song, m_window.roll()->layout(), m_playedFirst, m_playedLast,
+                           m_media.position(PlaybackCommands::kTempName).value_or(-1));
+  const LabelInfo label = point ? m_window.roll()->labelAt(point->note) : LabelInfo{};
+  m_marker->showAt(label.visible ? label.geometry.left() + qRound(point->fraction * label.geometry.width())
+                                 : -1);
 }
 
 }  // namespace ruvo::gui

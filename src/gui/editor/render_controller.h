@@ -22,6 +22,7 @@
 namespace ruvo::gui {
 
 class MainWindow;
+class PlayMarkerView;
 class ShowRunningWindow;
 
 class RenderController final : public QObject {
@@ -58,6 +59,9 @@ class RenderController final : public QObject {
   void showOutcome(const RenderOutcome& outcome);
   void setRenderCommandsEnabled(bool enabled);
   void stopWaiting();
+  // Follows the selection render's playback with the marker on the roll.
+  void followPlayback();
+  void moveMarker();
 
   MainWindow& m_window;
   SdlAudioOutput m_output;  // outlives the media service's streams
@@ -70,6 +74,10 @@ class RenderController final : public QObject {
   QTimer m_poll;
   QElapsedTimer m_clock;
   ShowRunningWindow* m_running = nullptr;
+  PlayMarkerView* m_marker = nullptr;
+  QTimer m_markerTimer;
+  int m_playedFirst = 0;  // the notes of the last selection render
+  int m_playedLast = -1;
 };
 
 }  // namespace ruvo::gui

@@ -17,9 +17,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 #include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "gui/editor/play_marker_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/render_controller.h"
 #include "gui/render/show_running_window.h"
@@ -91,6 +94,7 @@ class RenderWindowTest : public ::testing::Test {
     song.outputFile = "out.wav";
     song.modified = false;
     m_window.session().tables().oto = *OtoTable::load(s_bank->path());
+    m_window.roll()->redraw();
   }
 
   Song& song() { return m_window.session().song(); }
@@ -164,6 +168,14 @@ TEST_F(RenderWindowTest, SelectionRendersPlaysAndClosesOnExit) {
   const std::string tempWav = m_settings.folders.tempDir + "/temp.wav";
   ASSERT_TRUE(fs::exists(tempWav));
   EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  // The marker on the roll starts in the first note played.
+  auto* marker = m_window.findChild<PlayMarkerView*>(QStringLiteral("playMarker"));
+  ASSERT_NE(marker, nullptr);
+  const LabelInfo firstPlayed = m_window.roll()->labelAt(1);
+  ASSERT_TRUE(firstPlayed.visible);
+  EXPECT_TRUE(marker->isVisible());
+  EXPECT_GE(marker->markerX(), firstPlayed.geometry.left());
+  EXPECT_LE(marker->markerX(), firstPlayed.geometry.right() + 1);
   // Three notes of 0.5 s and the first one's pre-utterance; four would be 2 s.
   EXPECT_NEAR(static_cast<double>(fs::file_size(tempWav) - 44) / (44100 * 2), 1.5, 0.15);
 
@@ -187,6 +199,8 @@ TEST_F(RenderWindowTest, StopAndPlayAgainRendersAndReplays) {
   ASSERT_EQ(m_controller->media().mode("temp"), "playing");
   action("mnStopTemp")->trigger();
   EXPECT_TRUE(m_controller->media().mode("temp").starts_with("NG:"));
+  QTest::qWait(100);
+  EXPECT_FALSE(m_window.findChild<PlayMarkerView*>(QStringLiteral("playMarker"))->isVisible());
   action("mnTonePlay")->trigger();  // Shift+F5 reopens from the start
   EXPECT_EQ(m_controller->media().mode("temp"), "playing");
   action("mnStopTemp")->trigger();
