@@ -57,6 +57,7 @@ class ProjectSession {
   VoiceBankTables& tables() { return m_tables; }
   Settings& settings() { return m_settings.settings; }
   const AppFolders& folders() const { return m_settings.folders; }
+  SessionServices& services() { return m_services; }
 
   void setListener(std::function<void(SessionChange)> listener) { m_listener = std::move(listener); }
   // Run just before the working folder's "temp.wav" is deleted on close, so

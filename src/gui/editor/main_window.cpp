@@ -22,6 +22,7 @@
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/settings_controller.h"
 #include "gui/editor/roll_mouse_controller.h"
+#include "gui/editor/render_controller.h"
 #include "gui/editor/twips.h"
 #include "gui/noteprops/note_property_controller.h"
 #include "gui/services/qt_clipboard.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   connect(mouse, &RollMouseController::lyricBoxRequested, this,
           [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
   new NotePropertyController(*this);
+  new RenderController(*this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.

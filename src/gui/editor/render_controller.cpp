@@ -1,0 +1,258 @@
+#include "gui/editor/render_controller.h"
+
+#include <algorithm>
+#include <exception>
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+
+#include "core/paths.h"
+#include "editor/play_position.h"
+#include "editor/session_texts.h"
+#include "editor/window_title.h"
+#include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "gui/editor/play_marker_view.h"
+#include "gui/render/show_running_window.h"
+#include "gui/render/trust_tool_dialog.h"
+#include "gui/services/qt_text.h"
+#include "render/trust_choice.h"
+#include "settings/trusted_programs.h"
+
+namespace ruvo::gui {
+
+namespace {
+
+// A poll only looks (it never waits), so polling often costs nothing and a
+// finished batch is played at once: at 100 ms F5 took up to 100 ms longer.
+constexpr int kPollMs = 20;
+constexpr int kMarkerMs = 40;
+constexpr const char* kOutputFilter = "wavファイル|*.wav|すべてのファイル|*.*";
+constexpr const char* kDamagedTrustFile =
+    "信頼したプログラムの一覧を読めません。一覧のプログラムは信頼しません。\n";
+constexpr const char* kTrustNotSaved = "信頼したプログラムの一覧を保存できません。\n";
+
+}  // namespace
+
+RenderController::RenderController(MainWindow& window)
+    : QObject(&window),
+      m_window(window),
+      m_playback(m_media, window.session().services().prompts, window.session().folders().tempDir,
+                 applicationTitle(window.session().settings())) {
+  setObjectName(QStringLiteral("renderController"));
+  m_poll.setInterval(kPollMs);
+  connect(&m_poll, &QTimer::timeout, this, [this] { guarded([this] { poll(); }); });
+  m_marker = new PlayMarkerView(window.roll());
+  m_markerTimer.setInterval(kMarkerMs);
+  connect(&m_markerTimer, &QTimer::timeout, this, &RenderController::moveMarker);
+  connectCommands();
+  // "temp.wav" is closed before the working folder's files are deleted.
+  window.session().setBeforeTempFilesRemoved([this] { m_playback.stopSelection(); });
+}
+
+RenderController::~RenderController() = default;
+
+void RenderController::connectCommands() {
+  auto on = [this](const char* name, std::function<void()> command) {
+    QAction* action = m_window.menus().action(QString::fromUtf8(name));
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, [this, command] { guarded(command); });
+  };
+  Song& song = m_window.session().song();
+  on("mnGenerate", [this] { startRender(Kind::Project, std::nullopt); });
+  on("mnPlayTemp", [this] { playSelection(); });
+  on("mnToneGen", [this] { playSelection(); });
+  on("mnPlayAgain", [this] {
+    m_playback.playAgain();
+    followPlayback();
+  });
+  on("mnTonePlay", [this] {
+    m_playback.playAgain();
+    followPlayback();
+  });
+  on("mnPauseTemp", [this] { m_playback.pauseSelection(); });
+  on("mnStopTemp", [this] { m_playback.stopSelection(); });
+  on("mnTempSaveAt", [this] { m_playback.saveLastRender(m_window.session().services().files); });
+  on("mnMCIPlay", [this, &song] { m_playback.playGenerated(song); });
+  on("mnMCIPause", [this, &song] { m_playback.pauseGenerated(song); });
+  on("mnMCIStop", [this, &song] { m_playback.stopGenerated(song); });
+  for (QLabel* label : {m_window.topBar().play, m_window.topBar().pause, m_window.topBar().stop})
+    label->installEventFilter(this);
+}
+
+bool RenderController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const TopBar& bar = m_window.topBar();
+    if (watched == bar.play) guarded([this] { playSelection(); });
+    if (watched == bar.pause) m_playback.pauseSelection();
+    if (watched == bar.stop) m_playback.stopSelection();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void RenderController::guarded(const std::function<void()>& command) {
+  if (m_window.session().settings().DebugMode) return command();
+  try {
+    command();
+  } catch (const std::exception& error) {
+    m_window.session().services().prompts.message(error.what(), std::string(kUnexpectedErrorTitle),
+                                                  MessageIcon::Critical);
+  }
+}
+
+void RenderController::playSelection() {
+  if (m_job) return;
+  if (m_playback.selectionNeedsRender())
+    startRender(Kind::Selection, std::nullopt);
+  else
+    followPlayback();
+}
+
+ToolTrust RenderController::currentTrust() {
+  ProjectSession& session = m_window.session();
+  LoadedTrust loaded =
+      loadToolTrust(session.settings(), session.folders().programFolder, session.folders().settingsFile);
+  if (!loaded.problem.empty() && !m_trustProblemShown) {
+    m_trustProblemShown = true;
+    session.services().prompts.message(kDamagedTrustFile + loaded.problem,
+                                       applicationTitle(session.settings()), MessageIcon::Warning);
+  }
+  return std::move(loaded.trust);
+}
+
+void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
+  if (m_job) return;
+  ProjectSession& session = m_window.session();
+  m_kind = kind;
+  m_retried = trust.has_value();
+  if (kind == Kind::Selection) {
+    const Song& song = session.song();
+    m_playedFirst = std::min(song.selFirst, song.selLast);
+    m_playedLast = std::min(std::max(song.selFirst, song.selLast), song.noteCount - 1);
+  }
+  const RenderContext context{session.folders().tempDir,
+                              joinPath(session.folders().programFolder, "ruvo-batch"),
+                              session.settings().CacheEnable, trust ? std::move(*trust) : currentTrust()};
+  auto chooseOutput = [this, &session](const std::string& proposed) -> std::optional<std::string> {
+    if (m_retried) return proposed;  // chosen before the trust question
+    FileDialogRequest request;
+    request.filter = kOutputFilter;
+    request.folder = folderOf(proposed);
+    request.defaultName = fileNameOf(proposed);
+    return session.services().files.saveFile(request);
+  };
+  auto started = kind == Kind::Project
+                     ? RenderJob::startProject(session.song(), session.tables(), context, chooseOutput)
+                     : RenderJob::startSelection(session.song(), session.tables(), context);
+  if (kind == Kind::Project) {
+    // Saving for the render may name the project and clears its changed flag.
+    EditResult saved;
+    saved.modifiedSet = true;
+    m_window.applyEdit(saved);
+  }
+  if (auto* outcome = std::get_if<RenderOutcome>(&started)) {
+    if (outcome->untrusted.empty() || m_retried) return finish(std::move(*outcome));
+    if (auto retry = askAboutTools(outcome->untrusted, context.trust)) startRender(kind, std::move(retry));
+    return;
+  }
+  m_job.emplace(std::move(std::get<RenderJob>(started)));
+  setRenderCommandsEnabled(false);
+  m_running = new ShowRunningWindow(&m_window);
+  m_running->setAttribute(Qt::WA_DeleteOnClose);
+  connect(m_running, &ShowRunningWindow::stopWaiting, this, &RenderController::stopWaiting);
+  m_running->show();
+  m_clock.start();
+  m_poll.start();
+}
+
+std::optional<ToolTrust> RenderController::askAboutTools(const std::vector<UntrustedTool>& tools,
+                                                         ToolTrust trust) {
+  ProjectSession& session = m_window.session();
+  const std::string trustFile = TrustedPrograms::fileBeside(session.folders().settingsFile);
+  for (const UntrustedTool& tool : tools) {
+    const TrustChoice choice = TrustToolDialog::ask(qs(untrustedToolMessage(tool)), &m_window);
+    if (choice == TrustChoice::Cancel) return std::nullopt;
+    auto applied = applyTrustChoice(choice, tool, trust, session.song(), session.settings(), trustFile);
+    if (!applied)
+      session.services().prompts.message(kTrustNotSaved + applied.error().message,
+                                         applicationTitle(session.settings()), MessageIcon::Warning);
+  }
+  EditResult changed;
+  changed.modifiedSet = true;
+  m_window.applyEdit(changed);
+  return trust;
+}
+
+void RenderController::poll() {
+  if (!m_job) return;
+  if (m_running) m_running->setElapsed(m_clock.elapsed());
+  BatchRunObserver observer{[this](int k, int n) {
+                              if (m_running) m_running->setProgress(k, n);
+                            },
+                            [this](const std::string& line) {
+                              if (m_running) m_running->addOutput(qs(line));
+                            }};
+  auto outcome = m_job->poll(0, observer);
+  if (!outcome) return;
+  m_poll.stop();
+  m_job.reset();
+  if (m_running) m_running->close();
+  m_running = nullptr;
+  m_window.activateWindow();
+  setRenderCommandsEnabled(true);
+  finish(std::move(*outcome));
+}
+
+void RenderController::finish(RenderOutcome outcome) {
+  if (m_kind == Kind::Selection && outcome.success) {
+    m_playback.playRendered();
+    followPlayback();
+  }
+  showOutcome(outcome);
+  emit renderEnded();
+}
+
+void RenderController::showOutcome(const RenderOutcome& outcome) {
+  if (outcome.message.empty()) return;
+  std::string text = outcome.message;
+  for (size_t i = 0; i < outcome.details.size(); ++i) text += (i == 0 ? "\n\n" : "\n") + outcome.details[i];
+  m_window.session().services().prompts.message(text, applicationTitle(m_window.session().settings()),
+                                                outcome.warning ? MessageIcon::Warning : MessageIcon::None);
+}
+
+void RenderController::setRenderCommandsEnabled(bool enabled) {
+  for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"})
+    m_window.menus().action(QString::fromUtf8(name))->setEnabled(enabled);
+  m_window.topBar().play->setEnabled(enabled);
+}
+
+void RenderController::stopWaiting() {
+  // The batch goes on; the window is the user's again, without the render
+  // commands until the batch has ended.
+  if (m_running) m_running->close();
+  m_running = nullptr;
+  m_window.activateWindow();
+}
+
+void RenderController::followPlayback() {
+  moveMarker();
+  m_markerTimer.start();
+}
+
+void RenderController::moveMarker() {
+  const std::string mode = m_media.mode(PlaybackCommands::kTempName);
+  if (mode != "playing" && mode != "paused") {
+    m_marker->showAt(-1);
+    m_markerTimer.stop();
+    return;
+  }
+  const Song& song = m_window.session().song();
+  auto point = playPointAt(song, m_window.roll()->layout(), m_playedFirst, m_playedLast,
+                           m_media.position(PlaybackCommands::kTempName).value_or(-1));
+  const LabelInfo label = point ? m_window.roll()->labelAt(point->note) : LabelInfo{};
+  m_marker->showAt(label.visible ? label.geometry.left() + qRound(point->fraction * label.geometry.width())
+                                 : -1);
+}
+
+}  // namespace ruvo::gui

@@ -1,0 +1,83 @@
+#pragma once
+// Rendering and playback in the editor window: the whole-project render
+// (mnGenerate), the selection render behind the play commands (F5 and the
+// note popup), the play, pause and stop commands of the selection render and
+// of the generated file, and the question about programs nobody chose. A
+// render runs as a RenderJob polled (never waited on) from a timer, so the
+// window stays live; frmShowRunning shows its progress.
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include "render/media_service.h"
+#include "render/playback_commands.h"
+#include "render/render_project.h"
+#include "render/sdl_audio/sdl_audio_output.h"
+
+namespace ruvo::gui {
+
+class MainWindow;
+class PlayMarkerView;
+class ShowRunningWindow;
+
+class RenderController final : public QObject {
+  Q_OBJECT
+  Q_DISABLE_COPY_MOVE(RenderController)
+
+ public:
+  // Wires the window's render and play commands; a child of the window.
+  explicit RenderController(MainWindow& window);
+  ~RenderController() override;
+
+  MediaService& media() { return m_media; }
+  bool rendering() const { return m_job.has_value(); }
+
+ signals:
+  // A render ended and its outcome was shown (and a selection played).
+  void renderEnded();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class Kind { Project, Selection };
+  void connectCommands();
+  void guarded(const std::function<void()>& command);
+  void playSelection();
+  void startRender(Kind kind, std::optional<ToolTrust> trust);
+  void poll();
+  void finish(RenderOutcome outcome);
+  // Asks about each program; the trust to render again with, or nothing
+  // when the user cancelled.
+  std::optional<ToolTrust> askAboutTools(const std::vector<UntrustedTool>& tools, ToolTrust trust);
+  ToolTrust currentTrust();
+  void showOutcome(const RenderOutcome& outcome);
+  void setRenderCommandsEnabled(bool enabled);
+  void stopWaiting();
+  // Follows the selection render's playback with the marker on the roll.
+  void followPlayback();
+  void moveMarker();
+
+  MainWindow& m_window;
+  SdlAudioOutput m_output;  // outlives the media service's streams
+  MediaService m_media{m_output};
+  PlaybackCommands m_playback;
+  std::optional<RenderJob> m_job;
+  Kind m_kind = Kind::Selection;
+  bool m_retried = false;            // the render was started again after the trust question
+  bool m_trustProblemShown = false;  // a damaged trust file is reported once
+  QTimer m_poll;
+  QElapsedTimer m_clock;
+  ShowRunningWindow* m_running = nullptr;
+  PlayMarkerView* m_marker = nullptr;
+  QTimer m_markerTimer;
+  int m_playedFirst = 0;  // the notes of the last selection render
+  int m_playedLast = -1;
+};
+
+}  // namespace ruvo::gui

@@ -1,0 +1,60 @@
+#pragma once
+// A decoded sound ready for an audio device, and the play position that the
+// device's thread advances while the editor's thread reads it.
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/error.h"
+
+namespace ruvo {
+
+struct AudioClip {
+  std::vector<float> samples;  // interleaved, full scale = 1
+  int channels = 1;            // 1 or 2
+  int sampleRate = 44100;      // Hz
+  size_t frames() const { return samples.size() / static_cast<size_t>(channels); }
+};
+
+// Reads a WAV file of any rate, sample width or channel count that
+// libsndfile understands; more than two channels are mixed to mono. Fails
+// with the file's name and the reason on a missing, damaged or over-long
+// file (more than an hour).
+[[nodiscard]] Result<AudioClip> loadAudioClip(const std::string& path);
+
+// Where playback of a clip stands. fill() runs on the audio thread; the rest
+// may be called from any thread.
+class PlayCursor {
+ public:
+  explicit PlayCursor(std::shared_ptr<const AudioClip> clip) : m_clip(std::move(clip)) {}
+
+  const AudioClip& clip() const { return *m_clip; }
+  // Copies the next frames into `out` (interleaved, clip().channels wide) and
+  // zeros what lies past the end.
+  void fill(float* out, size_t frames) {
+    const size_t channels = static_cast<size_t>(m_clip->channels);
+    const size_t total = m_clip->frames();
+    size_t at = m_frame.load(std::memory_order_relaxed);
+    const size_t count = at < total ? std::min(frames, total - at) : 0;
+    std::copy_n(m_clip->samples.data() + at * channels, count * channels, out);
+    std::fill(out + count * channels, out + frames * channels, 0.0f);
+    m_frame.store(at + count, std::memory_order_release);
+    m_buffers.fetch_add(1, std::memory_order_release);
+  }
+  void rewind() { m_frame.store(0, std::memory_order_release); }
+  size_t frame() const { return m_frame.load(std::memory_order_acquire); }
+  bool atEnd() const { return frame() >= m_clip->frames(); }
+  // Buffers handed to the device since the clip was opened.
+  size_t buffers() const { return m_buffers.load(std::memory_order_acquire); }
+
+ private:
+  std::shared_ptr<const AudioClip> m_clip;
+  std::atomic<size_t> m_frame{0};
+  std::atomic<size_t> m_buffers{0};
+};
+
+}  // namespace ruvo

@@ -1,0 +1,356 @@
+// Rendering and playing from the editor window with the real tools on a
+// small voice bank made by the test: the selection render plays, the whole
+// project writes its output, failures and refusals say so, the window stays
+// live while the batch runs, and a program nobody chose is asked about.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/editor/main_window.h"
+#include "gui/editor/piano_roll_view.h"
+#include "gui/editor/play_marker_view.h"
+#include "gui/editor/qt_project_dialogs.h"
+#include "gui/editor/render_controller.h"
+#include "gui/render/show_running_window.h"
+#include "render/render_messages.h"
+#include "settings/trusted_programs.h"
+#include "support/run_process.h"
+#include "support/temp_folder.h"
+#include "voicebank/oto_table.h"
+#include "../../editor/scripted_services.h"
+
+using namespace ruvo;
+using namespace ruvo::gui;
+using namespace ruvo::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kBin = RUVO_BIN_DIR;
+
+std::string fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The program folder of the window under test: the build's tools linked in.
+std::string programFolderWithTools(const TempFolder& dir) {
+  for (const char* tool : {"ruvo-batch", "splicer", "resampler"})
+    fs::create_symlink(kBin + "/" + tool, dir / tool);
+  return dir.path();
+}
+
+SessionSettings settingsFor(const std::string& programFolder) {
+  auto loaded =
+      loadSessionSettings(resolveAppFolders(programFolder, FolderEnvironment{programFolder, "", ""}));
+  loaded->settings.CacheEnable = true;
+  return *loaded;
+}
+
+class RenderWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    s_bank = new TempFolder("ruvo_gui_bank");
+    auto made = runProcess(
+        "/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh", s_bank->path(), kBin});
+    ASSERT_EQ(made.status, 0) << made.err;
+  }
+  static void TearDownTestSuite() {
+    delete s_bank;
+    s_bank = nullptr;
+  }
+
+  RenderWindowTest()
+      : m_settings(settingsFor(programFolderWithTools(m_dir))),
+        m_dialogs(nullptr, m_prompts, m_files, m_settings),
+        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
+    m_window.resize(900, 600);
+    m_window.show();
+    m_controller = m_window.findChild<RenderController*>(QStringLiteral("renderController"));
+    Song& song = m_window.session().song();
+    song.notes.clear();
+    const std::pair<const char*, int> notes[] = {{"あ", 36}, {"か", 38}, {"さ", 40}, {"R", 36}, {"た", 43}};
+    for (auto [lyric, key] : notes) song.notes.push_back(Note{lyric, 1920, key, ""});
+    song.noteCount = static_cast<int>(song.notes.size());
+    song.selFirst = song.selLast = song.noteCount;
+    song.tempoText = "120";
+    song.voiceFolder = s_bank->path();
+    song.joinerPath = m_dir / "splicer";
+    song.resamplerPath = m_dir / "resampler";
+    song.outputFile = "out.wav";
+    song.modified = false;
+    m_window.session().tables().oto = *OtoTable::load(s_bank->path());
+    m_window.roll()->redraw();
+  }
+
+  Song& song() { return m_window.session().song(); }
+  QAction* action(const char* name) { return m_window.menus().action(QString::fromUtf8(name)); }
+  ShowRunningWindow* running() {
+    return m_window.findChild<ShowRunningWindow*>(QStringLiteral("frmShowRunning"));
+  }
+  bool runningShown() { return running() && running()->isVisible(); }
+
+  // Triggers the command and returns once its render has ended.
+  void renderWith(const char* command) {
+    QSignalSpy ended(m_controller, &RenderController::renderEnded);
+    action(command)->trigger();
+    if (ended.isEmpty()) {
+      ASSERT_TRUE(m_controller->rendering());
+      ASSERT_TRUE(ended.wait(120000)) << command;
+    }
+  }
+  std::string lastMessage() const { return m_prompts.messages.empty() ? "" : m_prompts.messages.back(); }
+
+  static TempFolder* s_bank;
+  TempFolder m_dir{"ruvo_render_window"};
+  ScriptedPrompts m_prompts;
+  ScriptedFiles m_files;
+  SessionSettings m_settings;
+  QtProjectDialogs m_dialogs;
+  MainWindow m_window;
+  RenderController* m_controller = nullptr;
+};
+
+TempFolder* RenderWindowTest::s_bank = nullptr;
+
+// Runs `act` on the next modal dialog once it is shown.
+void whenDialogOpens(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    act(dialog);
+  });
+}
+
+void click(QWidget* dialog, const char* button) {
+  auto* found = dialog->findChild<QPushButton*>(QString::fromUtf8(button));
+  ASSERT_NE(found, nullptr) << button;
+  found->click();
+}
+
+}  // namespace
+
+TEST_F(RenderWindowTest, SelectionRendersPlaysAndClosesOnExit) {
+  action("mnPlayTemp")->trigger();
+  EXPECT_EQ(lastMessage(), render_messages::kNoSelection);
+
+  song().selFirst = 3;  // either order
+  song().selLast = 1;
+  QSignalSpy ended(m_controller, &RenderController::renderEnded);
+  action("mnPlayTemp")->trigger();
+  ASSERT_TRUE(m_controller->rendering());
+  ASSERT_NE(running(), nullptr);
+  EXPECT_TRUE(running()->isVisible());
+  EXPECT_EQ(running()->windowTitle(), QStringLiteral("wavファイルの作成"));
+  for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"})
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
+  EXPECT_FALSE(m_window.topBar().play->isEnabled());
+  ASSERT_TRUE(ended.wait(120000));
+  EXPECT_FALSE(runningShown());
+  EXPECT_TRUE(action("mnGenerate")->isEnabled());
+  EXPECT_TRUE(m_window.topBar().play->isEnabled());
+  EXPECT_EQ(m_prompts.messages.size(), 1u) << lastMessage();
+
+  const std::string tempWav = m_settings.folders.tempDir + "/temp.wav";
+  ASSERT_TRUE(fs::exists(tempWav));
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  // The marker on the roll starts in the first note played.
+  auto* marker = m_window.findChild<PlayMarkerView*>(QStringLiteral("playMarker"));
+  ASSERT_NE(marker, nullptr);
+  const LabelInfo firstPlayed = m_window.roll()->labelAt(1);
+  ASSERT_TRUE(firstPlayed.visible);
+  EXPECT_TRUE(marker->isVisible());
+  EXPECT_GE(marker->markerX(), firstPlayed.geometry.left());
+  EXPECT_LE(marker->markerX(), firstPlayed.geometry.right() + 1);
+  // Three notes of 0.5 s and the first one's pre-utterance; four would be 2 s.
+  EXPECT_NEAR(static_cast<double>(fs::file_size(tempWav) - 44) / (44100 * 2), 1.5, 0.15);
+
+  action("mnPlayTemp")->trigger();  // playing: nothing
+  EXPECT_FALSE(m_controller->rendering());
+  action("mnPauseTemp")->trigger();
+  EXPECT_EQ(m_controller->media().mode("temp"), "paused");
+  action("mnPlayTemp")->trigger();  // resumes
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_FALSE(m_controller->rendering());
+
+  ASSERT_TRUE(m_window.session().close(0));
+  EXPECT_TRUE(m_controller->media().mode("temp").starts_with("NG:"));
+  EXPECT_FALSE(fs::exists(tempWav));
+}
+
+TEST_F(RenderWindowTest, StopAndPlayAgainRendersAndReplays) {
+  song().selFirst = 0;
+  song().selLast = 2;
+  renderWith("mnToneGen");
+  ASSERT_EQ(m_controller->media().mode("temp"), "playing");
+  action("mnStopTemp")->trigger();
+  EXPECT_TRUE(m_controller->media().mode("temp").starts_with("NG:"));
+  QTest::qWait(100);
+  EXPECT_FALSE(m_window.findChild<PlayMarkerView*>(QStringLiteral("playMarker"))->isVisible());
+  action("mnTonePlay")->trigger();  // Shift+F5 reopens from the start
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  action("mnStopTemp")->trigger();
+  QSignalSpy ended(m_controller, &RenderController::renderEnded);
+  action("mnPlayTemp")->trigger();  // F7 then F5 renders again
+  EXPECT_TRUE(m_controller->rendering());
+  ASSERT_TRUE(ended.wait(120000));
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+}
+
+TEST_F(RenderWindowTest, WholeProjectWritesItsOutputAndFollowsEdits) {
+  song().modified = true;
+  action("mnGenerate")->trigger();
+  EXPECT_EQ(lastMessage(), render_messages::kSaveFirst);
+  song().modified = false;
+  action("mnGenerate")->trigger();
+  EXPECT_EQ(lastMessage(), render_messages::kNothingCreated);
+
+  song().projectPath = m_dir / "song.bat";
+  m_files.paths = {m_dir / "out.wav"};
+  renderWith("mnGenerate");
+  ASSERT_EQ(m_files.requests.size(), 1u);
+  EXPECT_EQ(m_files.requests[0].defaultName, "out.wav");
+  EXPECT_EQ(m_files.requests[0].filter, "wavファイル|*.wav|すべてのファイル|*.*");
+  EXPECT_EQ(lastMessage(), std::string("out.wav") + std::string(render_messages::kCreated));
+  ASSERT_TRUE(fs::exists(m_dir / "out.wav"));
+  EXPECT_TRUE(fs::exists(m_dir / "song.bat"));
+  EXPECT_FALSE(song().modified);
+  const std::string first = fileBytes(m_dir / "out.wav");
+
+  action("mnMCIPlay")->trigger();
+  EXPECT_EQ(m_controller->media().mode("out"), "playing");
+  action("mnMCIStop")->trigger();
+
+  // A note's flags change its resampled sound: the cached note is made anew.
+  song().notes[1].props = "\t\t\t\tg-60\t";
+  m_files.paths = {m_dir / "out.wav"};
+  renderWith("mnGenerate");
+  EXPECT_EQ(lastMessage(), std::string("out.wav") + std::string(render_messages::kCreated));
+  const std::string second = fileBytes(m_dir / "out.wav");
+  EXPECT_EQ(second.size(), first.size());
+  EXPECT_TRUE(second != first) << "the edited note sounds the same";
+}
+
+TEST_F(RenderWindowTest, MissingResamplerFails) {
+  song().projectPath = m_dir / "song.bat";
+  song().resamplerPath = m_dir / "no-such-resampler";
+  m_files.paths = {m_dir / "out.wav"};
+  action("mnGenerate")->trigger();
+  EXPECT_FALSE(m_controller->rendering());
+  EXPECT_TRUE(lastMessage().starts_with(std::string(render_messages::kRenderFailed))) << lastMessage();
+  EXPECT_NE(lastMessage().find("no-such-resampler"), std::string::npos);
+  EXPECT_TRUE(action("mnGenerate")->isEnabled());
+}
+
+TEST_F(RenderWindowTest, WindowStaysLiveAndCanStopWaiting) {
+  // A resampler that takes its time, so the batch runs for seconds.
+  const std::string slow = m_dir / "slow-resampler";
+  std::ofstream(slow) << "#!/bin/sh\nsleep 0.5\nexec '" << kBin << "/resampler' \"$@\"\n";
+  fs::permissions(slow, fs::perms::owner_all);
+  m_settings.settings.Tool2Path = slow;
+  song().resamplerPath = slow;
+  song().selFirst = 0;
+  song().selLast = 4;
+
+  QElapsedTimer clock;
+  qint64 last = 0, longestGap = 0;
+  QTimer ticker;
+  ticker.setInterval(10);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longestGap = std::max(longestGap, clock.elapsed() - last);
+    last = clock.elapsed();
+  });
+  QSignalSpy ended(m_controller, &RenderController::renderEnded);
+  action("mnPlayTemp")->trigger();
+  ASSERT_TRUE(m_controller->rendering());
+  clock.start();
+  ticker.start();
+  QTimer::singleShot(1000, [&] {
+    ASSERT_NE(running(), nullptr);
+    EXPECT_GT(running()->findChild<QProgressBar*>(QStringLiteral("prgNotes"))->maximum(), 0);
+    click(running(), "OKButton");
+  });
+  ASSERT_TRUE(ended.wait(120000));
+  const qint64 total = clock.elapsed();
+  ticker.stop();
+  EXPECT_GT(total, 1500);
+  EXPECT_LT(longestGap, 100) << "over " << total << " ms";
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+}
+
+TEST_F(RenderWindowTest, StoppingTheWaitKeepsTheRenderCommandsOff) {
+  const std::string slow = m_dir / "slow-resampler";
+  std::ofstream(slow) << "#!/bin/sh\nsleep 0.3\nexec '" << kBin << "/resampler' \"$@\"\n";
+  fs::permissions(slow, fs::perms::owner_all);
+  m_settings.settings.Tool2Path = slow;
+  song().resamplerPath = slow;
+  song().selFirst = 0;
+  song().selLast = 4;
+  QSignalSpy ended(m_controller, &RenderController::renderEnded);
+  action("mnPlayTemp")->trigger();
+  ASSERT_NE(running(), nullptr);
+  click(running(), "OKButton");
+  EXPECT_FALSE(runningShown());
+  EXPECT_TRUE(m_controller->rendering());
+  EXPECT_FALSE(action("mnGenerate")->isEnabled());
+  action("mnPlayTemp")->trigger();  // ignored while the batch runs
+  ASSERT_TRUE(ended.wait(120000));
+  EXPECT_EQ(ended.count(), 1);
+  EXPECT_TRUE(action("mnGenerate")->isEnabled());
+}
+
+TEST_F(RenderWindowTest, ProgramsNobodyChoseAreAskedAbout) {
+  // A copy of the resampler in a folder of its own is not a chosen program.
+  fs::create_directory(m_dir / "theirs");
+  const std::string theirs = m_dir / "theirs/resampler";
+  fs::copy_file(kBin + "/resampler", theirs);
+  song().resamplerPath = theirs;
+  song().selFirst = 0;
+  song().selLast = 0;
+  const std::string trustFile = TrustedPrograms::fileBeside(m_settings.folders.settingsFile);
+
+  QString asked;
+  whenDialogOpens([&](QWidget* dialog) {
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("frmTrustTool"));
+    asked = dialog->findChild<QLabel*>(QStringLiteral("lblMessage"))->text();
+    click(dialog, "cmdCancel");
+  });
+  action("mnPlayTemp")->trigger();
+  EXPECT_NE(asked.toStdString().find(theirs), std::string::npos) << asked.toStdString();
+  EXPECT_FALSE(m_controller->rendering());
+  EXPECT_FALSE(fs::exists(trustFile));
+
+  whenDialogOpens([&](QWidget* dialog) { click(dialog, "cmdUseConfigured"); });
+  renderWith("mnPlayTemp");
+  EXPECT_EQ(song().resamplerPath, m_settings.settings.Tool2Path);
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_FALSE(fs::exists(trustFile));
+
+  action("mnStopTemp")->trigger();
+  song().resamplerPath = theirs;
+  whenDialogOpens([&](QWidget* dialog) { click(dialog, "cmdRun"); });
+  renderWith("mnPlayTemp");
+  EXPECT_EQ(song().resamplerPath, theirs);
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  auto trusted = TrustedPrograms::load(trustFile);
+  ASSERT_TRUE(trusted);
+  EXPECT_TRUE(trusted->contains(fs::absolute(theirs).lexically_normal().string()));
+
+  action("mnStopTemp")->trigger();
+  renderWith("mnPlayTemp");  // trusted now: no question
+  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+}
