@@ -45,7 +45,9 @@ OtoTable OtoTable::fromLines(const std::vector<std::string>& lines) {
 void OtoTable::addLine(std::string_view line) {
   if (line.empty()) return;
   auto parts = splitFields(line, '=');
-  if (parts.size() != 2) return;
+  // A line without a file name names no recording; its alias must not hide
+  // the recordings that do carry it.
+  if (parts.size() != 2 || parts[0].empty()) return;
   std::vector<std::string> fields{parts[0]};
   if (parts[1].find(',') != std::string::npos) {
     for (auto& field : splitFields(parts[1], ',')) fields.push_back(std::move(field));

@@ -28,7 +28,8 @@ class OtoTable {
  public:
   // The entries of `folder`/oto.ini. A missing file gives an empty table; a
   // file that exists but cannot be read is an error. Lines without exactly
-  // one "=" are skipped; a line whose value has no "," keeps only its file name.
+  // one "=" or with an empty file name are skipped; a line whose value has no
+  // "," keeps only its file name.
   [[nodiscard]] static Result<OtoTable> load(const std::string& folder);
   // The same from lines already read (tests and fuzzing).
   static OtoTable fromLines(const std::vector<std::string>& lines);

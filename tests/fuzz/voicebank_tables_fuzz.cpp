@@ -32,7 +32,7 @@ std::string voiceBankTables(Bytes bytes) {
     const std::string alias = oto->aliasOfFile(name);
     std::string again = alias;
     if (alias != name && oto->getAlias(again)[OtoEntry::kFile].empty())
-      return "alias \"" + alias + "\" of \"" + name + "\" is not found again";
+      return "alias \"" + alias + "\" of \"" + name + "\" leads to no recording";
   }
   for (int note = -1; note < 130; ++note) (void)prefix.getPrefix(note, scratchFolder());
   for (int note : {noteNumberOf(""), 2147483647, -2147483647 - 1}) (void)prefix.getPrefix(note, scratchFolder());
