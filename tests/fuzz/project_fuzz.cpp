@@ -1,7 +1,8 @@
 // Project batch files as the editor opens them: loaded by extension, then
 // saved in every form (.bat, .wsq, .vsq, .mid) and each saved file loaded
-// again. Every saved project batch file and sequence file must load, and a
-// saved project batch file must load back as the very song it was saved from.
+// again. Every saved project batch file and sequence file must load, and
+// from the first save on a project batch file loads back as the very song it
+// was saved from.
 
 #include <string>
 
