@@ -122,7 +122,7 @@ std::string voiceTrack(const Song& song, const MidiWriteInput& input) {
       }
       track.meta(pending, 5, utf8ToCp932(note.lyric));
     }
-    uint8_t key = static_cast<uint8_t>(std::clamp(note.noteNumber + 24, 0, 127));
+    uint8_t key = static_cast<uint8_t>(std::clamp<int64_t>(int64_t{note.noteNumber} + 24, 0, 127));
     track.channel2(0, 0x90, key, velocityOf(fields[kPropVolume]));
     uint32_t left = length;
     if (fields[kPropPitchCurve].find('Q') != std::string::npos) left = writeBends(track, fields[kPropPitchCurve], length);

@@ -42,7 +42,7 @@ std::string vsqMetatext(const Song& song) {
       std::string number = fourDigits(++id);
       eventList += std::to_string(position) + "=ID#" + number + "\n";
       events += "[ID#" + number + "]\nType=Anote\nLength=" + std::to_string(fileTicks(note.length)) +
-                "\nNote#=" + std::to_string(note.noteNumber + 24) +
+                "\nNote#=" + std::to_string(int64_t{note.noteNumber} + 24) +
                 "\nDynamics=100\nPMBendDepth=10\nPMBendLength=5\nPMbPortamentoUse=0\nDEMdecGainRate=80\n"
                 "DEMaccent=90\nLyricHandle=h#" + number + "\n";
       handles += "[h#" + number + "]\nL0=\"" + note.lyric + "\",\"" + phoneticSymbols(note.lyric) +

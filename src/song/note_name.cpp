@@ -1,5 +1,8 @@
 #include "song/note_name.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/numbers.h"
 
 namespace ruvo {
@@ -8,6 +11,9 @@ namespace {
 constexpr std::string_view kSharpCells = "C C#D D#E F F#G G#A A#B ";
 constexpr std::string_view kFlatCells = "C DbD EbE F GbG AbA BbB ";
 constexpr std::string_view kNaturalCells = "C   D   E F   G   A   B ";
+// Any octave past this gives a note number past the int32 range either way;
+// clamping to it first keeps 12 * octave far inside int64.
+constexpr int64_t kOctaveLimit = int64_t{1} << 32;
 }  // namespace
 
 std::string noteNameOf(int noteNumber) {
@@ -31,7 +37,7 @@ int noteNumberOf(std::string_view name) {
   size_t pos = cells.find(name.substr(0, letters));
   // Cells start at even offsets; a match across two cells is no note.
   if (pos == std::string_view::npos || pos % 2 != 0) return kNoKey;
-  int64_t octave = roundHalfEven(leadingNumber(name.substr(letters)));
+  const int64_t octave = std::clamp(roundHalfEven(leadingNumber(name.substr(letters))), -kOctaveLimit, kOctaveLimit);
   int64_t number = static_cast<int64_t>(pos / 2) + 12 * octave - 12;
   return clampToInt32(static_cast<double>(number));
 }

@@ -118,12 +118,17 @@ float getTempo(const Song& song) {
   return tempo;
 }
 
+float playableTempo(float tempo) {
+  if (!(tempo >= kSlowestTempo)) return kSlowestTempo;
+  return std::min(tempo, kFastestTempo);
+}
+
 float ticksToMs(int ticks, float tempo) {
-  return static_cast<float>(ticks) / static_cast<float>(kTicksPerBeat) * 60.0f / tempo * 1000.0f;
+  return static_cast<float>(ticks) / static_cast<float>(kTicksPerBeat) * 60.0f / playableTempo(tempo) * 1000.0f;
 }
 
 int msToTicks(float ms, float tempo) {
-  float beats48 = ms * 0.001f / (60.0f / tempo) * 48.0f + 0.5f;
+  float beats48 = ms * 0.001f / (60.0f / playableTempo(tempo)) * 48.0f + 0.5f;
   return clampToInt32(static_cast<double>(intFloor(beats48)) * 40.0);
 }
 

@@ -101,6 +101,14 @@ std::optional<float> tempoEntry(std::string_view record);
 // The tempo in effect at selFirst.
 float getTempo(const Song& song);
 
+// The tempo lengths are timed at: a tempo below 1 (0, negative, or not a
+// number, as a damaged file or an emptied tempo box gives) times as 1, one
+// above 10000 as 10000, so that a length in ms is always finite and written
+// scripts never hold "inf" or "nan".
+constexpr float kSlowestTempo = 1.0f;
+constexpr float kFastestTempo = 10000.0f;
+float playableTempo(float tempo);
+
 // Duration of `ticks` at `tempo` in ms, single precision.
 float ticksToMs(int ticks, float tempo);
 // Ticks of a rendered length read back: multiples of 40 ticks.

@@ -39,7 +39,7 @@ struct Mutator {
 };
 
 TEST(JoinerFuzzCorpus, EveryFileAndItsMutationsParseSafely) {
-  const std::filesystem::path corpus = std::filesystem::path(RUVO_TEST_DATA_DIR) / "fuzz_corpus";
+  const std::filesystem::path corpus = std::filesystem::path(RUVO_FUZZ_CORPUS_DIR) / "joiner";
   size_t files = 0;
   Mutator mutator{42};
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {

@@ -11,13 +11,13 @@ namespace {
 
 std::vector<std::filesystem::path> corpusFiles() {
   std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(RUVO_TEST_DATA_DIR))
+  for (const auto& entry : std::filesystem::directory_iterator(RUVO_FUZZ_CORPUS_DIR "/settings"))
     if (entry.path().extension() == ".ini") files.push_back(entry.path());
   return files;
 }
 
 Settings load(const std::string& name) {
-  auto loaded = loadSettings(std::string(RUVO_TEST_DATA_DIR) + "/" + name, "/prog");
+  auto loaded = loadSettings(std::string(RUVO_FUZZ_CORPUS_DIR "/settings") + "/" + name, "/prog");
   EXPECT_TRUE(loaded) << name;
   return loaded ? loaded->settings : Settings{};
 }

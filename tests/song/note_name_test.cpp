@@ -31,6 +31,12 @@ TEST(NoteName, UnreadableNamesHaveNoKey) {
   EXPECT_EQ(noteNumberOf("C99999999999"), 2147483647);
 }
 
+TEST(NoteName, OctavesPastAnyIntegerSaturate) {
+  // Octaves past the 64-bit range once made 12 * octave overflow.
+  EXPECT_EQ(noteNumberOf("B9999999999999999999999999999999999999994"), 2147483647);
+  EXPECT_EQ(noteNumberOf("C#-9999999999999999999999999999999999999994"), -2147483647 - 1);
+}
+
 TEST(NoteName, EveryNumberRoundTrips) {
   for (int n = 0; n < 128; ++n) EXPECT_EQ(noteNumberOf(noteNameOf(n)), n) << n;
 }

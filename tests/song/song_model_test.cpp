@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace ruvo;
 
 TEST(SongModel, RestTest) {
@@ -60,6 +62,16 @@ TEST(SongModel, TickConversions) {
   EXPECT_EQ(msToTicks(500, 120), 1920);
   EXPECT_EQ(msToTicks(251, 120), 960);  // rounded to 1/48 beat
   EXPECT_EQ(msToTicks(0, 120), 0);
+}
+
+TEST(SongModel, TempoOutsidePlayableRangeTimesAtItsNearestEnd) {
+  // A damaged "@set tempo=" once gave "inf" and "nan" lengths in the script.
+  for (float tempo : {0.0f, -5.0f, std::nanf(""), 1e-30f}) {
+    EXPECT_FLOAT_EQ(ticksToMs(1920, tempo), 60000) << tempo;
+    EXPECT_EQ(msToTicks(60000, tempo), 1920) << tempo;
+  }
+  EXPECT_FLOAT_EQ(ticksToMs(1920, 1e30f), 6);
+  EXPECT_EQ(msToTicks(6, 1e30f), 1920);
 }
 
 TEST(SongModel, SplitFlags) {

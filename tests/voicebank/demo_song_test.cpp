@@ -12,7 +12,7 @@
 using namespace ruvo;
 
 TEST(DemoSong, IsACompleteScriptForTheDemoBank) {
-  auto bytes = readFileBytes(RUVO_TEST_DATA_DIR "/../../../examples/sakura.bat");
+  auto bytes = readFileBytes(RUVO_FUZZ_CORPUS_DIR "/../../../examples/sakura.bat");
   ASSERT_TRUE(bytes);
   // Every line ends in CR LF, and no bare LF hides in between.
   size_t lf = 0, crlf = 0;
@@ -24,7 +24,7 @@ TEST(DemoSong, IsACompleteScriptForTheDemoBank) {
   EXPECT_EQ(lf, crlf);
   EXPECT_EQ(bytes->substr(0, 13), "@rem project=");
 
-  auto syllables = readFileBytes(RUVO_TEST_DATA_DIR "/../../../voicebanks/demo_syllables.txt");
+  auto syllables = readFileBytes(RUVO_FUZZ_CORPUS_DIR "/../../../voicebanks/demo_syllables.txt");
   ASSERT_TRUE(syllables);
   std::set<std::string> recordings;
   for (const auto& line : splitLines(*syllables))

@@ -17,7 +17,7 @@ namespace {
 
 std::vector<std::filesystem::path> corpusFiles() {
   std::vector<std::filesystem::path> files;
-  for (const auto& item : std::filesystem::directory_iterator(RUVO_TEST_DATA_DIR "/wave_corpus")) files.push_back(item.path());
+  for (const auto& item : std::filesystem::directory_iterator(RUVO_FUZZ_CORPUS_DIR "/wave_samples")) files.push_back(item.path());
   std::sort(files.begin(), files.end());
   return files;
 }
@@ -45,13 +45,13 @@ TEST(WaveSamplesCorpus, EachFileGivesTheResultItsNameSays) {
 }
 
 TEST(WaveSamplesCorpus, CorpusSamplesAreExact) {
-  auto mono = readWaveSamples(RUVO_TEST_DATA_DIR "/wave_corpus/ok_mono.wav");
+  auto mono = readWaveSamples(RUVO_FUZZ_CORPUS_DIR "/wave_samples/ok_mono.wav");
   ASSERT_TRUE(mono);
   EXPECT_EQ(mono->samples, (std::vector<int16_t>{1, -1, -32768, 32767}));
-  auto stereo = readWaveSamples(RUVO_TEST_DATA_DIR "/wave_corpus/ok_stereo.wav");
+  auto stereo = readWaveSamples(RUVO_FUZZ_CORPUS_DIR "/wave_samples/ok_stereo.wav");
   ASSERT_TRUE(stereo);
   EXPECT_EQ(stereo->samples, (std::vector<int16_t>{1, 3}));
-  auto huge = readWaveSamples(RUVO_TEST_DATA_DIR "/wave_corpus/repaired_huge_data_size.wav");
+  auto huge = readWaveSamples(RUVO_FUZZ_CORPUS_DIR "/wave_samples/repaired_huge_data_size.wav");
   ASSERT_TRUE(huge);
   EXPECT_EQ(huge->samples, (std::vector<int16_t>{1, 2}));
 }

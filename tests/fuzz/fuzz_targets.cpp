@@ -1,0 +1,20 @@
+#include "fuzz/fuzz_targets.h"
+
+namespace ruvo::fuzz {
+
+const std::vector<FuzzTarget>& fuzzTargets() {
+  static const std::vector<FuzzTarget> targets = {
+      {"project", projectFile},
+      {"interchange", interchangeFile},
+      {"voicebank_tables", voiceBankTables},
+      {"frq_table", frqTable},
+      {"batch_script", batchScript},
+      {"resampler_command_line", resamplerCommandLine},
+      {"joiner", joinerWave},
+      {"settings", settingsFile},
+      {"wave_samples", waveSamples},
+  };
+  return targets;
+}
+
+}  // namespace ruvo::fuzz
