@@ -111,6 +111,9 @@ void matchVoicedLevel(std::vector<float>& voiced, const SynthesisInput& input) {
 double targetF0(double noteHz, double cents, double sourceF0, double referenceF0, double modulation) {
   double f0 = noteHz * std::pow(2.0, cents / 1200.0);
   if (sourceF0 > 0 && referenceF0 > 0) f0 *= std::pow(sourceF0 / referenceF0, modulation / 100.0);
+  // Absurd curves or modulations (a huge curve value times a vanishing
+  // modulation factor) give no number at all: the note keeps its own pitch.
+  if (std::isnan(f0)) f0 = noteHz;
   return std::clamp(f0, kMinF0 / 4, kSampleRate / 8.0);
 }
 

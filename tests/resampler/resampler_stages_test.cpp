@@ -13,6 +13,7 @@
 #include "resampler/pitch_marks.h"
 #include "resampler/rate_converter.h"
 #include "resampler/recording_pitch.h"
+#include "resampler/synthesis.h"
 #include "resampler/time_map.h"
 
 using namespace ruvo::resampler;
@@ -51,6 +52,17 @@ TEST(PitchCurve, OldFormFollowsRecordingFramesAndOneArgumentSplits) {
   EXPECT_DOUBLE_EQ(curve.centsAt(384), 25.0);
   EXPECT_TRUE(parsePitchCurve({}).cents.empty());
   EXPECT_EQ(parsePitchCurve({}).centsAt(1000), 0.0);
+}
+
+TEST(TargetPitch, AnyCurveAndModulationGiveAPlayablePitch) {
+  const double huge = 8.15e50;
+  const double cases[][3] = {{0, 200, 100}, {huge, 200, 405555555}, {-huge, 200, 100}, {huge, 50, -405555555},
+                             {NAN, 200, 100}, {0, 200, NAN}, {1200, 0, 100}};
+  for (const auto& [cents, source, modulation] : cases) {
+    const double f0 = ruvo::resampler::targetF0(261.63, cents, source, 100, modulation);
+    EXPECT_TRUE(f0 >= 15 && f0 <= 44100 / 8.0) << cents << " " << modulation << " -> " << f0;
+  }
+  EXPECT_NEAR(ruvo::resampler::targetF0(261.63, 1200, 0, 100, 100), 523.26, 1e-9);
 }
 
 TEST(Flags, LettersWithOptionalSignedNumbers) {
