@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 #include "core/numbers.h"
 #include "noteprops/pitch_curve_text.h"
@@ -139,26 +140,21 @@ void PitchCurveForm::selectBand(double lineA, double lineB) {
 }
 
 void PitchCurveForm::curve() {
-  if (m_start == m_end) return;
-  double xa = pointX(m_start), xb = pointX(m_end);
-  float va = m_values[size_t(m_start)], vb = m_values[size_t(m_end)];
-  if (xa == xb) return;
-  auto [low, high] = orderedSelection();
-  for (int g = low; g <= high; ++g) {
-    double t = 0.5 - 0.5 * std::cos(kPi * (pointX(g) - xa) / (xb - xa));
-    m_values[size_t(g)] = static_cast<float>(va + (vb - va) * t);
-  }
+  fillBetweenEnds([](double t) { return 0.5 - 0.5 * std::cos(kPi * t); });
 }
 
 void PitchCurveForm::straight() {
+  fillBetweenEnds([](double t) { return t; });
+}
+
+void PitchCurveForm::fillBetweenEnds(const std::function<double(double)>& shape) {
   if (m_start == m_end) return;
   double xa = pointX(m_start), xb = pointX(m_end);
   float va = m_values[size_t(m_start)], vb = m_values[size_t(m_end)];
   if (xa == xb) return;
   auto [low, high] = orderedSelection();
-  for (int g = low; g <= high; ++g) {
-    m_values[size_t(g)] = static_cast<float>(va + (vb - va) * (pointX(g) - xa) / (xb - xa));
-  }
+  for (int g = low; g <= high; ++g)
+    m_values[size_t(g)] = static_cast<float>(va + (vb - va) * shape((pointX(g) - xa) / (xb - xa)));
 }
 
 void PitchCurveForm::setZero() {

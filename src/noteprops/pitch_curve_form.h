@@ -8,6 +8,7 @@
 // twips from the top of the drawing area. One value unit is 10 cents.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,9 @@ class PitchCurveForm {
   void vibrato();
   void resize(double count);
   std::pair<int, int> orderedSelection() const;
+  // Sets the selected points between the two ends' values along `shape`,
+  // which maps 0..1 (the position between the ends) to 0..1.
+  void fillBetweenEnds(const std::function<double(double)>& shape);
 
   PitchEditorSound m_sound;
   float m_tempo = 120;
