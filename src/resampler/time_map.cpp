@@ -27,13 +27,15 @@ TimeMap::TimeMap(const TimeMapInput& input) {
   m_restRate = restOut > 0 ? restIn / restOut : 1.0;
 }
 
+// A consonant of no length has no part of the map: positions before the
+// note (a level window reaching back) follow the rest's rate instead of 0/0.
 double TimeMap::sourceAt(double outputPosition) const {
-  if (outputPosition < m_consonantOut) return m_start + outputPosition * m_consonantIn / m_consonantOut;
+  if (outputPosition < m_consonantOut && m_consonantOut > 0) return m_start + outputPosition * m_consonantIn / m_consonantOut;
   return std::min(m_end, m_start + m_consonantIn + (outputPosition - m_consonantOut) * m_restRate);
 }
 
 double TimeMap::rateAt(double outputPosition) const {
-  if (outputPosition < m_consonantOut) return m_consonantIn / m_consonantOut;
+  if (outputPosition < m_consonantOut && m_consonantOut > 0) return m_consonantIn / m_consonantOut;
   return m_restRate;
 }
 

@@ -136,6 +136,14 @@ TEST(TimeMap, ConsonantAtItsSpeedThenTheRestStretched) {
   const TimeMap past({1000, 500, 9999, 9999, 9999, 100});  // all past the end: clamped
   EXPECT_LE(past.sourceAt(400), 1000.0);
   EXPECT_GE(past.sourceAt(0), 0.0);
+
+  // No consonant: positions before the note (a level window reaching back)
+  // still map to a number.
+  const TimeMap none({44100, 1764, 0, -50, -50, 150});
+  for (double position : {-2048.0, -1.0, 0.0, 100.0}) {
+    EXPECT_TRUE(std::isfinite(none.sourceAt(position))) << position;
+    EXPECT_TRUE(std::isfinite(none.rateAt(position))) << position;
+  }
 }
 
 TEST(PitchAnalysis, ExactPeriodsSilenceAndNoise) {
