@@ -140,6 +140,8 @@ void EditController::openLyricBox(int index) {
 
 void EditController::closeLyricBox() { m_lyricBox->close(); }
 
+void EditController::discardLyricBox() { m_lyricBox->discard(); }
+
 bool EditController::lyricBoxOpen() const { return m_lyricBox->isOpen(); }
 
 void EditController::editLyricLine() {

@@ -36,6 +36,8 @@ class EditController final : public QObject {
   // An open lyric box is left as when it loses the focus: its text becomes
   // the lyric of the note at the start of the selection.
   void closeLyricBox();
+  // Drops an open box's text without storing it (the song was replaced).
+  void discardLyricBox();
   bool lyricBoxOpen() const;
 
  protected:

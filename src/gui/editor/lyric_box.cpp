@@ -33,6 +33,11 @@ void LyricBox::close() {
   if (m_open) leave(LyricBoxExit::FocusLost);
 }
 
+void LyricBox::discard() {
+  m_open = false;
+  m_box->hide();
+}
+
 void LyricBox::leave(LyricBoxExit exit) {
   // Hiding moves the focus away: the flag keeps that from leaving twice.
   m_open = false;

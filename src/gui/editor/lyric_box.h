@@ -33,6 +33,9 @@ class LyricBox final : public QObject {
   void open(const QRect& label, const QString& text);
   // Leaves an open box as losing the focus does.
   void close();
+  // Hides an open box without reporting: its note is gone (the song was
+  // replaced), so its text must not land on whatever note now has that index.
+  void discard();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -131,6 +131,7 @@ void MainWindow::connectCommands() {
 void MainWindow::onSessionChange(SessionChange change) {
   switch (change) {
     case SessionChange::SongReplaced:
+      if (m_editing) m_editing->discardLyricBox();
       m_edits->journal().reset();
       refreshUndoItem();
       m_roll->clearLabels();

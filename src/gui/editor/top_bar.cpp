@@ -1,9 +1,11 @@
 #include "gui/editor/top_bar.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "gui/editor/twips.h"
 
@@ -29,7 +31,7 @@ QLabel* transportLabel(QWidget* parent, const char* name, const char* caption, i
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
   label->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray;"));
-  label->setEnabled(false);  // playback arrives with its own controller
+  label->setEnabled(false);  // the render controller enables the play labels
   return place(label, name, left, 120, 315, 195);
 }
 
@@ -38,6 +40,8 @@ QComboBox* chooser(QWidget* parent, const char* name, const std::vector<std::pai
   for (auto [caption, ticks] : items) combo->addItem(QString::fromUtf8(caption), ticks);
   combo->setCurrentIndex(2);
   combo->setObjectName(QString::fromUtf8(name));
+  // The box keeps its fixed place; its list opens as wide as its longest entry.
+  combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   return combo;
 }
 
@@ -62,7 +66,7 @@ TopBar buildTopBar(QWidget* parent) {
                                    {"L6  ３連４分", 1280}, {"L8  ８分音符", 960}, {"L12 ３連８分", 640},
                                    {"L16 16分音符", 480}}),
                           "Combo1", 7560, 60, 915, 300);
-  // Lyric entry arrives with its own controller.
+  // The edit controller enables the lyric buttons once it has wired them.
   bar.lyricReplace = button(parent, "cmdLyricRepl", "置換", 8520, 60, 615, 315);
   bar.lyricInsert = button(parent, "cmdLyricIns", "挿入", 9180, 60, 555, 315);
   bar.lyricReplace->setEnabled(false);

@@ -188,6 +188,17 @@ TEST_F(EditingWindowTest, TheLyricBoxChangesOneLyricPerUndoStep) {
   action("mnUndo")->trigger();
   EXPECT_EQ(lyrics(), (std::vector<std::string>{"あ", "い"}));
   EXPECT_EQ(song()[1].props, "12\t\t\t\t\t");
+
+  // A box left open while the song is replaced stores nothing in the new song.
+  m_window.editing().openLyricBox(0);
+  box->setText(QStringLiteral("か"));
+  m_window.session().clear();
+  loadSong({{"さ", 1920, 36, "\t\t\t\t\t"}});
+  EXPECT_FALSE(box->isVisible());
+  QTest::keyClick(box, Qt::Key_Return);
+  m_window.roll()->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(lyrics(), std::vector<std::string>{"さ"});
+  EXPECT_EQ(m_window.edits().journal().size(), 0u);
 }
 
 TEST_F(EditingWindowTest, ClipboardKeysAndItemsGoToAFocusedTextBox) {
