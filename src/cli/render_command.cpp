@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "core/paths.h"
 #include "render/render_project.h"
+#include "render/trust_choice.h"
 
 namespace ruvo::cli {
 
@@ -63,18 +64,11 @@ class ProgressBar {
 // The programs a render may start: the configured tools, the program
 // folder's own, and those trusted before (a damaged list trusts none).
 ToolTrust toolTrust(const ParsedArgs& args, const CliContext& context) {
-  ToolTrust trust;
-  const Settings& settings = context.session.settings;
-  trust.chosen = {settings.Tool1Path, settings.Tool2Path, context.programFolder + "/splicer",
-                  context.programFolder + "/resampler"};
-  trust.trustAll = args.has("--trust-tools");
-  auto remembered = TrustedPrograms::load(TrustedPrograms::fileBeside(context.session.folders.settingsFile));
-  if (remembered) {
-    trust.remembered = std::move(*remembered);
-  } else {
-    std::cerr << "ruvo-cli: warning: " << remembered.error().message << '\n';
-  }
-  return trust;
+  LoadedTrust loaded =
+      loadToolTrust(context.session.settings, context.programFolder, context.session.folders.settingsFile);
+  if (!loaded.problem.empty()) std::cerr << "ruvo-cli: warning: " << loaded.problem << '\n';
+  loaded.trust.trustAll = args.has("--trust-tools");
+  return loaded.trust;
 }
 
 }  // namespace

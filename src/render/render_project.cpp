@@ -1,11 +1,9 @@
 #include "render/render_project.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/paths.h"
-#include "core/program_lookup.h"
 #include "project/project_batch.h"
 #include "render/cache_index.h"
 #include "render/render_messages.h"
@@ -32,13 +30,8 @@ std::string resolveIn(const std::string& folder, const std::string& path) {
 // every note fails while the joiner still writes silence, so the render
 // would look like a success: refuse it before anything runs.
 std::optional<std::string> missingTool(const Song& song, const std::string& batchFolder) {
-  const char* searchPath = std::getenv("PATH");
-  const std::pair<const char*, const std::string*> tools[] = {{"resampler", &song.resamplerPath},
-                                                              {"joiner", &song.joinerPath}};
-  for (const auto& [role, tool] : tools) {
-    if (!findProgram(nativePath(*tool), nativePath(batchFolder), searchPath ? searchPath : ""))
-      return std::string(role) + " not found: " + (tool->empty() ? std::string("(no program named)") : *tool);
-  }
+  for (const auto& tool : songTools(song, batchFolder))
+    if (!tool.program) return tool.role + " not found: " + (tool.named.empty() ? "(no program named)" : tool.named);
   return std::nullopt;
 }
 

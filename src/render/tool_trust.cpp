@@ -29,17 +29,22 @@ bool isTrusted(const std::string& program, const ToolTrust& trust) {
 
 }  // namespace
 
-std::vector<UntrustedTool> untrustedTools(const Song& song, const std::string& batchFolder, const ToolTrust& trust) {
+std::vector<SongTool> songTools(const Song& song, const std::string& batchFolder) {
   const char* searchPath = std::getenv("PATH");
-  std::vector<UntrustedTool> untrusted;
-  const std::pair<const char*, const std::string*> tools[] = {{"resampler", &song.resamplerPath},
-                                                              {"joiner", &song.joinerPath}};
-  for (const auto& [role, named] : tools) {
-    auto found = findProgram(nativePath(*named), nativePath(batchFolder), searchPath ? searchPath : "");
-    if (!found) continue;
-    std::string program = std::filesystem::absolute(*found).lexically_normal().string();
-    if (!isTrusted(program, trust)) untrusted.push_back({role, *named, program});
+  std::vector<SongTool> tools;
+  for (const auto& [role, named] : {std::pair{"resampler", &song.resamplerPath}, std::pair{"joiner", &song.joinerPath}}) {
+    SongTool tool{role, *named, std::nullopt};
+    if (auto found = findProgram(nativePath(*named), nativePath(batchFolder), searchPath ? searchPath : ""))
+      tool.program = std::filesystem::absolute(*found).lexically_normal().string();
+    tools.push_back(std::move(tool));
   }
+  return tools;
+}
+
+std::vector<UntrustedTool> untrustedTools(const Song& song, const std::string& batchFolder, const ToolTrust& trust) {
+  std::vector<UntrustedTool> untrusted;
+  for (const auto& tool : songTools(song, batchFolder))
+    if (tool.program && !isTrusted(*tool.program, trust)) untrusted.push_back({tool.role, tool.named, *tool.program});
   return untrusted;
 }
 

@@ -5,6 +5,7 @@
 // folder's own tools) or has trusted before. Any other program is reported
 // before anything runs, so the user can decide.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,17 @@ struct ToolTrust {
   TrustedPrograms remembered;       // trusted before, from trusted_programs.txt
   bool trustAll = false;            // the user has said to run whatever the project names
 };
+
+// A program the song's batch starts, found as the batch will find it.
+struct SongTool {
+  std::string role;                    // "resampler" or "joiner"
+  std::string named;                   // the path as the project names it
+  std::optional<std::string> program;  // the absolute path started; none when not found
+};
+
+// The resampler and the joiner of `song`, looked up from `batchFolder` and
+// then PATH, as the batch interpreter starts them.
+std::vector<SongTool> songTools(const Song& song, const std::string& batchFolder);
 
 struct UntrustedTool {
   std::string role;     // "resampler" or "joiner": what the project uses it for

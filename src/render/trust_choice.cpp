@@ -32,10 +32,7 @@ Result<void> applyTrustChoice(TrustChoice choice, const UntrustedTool& tool, Too
     }
     case TrustChoice::Run: {
       trust.remembered.add(tool.program);
-      auto stored = TrustedPrograms::load(trustFile);
-      if (!stored) return tl::unexpected<Error>(stored.error());
-      stored->add(tool.program);
-      return stored->save(trustFile);
+      return TrustedPrograms::addToFile(trustFile, {tool.program});
     }
   }
   return {};

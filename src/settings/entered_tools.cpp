@@ -20,10 +20,7 @@ std::vector<std::string> enteredPrograms(const std::vector<EnteredTool>& tools) 
 Result<void> trustEnteredTools(const std::string& file, const std::vector<EnteredTool>& tools) {
   std::vector<std::string> programs = enteredPrograms(tools);
   if (programs.empty()) return {};
-  auto trusted = TrustedPrograms::load(file);
-  if (!trusted) return tl::unexpected(trusted.error());
-  for (const auto& program : programs) trusted->add(program);
-  return trusted->save(file);
+  return TrustedPrograms::addToFile(file, programs);
 }
 
 }  // namespace ruvo

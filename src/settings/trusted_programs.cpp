@@ -53,6 +53,13 @@ Result<void> TrustedPrograms::save(const std::string& file) const {
   return writeFileBytes(file, text);
 }
 
+Result<void> TrustedPrograms::addToFile(const std::string& file, const std::vector<std::string>& programs) {
+  auto trusted = load(file);
+  if (!trusted) return tl::unexpected(trusted.error());
+  for (const auto& program : programs) trusted->add(program);
+  return trusted->save(file);
+}
+
 void TrustedPrograms::add(const std::string& program) {
   if (acceptable(program) && program.find('\n') == std::string::npos) m_programs.insert(program);
 }

@@ -7,6 +7,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/error.h"
 
@@ -24,6 +25,10 @@ class TrustedPrograms {
 
   // Replaces the file whole (a failed write keeps the old one).
   [[nodiscard]] Result<void> save(const std::string& file) const;
+
+  // Adds `programs` to the list in `file` and writes it back; a file that
+  // cannot be read or is damaged is an error and stays as it was.
+  [[nodiscard]] static Result<void> addToFile(const std::string& file, const std::vector<std::string>& programs);
 
   bool contains(const std::string& program) const { return m_programs.count(program) != 0; }
   // `program` must be absolute; other paths are not added.
