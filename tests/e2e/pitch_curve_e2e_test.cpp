@@ -14,6 +14,7 @@
 #include "support/pitch_measure.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
+#include "support/test_bank.h"
 #include "voicebank/voice_bank.h"
 #include "voicebank/wave_samples.h"
 
@@ -38,13 +39,12 @@ struct Segment {
 
 TEST(PitchCurveEndToEnd, RenderedNoteFollowsTheEditedCurve) {
   TempFolder dir("ruvo_pitch_e2e");
-  auto made = runProcess("/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh",
-                                       dir / "bank", kBin});
-  ASSERT_EQ(made.status, 0) << made.err;
+  const auto& bank = ruvo::testing::testBank(RUVO_SOURCE_DIR, kBin);
+  ASSERT_EQ(bank.error, "");
 
   Song song;
   song.tempoText = "120";
-  song.voiceFolder = dir / "bank";
+  song.voiceFolder = bank.folder;
   song.joinerPath = kBin + "/splicer";
   song.resamplerPath = kBin + "/resampler";
   song.outputFile = "out.wav";

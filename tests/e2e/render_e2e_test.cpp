@@ -20,12 +20,14 @@
 #include "support/pitch_measure.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
+#include "support/test_bank.h"
 #include "support/wave_bytes.h"
 #include "voicebank/wave_samples.h"
 
 using namespace ruvo;
 using ruvo::testing::runProcess;
 using ruvo::testing::TempFolder;
+using ruvo::testing::testBank;
 
 namespace {
 
@@ -62,20 +64,15 @@ double keyHz(double key) { return 440.0 * std::pow(2.0, (key + 24 - 69) / 12.0);
 class RenderEndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_bank = new TempFolder("ruvo_e2e_bank");
-    auto made = runProcess("/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh",
-                                         s_bank->path(), kBin});
-    ASSERT_EQ(made.status, 0) << made.err;
-  }
-  static void TearDownTestSuite() {
-    delete s_bank;
-    s_bank = nullptr;
+    const auto& bank = testBank(RUVO_SOURCE_DIR, kBin);
+    ASSERT_EQ(bank.error, "");
+    s_bank = bank.folder;
   }
 
   void SetUp() override {
-    ASSERT_TRUE(std::filesystem::exists(*s_bank / "oto.ini"));
+    ASSERT_TRUE(std::filesystem::exists(s_bank + "/oto.ini"));
     song.tempoText = "120";
-    song.voiceFolder = s_bank->path();
+    song.voiceFolder = s_bank;
     song.joinerPath = kBin + "/splicer";
     song.resamplerPath = RUVO_COUNTING_RESAMPLER;
     song.outputFile = "out.wav";
@@ -112,7 +109,7 @@ class RenderEndToEnd : public ::testing::Test {
 
   // A copy of the bank that this test may change.
   void useOwnBank() {
-    std::filesystem::copy(s_bank->path(), dir / "bank", std::filesystem::copy_options::recursive);
+    std::filesystem::copy(s_bank, dir / "bank", std::filesystem::copy_options::recursive);
     song.voiceFolder = dir / "bank";
     tables.oto = *OtoTable::load(song.voiceFolder);
     save();
@@ -195,13 +192,13 @@ class RenderEndToEnd : public ::testing::Test {
     return tables.oto.getAlias(sample).number(OtoEntry::kPreUtterance);
   }
 
-  static TempFolder* s_bank;
+  static std::string s_bank;
   TempFolder dir{"ruvo_e2e"};
   Song song;
   VoiceBankTables tables;
 };
 
-TempFolder* RenderEndToEnd::s_bank = nullptr;
+std::string RenderEndToEnd::s_bank;
 
 }  // namespace
 

@@ -13,10 +13,12 @@
 #include "settings/trusted_programs.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
+#include "support/test_bank.h"
 
 using namespace ruvo;
 using ruvo::testing::runProcess;
 using ruvo::testing::TempFolder;
+using ruvo::testing::testBank;
 
 namespace {
 
@@ -25,14 +27,9 @@ const std::string kBin = RUVO_BIN_DIR;
 class UntrustedProject : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_bank = new TempFolder("ruvo_untrusted_bank");
-    auto made = runProcess("/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh",
-                                         s_bank->path(), kBin});
-    ASSERT_EQ(made.status, 0) << made.err;
-  }
-  static void TearDownTestSuite() {
-    delete s_bank;
-    s_bank = nullptr;
+    const auto& bank = testBank(RUVO_SOURCE_DIR, kBin);
+    ASSERT_EQ(bank.error, "");
+    s_bank = bank.folder;
   }
 
   // song.bat: the given lyrics as quarter notes from C4, rendered by `resampler` from `bank`.
@@ -59,11 +56,11 @@ class UntrustedProject : public ::testing::Test {
     return runProcess(kBin + "/ruvo-cli", args, dir.path());
   }
 
-  static TempFolder* s_bank;
+  static std::string s_bank;
   TempFolder dir{"ruvo_untrusted"};
 };
 
-TempFolder* UntrustedProject::s_bank = nullptr;
+std::string UntrustedProject::s_bank;
 
 TEST_F(UntrustedProject, AProgramNobodyChoseDoesNotRunUnlessTheUserSaysSo) {
   // A bank whose "recording" is a shell script, and a project whose resampler is the shell.
@@ -85,7 +82,7 @@ TEST_F(UntrustedProject, AProgramNobodyChoseDoesNotRunUnlessTheUserSaysSo) {
   EXPECT_TRUE(std::filesystem::exists(marker));
 
   // With the configured tools the same project renders from a real bank.
-  writeProject("/bin/sh", s_bank->path(), {"あ", "か"});
+  writeProject("/bin/sh", s_bank, {"あ", "か"});
   std::filesystem::remove(marker);
   auto configured = render({"--use-configured-tools"});
   EXPECT_EQ(configured.status, 0) << configured.err;
@@ -94,11 +91,11 @@ TEST_F(UntrustedProject, AProgramNobodyChoseDoesNotRunUnlessTheUserSaysSo) {
 }
 
 TEST_F(UntrustedProject, TheConfiguredAndTheRememberedToolsRenderWithoutAQuestion) {
-  writeProject(kBin + "/resampler", s_bank->path(), {"あ"});
+  writeProject(kBin + "/resampler", s_bank, {"あ"});
   auto configured = render();
   EXPECT_EQ(configured.status, 0) << configured.err;
 
-  writeProject(RUVO_SILENT_RESAMPLER, s_bank->path(), {"あ"});
+  writeProject(RUVO_SILENT_RESAMPLER, s_bank, {"あ"});
   EXPECT_EQ(render().status, 1);
   TrustedPrograms trusted;
   trusted.add(RUVO_SILENT_RESAMPLER);
@@ -109,7 +106,7 @@ TEST_F(UntrustedProject, TheConfiguredAndTheRememberedToolsRenderWithoutAQuestio
 
 TEST_F(UntrustedProject, RecordingsOutsideTheBankAreRefusedAndTheRestRenders) {
   std::filesystem::create_directory(dir / "bank");
-  std::filesystem::copy_file(*s_bank / "a.wav", dir / "bank/a.wav");
+  std::filesystem::copy_file(s_bank + "/a.wav", dir / "bank/a.wav");
   ASSERT_TRUE(writeTextLines(dir / "bank/oto.ini",
                              {"../x.wav=い,0,0,0,0", "/etc/passwd=う,0,0,0,0", "a.wav=あ,0,0,0,0"}));
   writeProject(kBin + "/resampler", dir / "bank", {"あ", "あ"});
@@ -134,7 +131,7 @@ TEST_F(UntrustedProject, NotesTheResamplerDidNotWriteAreNamedAndTheWavIsKept) {
   TrustedPrograms trusted;
   trusted.add(RUVO_SILENT_RESAMPLER);
   ASSERT_TRUE(trusted.save(TrustedPrograms::fileBeside(dir / "setting.ini")));
-  writeProject(RUVO_SILENT_RESAMPLER, s_bank->path(), {"あ", "か", "さ", "か"});
+  writeProject(RUVO_SILENT_RESAMPLER, s_bank, {"あ", "か", "さ", "か"});
   auto run = render();
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("次のノートの音は作成されませんでした: 1「か」、3「か」"), std::string::npos) << run.err;

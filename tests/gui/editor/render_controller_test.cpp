@@ -30,6 +30,7 @@
 #include "settings/trusted_programs.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
+#include "support/test_bank.h"
 #include "voicebank/oto_table.h"
 #include "../../editor/scripted_services.h"
 
@@ -64,14 +65,9 @@ SessionSettings settingsFor(const std::string& programFolder) {
 class RenderWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_bank = new TempFolder("ruvo_gui_bank");
-    auto made = runProcess(
-        "/bin/bash", {std::string(RUVO_SOURCE_DIR) + "/voicebanks/make_test_bank.sh", s_bank->path(), kBin});
-    ASSERT_EQ(made.status, 0) << made.err;
-  }
-  static void TearDownTestSuite() {
-    delete s_bank;
-    s_bank = nullptr;
+    const auto& bank = testBank(RUVO_SOURCE_DIR, kBin);
+    ASSERT_EQ(bank.error, "");
+    s_bank = bank.folder;
   }
 
   RenderWindowTest()
@@ -88,12 +84,12 @@ class RenderWindowTest : public ::testing::Test {
     song.noteCount = static_cast<int>(song.notes.size());
     song.selFirst = song.selLast = song.noteCount;
     song.tempoText = "120";
-    song.voiceFolder = s_bank->path();
+    song.voiceFolder = s_bank;
     song.joinerPath = m_dir / "splicer";
     song.resamplerPath = m_dir / "resampler";
     song.outputFile = "out.wav";
     song.modified = false;
-    m_window.session().tables().oto = *OtoTable::load(s_bank->path());
+    m_window.session().tables().oto = *OtoTable::load(s_bank);
     m_window.roll()->redraw();
   }
 
@@ -115,7 +111,7 @@ class RenderWindowTest : public ::testing::Test {
   }
   std::string lastMessage() const { return m_prompts.messages.empty() ? "" : m_prompts.messages.back(); }
 
-  static TempFolder* s_bank;
+  static std::string s_bank;
   TempFolder m_dir{"ruvo_render_window"};
   ScriptedPrompts m_prompts;
   ScriptedFiles m_files;
@@ -125,7 +121,7 @@ class RenderWindowTest : public ::testing::Test {
   RenderController* m_controller = nullptr;
 };
 
-TempFolder* RenderWindowTest::s_bank = nullptr;
+std::string RenderWindowTest::s_bank;
 
 // Runs `act` on the next modal dialog once it is shown.
 void whenDialogOpens(std::function<void(QWidget*)> act) {
