@@ -28,22 +28,13 @@
 #include "interchange/sequence_writer.h"
 #include "support/temp_folder.h"
 #include "../../editor/scripted_services.h"
+#include "../support/modal_dialogs.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
 using namespace ruvo::testing;
 
 namespace {
-
-// Runs `act` on the next modal dialog named `name` once it is shown.
-void whenDialogOpens(const QString& name, std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [name, act] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(dialog->objectName(), name);
-    act(dialog);
-  });
-}
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -28,7 +28,6 @@
 #include "gui/render/show_running_window.h"
 #include "render/render_messages.h"
 #include "settings/trusted_programs.h"
-#include "support/run_process.h"
 #include "support/temp_folder.h"
 #include "support/test_bank.h"
 #include "voicebank/oto_table.h"
