@@ -52,7 +52,7 @@ std::string withFlagTriple(std::string_view record) {
 }
 
 TempoCut cutTempoLine(std::string_view extra) {
-  size_t at = extra.find("tempo=");
+  size_t at = findExtraEntry(extra, "tempo=");
   if (at == std::string_view::npos) return TempoCut{"", std::string(extra)};
   size_t separator = extra.find(kExtraSeparator, at);
   if (separator == std::string_view::npos) {

@@ -47,7 +47,10 @@ struct SaveOptions {
                                                      const std::string& path, const SaveOptions& options);
 
 // Replaces the song (already cleared by the caller) with the file's notes and
-// project settings. Loads the alias table of the file's voice folder.
+// project settings. Loads the alias table of the file's voice folder. A note
+// reads back as the script plays it: the env and stp of the notes before it
+// when it sets none, a pre-utterance of at most a minute either way, a length
+// of at most kLongestReadLength either way.
 [[nodiscard]] Result<void> loadProjectBatch(Song& song, VoiceBankTables& tables, const std::string& path);
 
 // Adds the file's notes after the song's last note; the project keeps its settings.

@@ -1,7 +1,11 @@
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 #include "core/numbers.h"
 #include "core/text_file.h"
-#include "song/note_name.h"
 #include "project/project_batch.h"
+#include "song/note_name.h"
 
 namespace ruvo {
 
@@ -9,7 +13,9 @@ namespace {
 
 constexpr int kCallWords = 11;  // "call", "%helper%" and the nine arguments
 
-bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
 
 std::vector<std::string> callWords(std::string_view line) {
   auto words = splitFields(line, ' ');
@@ -18,6 +24,22 @@ std::vector<std::string> callWords(std::string_view line) {
 }
 
 float numberOf(std::string_view text) { return static_cast<float>(leadingNumber(text)); }
+
+// A pre-utterance or overlap beyond a minute either way reads as a minute.
+// The rendered lengths of a note and of the note before it are read as sums
+// and differences with it in single precision, and a larger one would swallow
+// them: the song would change on every save and load.
+constexpr float kLongestPreUtteranceMs = 60000;
+
+float preUtteranceOf(std::string_view text) {
+  return std::clamp(numberOf(text), -kLongestPreUtteranceMs, kLongestPreUtteranceMs);
+}
+
+// A note keeps its pre-utterance as the number the render uses; an empty
+// word stays empty (the voice bank's value).
+std::string preUtteranceText(const std::string& word) {
+  return word.empty() ? std::string() : shortestFloat(preUtteranceOf(word));
+}
 
 bool isDefaultEnvelope(const std::string& joined) {
   return joined == kDefaultEnvelope || joined == "5 35     ";
@@ -28,8 +50,12 @@ bool isDefaultEnvelope(const std::string& joined) {
 class ProjectReader {
  public:
   ProjectReader(Song& song, VoiceBankTables& tables, bool appending)
-      : m_song(song), m_tables(tables), m_appending(appending), m_index(appending ? song.noteCount : 0),
-        m_firstIndex(m_index), m_tempo(song.tempoBoxValue()) {}
+      : m_song(song),
+        m_tables(tables),
+        m_appending(appending),
+        m_index(appending ? song.noteCount : 0),
+        m_firstIndex(m_index),
+        m_tempo(song.tempoBoxValue()) {}
 
   Result<void> read(const std::vector<std::string>& lines) {
     // Prefixes come off with the map of the voice folder in force, which the
@@ -48,7 +74,10 @@ class ProjectReader {
         restLine(line);
       } else if (auto rest = after(line, "@set tempo=")) {
         m_tempo = numberOf(*rest);
-        if (m_index == 0) m_song.tempoText = shortestFloat(m_tempo);
+        if (m_index == 0)
+          m_song.tempoText = shortestFloat(m_tempo);
+        else
+          m_tempoPending = true;
       } else if (auto rest = after(line, "@rem tempo=")) {
         m_tempo = numberOf(*rest);
         m_song.tempoText = shortestFloat(m_tempo);
@@ -93,6 +122,17 @@ class ProjectReader {
 
   Note& nextNote() { return m_song.at(m_index); }
 
+  // The tempo entry of a note after a tempo line: a line in its own block,
+  // or one outside a block that no rest took (the rest was dropped), so that
+  // the notes after it keep their tempo. A line that sets the tempo the
+  // notes already carry adds nothing.
+  std::optional<std::string> pendingTempoEntry() {
+    bool pending = std::exchange(m_tempoPending, false);
+    if (!pending || m_tempo == m_lastAttachedTempo) return std::nullopt;
+    m_lastAttachedTempo = m_tempo;
+    return "tempo=" + fixed2(m_tempo);
+  }
+
   void finishNote(float renderedMs) {
     m_rememberedMs = renderedMs;
     m_previousTempo = m_tempo;
@@ -103,12 +143,15 @@ class ProjectReader {
     auto words = splitFields(line, ' ');
     if (words.size() < 5) return;
     float ms = numberOf(words[4]);
-    if (!(ms > 0)) return;
+    // A rest of no length is kept: the writer writes one for a rest the song
+    // holds, and a tempo change it carries must come back with it.
+    if (!(ms >= 0)) return;
     Note& note = nextNote();
     note.noteNumber = 36;
     note.lyric = "R";
     note.length = msToTicks(ms, m_tempo);
     note.props.clear();
+    m_tempoPending = false;
     if (m_tempo != m_lastAttachedTempo) {
       note.props = "\t\t\t\t\ttempo=" + fixed2(m_tempo);
       m_lastAttachedTempo = m_tempo;
@@ -123,7 +166,8 @@ class ProjectReader {
     note.lyric = m_tables.oto.aliasOfFile(words[2]);
     note.noteNumber = noteNumberOf(words[3]);
     note.length = msToTicks(numberOf(words[4]), m_tempo);
-    note.props = words[5] + "\t" + words[9] + "\t" + words[10] + "\t" + curve;
+    note.props = preUtteranceText(words[5]) + "\t" + words[9] + "\t" + words[10] + "\t" + curve;
+    if (auto tempo = pendingTempoEntry()) note.props += "\t\t" + *tempo;
     finishNote(numberOf(words[4]));
   }
 
@@ -132,7 +176,8 @@ class ProjectReader {
     // Volume, modulation and curve; a damaged line keeps the record's shape.
     std::string params[3];
     size_t firstSpace = paramsText.find(' ');
-    size_t secondSpace = firstSpace == std::string::npos ? std::string::npos : paramsText.find(' ', firstSpace + 1);
+    size_t secondSpace =
+        firstSpace == std::string::npos ? std::string::npos : paramsText.find(' ', firstSpace + 1);
     if (secondSpace != std::string::npos) {
       params[0] = paramsText.substr(0, firstSpace);
       params[1] = paramsText.substr(firstSpace + 1, secondSpace - firstSpace - 1);
@@ -146,28 +191,41 @@ class ProjectReader {
     }
     std::vector<std::string> extras;
     float overlap = 0;
+    bool envelopeLine = false;
+    bool startOffsetLine = false;
     while (i + 1 < lines.size() && startsWith(lines[i + 1], "@set ")) {
       const std::string& line = lines[++i];
       if (auto tempo = after(line, "@set tempo=")) {
         m_tempo = numberOf(*tempo);
-        m_lastAttachedTempo = m_tempo;
-        extras.push_back("tempo=" + fixed2(m_tempo));
+        m_tempoPending = true;
       } else if (auto envelope = after(line, "@set env=")) {
         auto values = splitFields(*envelope, ' ');
-        overlap = values.size() >= 8 ? numberOf(values[7]) : 0.0f;
+        overlap = values.size() >= 8 ? preUtteranceOf(values[7]) : 0.0f;
         values.resize(7);
-        std::string joined = joinFields(values, " ");
-        if (!isDefaultEnvelope(joined)) extras.push_back("env=" + joined);
+        m_envelope = joinFields(values, " ");
+        envelopeLine = true;
+        if (!isDefaultEnvelope(m_envelope)) extras.push_back("env=" + m_envelope);
+      } else if (auto startOffset = after(line, "@set stp=")) {
+        m_startOffset = *startOffset;
+        startOffsetLine = true;
+        extras.push_back("stp=" + m_startOffset);
       } else {
         extras.push_back(line.substr(5));
       }
     }
     if (i + 1 >= lines.size() || !startsWith(lines[i + 1], "call %helper%")) return i + 1;
+    // The script's env and stp keep their values until the next "@set" of
+    // them, so a note without its own plays with those of the notes before.
+    if (!envelopeLine && !m_envelope.empty() && !isDefaultEnvelope(m_envelope))
+      extras.push_back("env=" + m_envelope);
+    if (!startOffsetLine && !m_startOffset.empty()) extras.push_back("stp=" + m_startOffset);
+    if (auto tempo = pendingTempoEntry()) extras.insert(extras.begin(), *tempo);
     callLine(lines[++i], params, overlap, joinFields(extras, kExtraSeparator));
     return i;
   }
 
-  void callLine(const std::string& line, const std::string (&params)[3], float overlap, const std::string& extras) {
+  void callLine(const std::string& line, const std::string (&params)[3], float overlap,
+                const std::string& extras) {
     auto words = callWords(line);
     int noteNumber = noteNumberOf(words[3]);
     std::string prefix = m_tables.prefix.getPrefix(noteNumber, m_song.voiceFolder);
@@ -177,18 +235,21 @@ class ProjectReader {
     // would keep it in the lyric and double it on the next render).
     std::string lyric = m_tables.oto.aliasOfFile(words[2]);
     if (!prefix.empty() && startsWith(lyric, prefix)) lyric.erase(0, prefix.size());
-    float preUtterance = numberOf(words[5]);
+    float preUtterance = preUtteranceOf(words[5]);
     if (preUtterance > 0 && m_index > m_firstIndex) {
       // The previous note's length is what it sounded before this note's
-      // pre-utterance took over, at the tempo it was played at.
-      m_song[m_index - 1].length = msToTicks(m_rememberedMs + preUtterance - overlap, m_previousTempo);
+      // pre-utterance took over, at the tempo it was played at. The writer
+      // makes the overlap equal to the pre-utterance, so their difference
+      // is taken first and the remembered length comes back exactly.
+      m_song[m_index - 1].length = msToTicks(m_rememberedMs + (preUtterance - overlap), m_previousTempo);
     }
     float ownMs = numberOf(words[4]) - preUtterance;
     Note& note = nextNote();
     note.noteNumber = noteNumber;
     note.lyric = lyric;
     note.length = msToTicks(ownMs, m_tempo);
-    note.props = words[5] + "\t" + params[0] + "\t" + params[1] + "\t" + params[2] + "\t" + m_noteFlags + "\t" + extras;
+    note.props = preUtteranceText(words[5]) + "\t" + params[0] + "\t" + params[1] + "\t" + params[2] + "\t" +
+                 m_noteFlags + "\t" + extras;
     finishNote(ownMs);
   }
 
@@ -199,9 +260,12 @@ class ProjectReader {
   int m_firstIndex;
   float m_tempo;
   float m_previousTempo = 0;
-  float m_lastAttachedTempo = 0;
+  std::optional<float> m_lastAttachedTempo;  // none yet: the first note carrying a tempo keeps it
   float m_rememberedMs = 0;
+  bool m_tempoPending = false;
   std::string m_noteFlags;
+  std::string m_envelope;     // the script's env: seven values, no overlap
+  std::string m_startOffset;  // the script's stp
 };
 
 Result<void> readProject(Song& song, VoiceBankTables& tables, const std::string& path, bool appending) {

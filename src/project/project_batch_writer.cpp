@@ -52,7 +52,7 @@ std::string curveAtTempo(const std::string& curve, float tempo) {
   if (q == std::string::npos) return curve;
   float rounded = static_cast<float>(intFloor(static_cast<double>(tempo * 100.0f))) / 100.0f;
   std::string result = curve.substr(0, q + 1) + shortestFloat(rounded);
-  size_t space = curve.find(' ');
+  size_t space = curve.find(' ', q);
   if (space != std::string::npos) result += curve.substr(space);
   return result;
 }

@@ -70,6 +70,16 @@ PropFields splitProps(std::string_view record) {
   return props;
 }
 
+size_t findExtraEntry(std::string_view extras, std::string_view key) {
+  for (size_t start = 0; start <= extras.size();) {
+    if (extras.substr(start).starts_with(key)) return start;
+    size_t separator = extras.find(kExtraSeparator, start);
+    if (separator == std::string_view::npos) break;
+    start = separator + kExtraSeparator.size();
+  }
+  return std::string_view::npos;
+}
+
 namespace {
 
 // The extra-commands field of a record of six or more fields.
@@ -80,7 +90,7 @@ std::optional<std::string> extrasOf(std::string_view record) {
 }
 
 std::optional<float> numberAfter(std::string_view extras, std::string_view key) {
-  size_t pos = extras.find(key);
+  size_t pos = findExtraEntry(extras, key);
   if (pos == std::string_view::npos) return std::nullopt;
   return static_cast<float>(leadingNumber(extras.substr(pos + key.size())));
 }
@@ -93,7 +103,7 @@ void lookupExtras(std::string_view record, float& tempo, float& startOffset, std
   if (!extras) return;
   if (auto value = numberAfter(*extras, "tempo=")) tempo = *value;
   if (auto value = numberAfter(*extras, "stp=")) startOffset = *value;
-  size_t pos = extras->find("env=");
+  size_t pos = findExtraEntry(*extras, "env=");
   if (pos != std::string::npos) {
     std::string_view rest = std::string_view(*extras).substr(pos + 4);
     // The value ends at "/" or at the next entry, so that a following
@@ -129,7 +139,8 @@ float ticksToMs(int ticks, float tempo) {
 
 int msToTicks(float ms, float tempo) {
   float beats48 = ms * 0.001f / (60.0f / playableTempo(tempo)) * 48.0f + 0.5f;
-  return clampToInt32(static_cast<double>(intFloor(beats48)) * 40.0);
+  return std::clamp(clampToInt32(static_cast<double>(intFloor(beats48)) * 40.0), -kLongestReadLength,
+                    kLongestReadLength);
 }
 
 FlagParts splitFlags(std::string_view flags) {

@@ -89,6 +89,11 @@ PropFields splitProps(std::string_view record);
 std::vector<std::string> splitFields(std::string_view text, char separator);
 std::string joinFields(const std::vector<std::string>& fields, std::string_view separator);
 
+// Where the first entry of an extra-commands field that starts with `key`
+// ("tempo=") begins; npos when none does. A key inside another entry's value
+// is no entry: the script sets only the variable its line names.
+size_t findExtraEntry(std::string_view extras, std::string_view key);
+
 // Applies the extra commands of a record: the tempo changes only when a
 // "tempo=" entry exists, stp is set (0 when absent), the envelope changes
 // only when an "env=" entry exists. Records of fewer than six fields hold
@@ -109,9 +114,16 @@ constexpr float kSlowestTempo = 1.0f;
 constexpr float kFastestTempo = 10000.0f;
 float playableTempo(float tempo);
 
+// The longest length (either way) a rendered length reads back as: 16384
+// beats. Single-precision milliseconds of longer notes no longer read back
+// as the ticks they were written from, so saving and loading such a song
+// would change it every time.
+constexpr int kLongestReadLength = 16384 * kTicksPerBeat;
+
 // Duration of `ticks` at `tempo` in ms, single precision.
 float ticksToMs(int ticks, float tempo);
-// Ticks of a rendered length read back: multiples of 40 ticks.
+// Ticks of a rendered length read back: multiples of 40 ticks, at most
+// kLongestReadLength either way.
 int msToTicks(float ms, float tempo);
 
 struct FlagParts {

@@ -202,6 +202,54 @@ TEST_F(ProjectBatchTest, PreviousLengthUsesTheTempoItWasPlayedAt) {
   EXPECT_EQ(loaded[1].length, 1920);
 }
 
+// Each song is written and read back twice: the first read gives the notes
+// the script plays, and writing those gives the very same notes again.
+TEST_F(ProjectBatchTest, ReadingBackGivesWhatTheScriptPlays) {
+  const std::string kEnvelope = "env=0 10 30 0 90 90 0";
+  const struct {
+    const char* what;
+    std::vector<Note> notes;
+    std::vector<Note> read;
+  } cases[] = {
+      {"a rest of no length keeps its tempo change",
+       {{"あ", 1920, 36, "35\t\t\t\t\t"},
+        {"R", 0, 36, "\t\t\t\t\ttempo=60"},
+        {"あ", 1920, 36, "35\t\t\t\t\t"}},
+       {{"あ", 1920, 36, "35\t100\t100\t\t\t"},
+        {"R", 0, 36, "\t\t\t\t\ttempo=60.00"},
+        {"あ", 1920, 36, "35\t100\t100\t\t\t"}}},
+      {"env and stp written once hold for the notes after",
+       {{"か", 960, 36, "0\t\t\t\t\t" + kEnvelope + "\\nstp=20"},
+        {"か", 960, 36, "0\t\t\t\t\t" + kEnvelope + "\\nstp=20"}},
+       {{"か", 960, 36, "0\t100\t100\t\t\t" + kEnvelope + "\\nstp=20"},
+        {"か", 960, 36, "0\t100\t100\t\t\t" + kEnvelope + "\\nstp=20"}}},
+      {"only the tempo after the first Q is rewritten",
+       {{"あ", 1920, 36, "35\t\t\t5112 0Q120 0Q2\t\ttempo=150"}},
+       {{"あ", 1920, 36, "35\t100\t100\t5112 0Q150 0Q2\t\ttempo=150.00"}}},
+      {"a key inside another entry's value is no entry",
+       {{"あ", 1920, 36, "35\t\t\t\t\tenv=0 5 35 0 100 100 0 tempo=60"}},
+       {{"あ", 1920, 36, "35\t100\t100\t\t\t"}}},
+      {"an absurd pre-utterance reads as a minute, an absurd length as 16384 beats",
+       {{"あ", 1920, 36, "1e18\t\t\t\t\t"}},
+       {{"あ", kLongestReadLength, 36, "60000\t100\t100\t\t\t"}}},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.what);
+    song.noteCount = 0;
+    for (const Note& note : test.notes) add(note.lyric, note.length, note.noteNumber, note.props);
+    ASSERT_TRUE(write(dir / "song.bat"));
+    Song first = reload(dir / "song.bat");
+    ASSERT_EQ(first.noteCount, static_cast<int>(test.read.size()));
+    ruvo::testing::expectNotes(first, test.read);
+    VoiceBankTables fresh;
+    fresh.oto = *OtoTable::load(bank());
+    ASSERT_TRUE(writeScript(first, fresh, {"テスト", dir / "again.bat", 0, 99, "out.wav", true}));
+    Song second = reload(dir / "again.bat");
+    ASSERT_EQ(second.noteCount, first.noteCount);
+    ruvo::testing::expectNotes(second, test.read);
+  }
+}
+
 TEST_F(ProjectBatchTest, SaveAsChoosesScriptCacheAndOutput) {
   add("あ", 1920, 36, "");
   SaveOptions options{dir / "work", true};
