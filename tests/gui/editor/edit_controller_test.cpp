@@ -27,7 +27,7 @@
 #include "settings/entered_tools.h"
 #include "settings/trusted_programs.h"
 #include "support/temp_folder.h"
-#include "../../editor/scripted_services.h"
+#include "../support/window_fixture.h"
 #include "../support/modal_dialogs.h"
 
 using namespace ruvo;
@@ -50,13 +50,9 @@ void typeKana(QWidget* box, const QString& text) {
   QApplication::sendEvent(box, &event);
 }
 
-class EditingWindowTest : public ::testing::Test {
+class EditingWindowTest : public ::testing::Test, protected WindowFixture {
  protected:
-  EditingWindowTest()
-      : m_settings(
-            *loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
-        m_dialogs(nullptr, m_prompts, m_files, m_settings),
-        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
+  EditingWindowTest() : WindowFixture("ruvo_editing") {
     m_window.resize(900, 600);
     m_window.show();
     QApplication::setActiveWindow(&m_window);
@@ -67,27 +63,11 @@ class EditingWindowTest : public ::testing::Test {
   W* find(const char* name) {
     return child<W>(&m_window, name);
   }
-  QAction* action(const char* name) { return m_window.menus().action(QString::fromUtf8(name)); }
-  Song& song() { return m_window.session().song(); }
   std::vector<std::string> lyrics() {
     std::vector<std::string> list;
     for (int i = 0; i < song().noteCount; ++i) list.push_back(song()[i].lyric);
     return list;
   }
-
-  void loadSong(const std::vector<Note>& notes) {
-    song().notes = notes;
-    song().noteCount = static_cast<int>(notes.size());
-    song().selFirst = song().selLast = song().noteCount;
-    m_window.roll()->redraw();
-  }
-
-  TempFolder m_dir{"ruvo_editing"};
-  ScriptedPrompts m_prompts;
-  ScriptedFiles m_files;
-  SessionSettings m_settings;
-  QtProjectDialogs m_dialogs;
-  MainWindow m_window;
 };
 
 }  // namespace

@@ -27,8 +27,8 @@
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
 #include "support/temp_folder.h"
-#include "../../editor/scripted_services.h"
 #include "../support/modal_dialogs.h"
+#include "../support/window_fixture.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
@@ -36,12 +36,9 @@ using namespace ruvo::testing;
 
 namespace {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, protected WindowFixture {
  protected:
-  WindowTest()
-      : m_settings(*loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
-        m_dialogs(nullptr, m_prompts, m_files, m_settings),
-        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
+  WindowTest() : WindowFixture("ruvo_window") {
     m_window.resize(900, 600);
     m_window.show();
   }
@@ -50,22 +47,6 @@ class WindowTest : public ::testing::Test {
   T* find(const char* name) {
     return m_window.findChild<T*>(QString::fromUtf8(name));
   }
-  QAction* action(const char* name) { return m_window.menus().action(QString::fromUtf8(name)); }
-
-  void loadSong(const std::vector<Note>& notes) {
-    Song& song = m_window.session().song();
-    song.notes = notes;
-    song.noteCount = static_cast<int>(notes.size());
-    song.selFirst = song.selLast = song.noteCount;
-    m_window.roll()->redraw();
-  }
-
-  TempFolder m_dir{"ruvo_window"};
-  ScriptedPrompts m_prompts;
-  ScriptedFiles m_files;
-  SessionSettings m_settings;
-  QtProjectDialogs m_dialogs;
-  MainWindow m_window;
 };
 
 }  // namespace

@@ -31,7 +31,7 @@
 #include "support/temp_folder.h"
 #include "support/test_bank.h"
 #include "voicebank/oto_table.h"
-#include "../../editor/scripted_services.h"
+#include "../support/window_fixture.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
@@ -47,21 +47,17 @@ std::string fileBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The program folder of the window under test: the build's tools linked in.
-std::string programFolderWithTools(const TempFolder& dir) {
+// The program folder of the window under test has the build's tools linked
+// in; its settings have the cache on.
+SessionSettings settingsWithTools(const TempFolder& dir) {
   for (const char* tool : {"ruvo-batch", "splicer", "resampler"})
     fs::create_symlink(kBin + "/" + tool, dir / tool);
-  return dir.path();
+  SessionSettings settings = freshSettings(dir);
+  settings.settings.CacheEnable = true;
+  return settings;
 }
 
-SessionSettings settingsFor(const std::string& programFolder) {
-  auto loaded =
-      loadSessionSettings(resolveAppFolders(programFolder, FolderEnvironment{programFolder, "", ""}));
-  loaded->settings.CacheEnable = true;
-  return *loaded;
-}
-
-class RenderWindowTest : public ::testing::Test {
+class RenderWindowTest : public ::testing::Test, protected WindowFixture {
  protected:
   static void SetUpTestSuite() {
     const auto& bank = testBank(RUVO_SOURCE_DIR, kBin);
@@ -69,10 +65,7 @@ class RenderWindowTest : public ::testing::Test {
     s_bank = bank.folder;
   }
 
-  RenderWindowTest()
-      : m_settings(settingsFor(programFolderWithTools(m_dir))),
-        m_dialogs(nullptr, m_prompts, m_files, m_settings),
-        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
+  RenderWindowTest() : WindowFixture("ruvo_render_window", settingsWithTools) {
     m_window.resize(900, 600);
     m_window.show();
     m_controller = m_window.findChild<RenderController*>(QStringLiteral("renderController"));
@@ -92,8 +85,6 @@ class RenderWindowTest : public ::testing::Test {
     m_window.roll()->redraw();
   }
 
-  Song& song() { return m_window.session().song(); }
-  QAction* action(const char* name) { return m_window.menus().action(QString::fromUtf8(name)); }
   ShowRunningWindow* running() {
     return m_window.findChild<ShowRunningWindow*>(QStringLiteral("frmShowRunning"));
   }
@@ -111,12 +102,6 @@ class RenderWindowTest : public ::testing::Test {
   std::string lastMessage() const { return m_prompts.messages.empty() ? "" : m_prompts.messages.back(); }
 
   static std::string s_bank;
-  TempFolder m_dir{"ruvo_render_window"};
-  ScriptedPrompts m_prompts;
-  ScriptedFiles m_files;
-  SessionSettings m_settings;
-  QtProjectDialogs m_dialogs;
-  MainWindow m_window;
   RenderController* m_controller = nullptr;
 };
 

@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "../../editor/scripted_services.h"
+#include "../support/window_fixture.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
@@ -28,30 +28,18 @@ namespace {
 constexpr int kKey = 40;
 constexpr int kRowPixels = 14;  // 210 twips
 
-class RollMouseTest : public ::testing::Test {
+class RollMouseTest : public ::testing::Test, protected WindowFixture {
  protected:
-  RollMouseTest()
-      : m_settings(
-            *loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
-        m_dialogs(nullptr, m_prompts, m_files, m_settings),
-        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
+  RollMouseTest() : WindowFixture("ruvo_roll_mouse") {
     m_window.resize(900, 600);
     m_window.show();
     // Three beats, the third at tempo 150, then a note two octaves down.
-    load({{"あ", 1920, kKey, ""},
+    loadSong({{"あ", 1920, kKey, ""},
           {"か", 1920, kKey, ""},
           {"さ", 1920, kKey, "\t\t\t\t\ttempo=150"},
           {"た", 1920, kKey - 24, ""}});
   }
 
-  void load(const std::vector<Note>& notes) {
-    Song& song = this->song();
-    song.notes = notes;
-    song.noteCount = static_cast<int>(notes.size());
-    song.selFirst = song.selLast = song.noteCount;
-    roll()->redraw();
-  }
-  Song& song() { return m_window.session().song(); }
   PianoRollView* roll() { return m_window.roll(); }
   QRect label(int i) { return roll()->labelAt(i).geometry; }
   QPoint middle(int i) { return label(i).center(); }
@@ -59,13 +47,6 @@ class RollMouseTest : public ::testing::Test {
   QColor colour(Colour which) { return settingsColour(m_settings.settings.colour(which)); }
   std::pair<int, int> selection() { return {song().selFirst, song().selLast}; }
   QString panel2() { return m_window.findChild<QLabel*>(QStringLiteral("Panel2"))->text(); }
-
-  TempFolder m_dir{"ruvo_roll_mouse"};
-  ScriptedPrompts m_prompts;
-  ScriptedFiles m_files;
-  SessionSettings m_settings;
-  QtProjectDialogs m_dialogs;
-  MainWindow m_window;
 };
 
 }  // namespace

@@ -25,7 +25,7 @@
 #include "gui/noteprops/pitch_curve_dialog.h"
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"
-#include "../../editor/scripted_services.h"
+#include "../support/window_fixture.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
@@ -142,12 +142,9 @@ TEST_F(PropertyDialogTest, PitchButtonOpensTheCurveOverTheCachedNoteAndTakesItsT
 }
 
 // The window's commands, through the real dialog.
-class PropertyCommandTest : public ::testing::Test {
+class PropertyCommandTest : public ::testing::Test, protected WindowFixture {
  protected:
-  PropertyCommandTest()
-      : m_settings(*loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
-        m_dialogs(nullptr, m_prompts, m_files, m_settings),
-        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
+  PropertyCommandTest() : WindowFixture("ruvo_property_commands") {
     m_window.show();
     Song& song = m_window.session().song();
     song.notes = {{"a", 960, 36, "\t80\t\t\t\t"}, {"i", 960, 38, "\t90\t\t5Q120 3\t\t"}, {}};
@@ -169,14 +166,6 @@ class PropertyCommandTest : public ::testing::Test {
     m_window.menus().action(QString::fromUtf8(command))->trigger();
     EXPECT_TRUE(opened) << command;
   }
-  Song& song() { return m_window.session().song(); }
-
-  TempFolder m_dir;
-  SessionSettings m_settings;
-  ScriptedPrompts m_prompts;
-  ScriptedFiles m_files;
-  QtProjectDialogs m_dialogs;
-  MainWindow m_window;
 };
 
 TEST_F(PropertyCommandTest, RangeItemAppliesOneUndoStepAndDropsTheCachedNotes) {
