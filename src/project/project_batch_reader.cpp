@@ -125,10 +125,11 @@ class ProjectReader {
   // The tempo entry of a note after a tempo line: a line in its own block,
   // or one outside a block that no rest took (the rest was dropped), so that
   // the notes after it keep their tempo. A line that sets the tempo the
-  // notes already carry adds nothing.
+  // notes already play at (the tempo box's until a note carries one) adds
+  // nothing.
   std::optional<std::string> pendingTempoEntry() {
     bool pending = std::exchange(m_tempoPending, false);
-    if (!pending || m_tempo == m_lastAttachedTempo) return std::nullopt;
+    if (!pending || m_tempo == m_lastAttachedTempo.value_or(m_song.tempoBoxValue())) return std::nullopt;
     m_lastAttachedTempo = m_tempo;
     return "tempo=" + fixed2(m_tempo);
   }
