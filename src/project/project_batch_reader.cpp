@@ -261,7 +261,7 @@ class ProjectReader {
   int m_firstIndex;
   float m_tempo;
   float m_previousTempo = 0;
-  std::optional<float> m_lastAttachedTempo;  // none yet: the first note carrying a tempo keeps it
+  std::optional<float> m_lastAttachedTempo;  // of the last note that carries a tempo entry
   float m_rememberedMs = 0;
   bool m_tempoPending = false;
   std::string m_noteFlags;
