@@ -52,6 +52,16 @@ ruvo::Song bigSong(int key) {
   return song;
 }
 
+// The 10,000-note song at `key` in an editing session of its own.
+struct BenchSession {
+  explicit BenchSession(int key) : song(bigSong(key)) {}
+  ruvo::OtoTable oto = benchOto();
+  ruvo::Song song;
+  NoPrompts prompts;
+  NoClipboard clipboard;
+  ruvo::EditSession session{song, oto, prompts, clipboard};
+};
+
 std::string longPhrase() {
   std::string phrase = "/L8/A4";
   for (int i = 0; i < kPhraseNotes; ++i) phrase += kKana[static_cast<size_t>(i) % kKana.size()];
@@ -60,33 +70,25 @@ std::string longPhrase() {
 
 // Insert at the given note index (0: every note of the song moves) and undo.
 void BM_InsertPhraseAndUndo(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(40);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
+  BenchSession bench(40);
   std::string phrase = longPhrase();
   int at = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    song.selFirst = song.selLast = at;
-    benchmark::DoNotOptimize(session.insertPhrase(phrase));
-    benchmark::DoNotOptimize(session.undo());
+    bench.song.selFirst = bench.song.selLast = at;
+    benchmark::DoNotOptimize(bench.session.insertPhrase(phrase));
+    benchmark::DoNotOptimize(bench.session.undo());
   }
-  if (song.noteCount != kSongNotes) state.SkipWithError("undo did not restore the song");
+  if (bench.song.noteCount != kSongNotes) state.SkipWithError("undo did not restore the song");
 }
 BENCHMARK(BM_InsertPhraseAndUndo)->Arg(0)->Arg(kSongNotes / 2)->Arg(kSongNotes)->Unit(benchmark::kMillisecond);
 
 // Select all, then one key change; up and down in turn so no note clamps.
 void BM_SelectAllKeyChange(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(40);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
+  BenchSession bench(40);
   int amount = 1;
   for (auto _ : state) {
-    session.selectAll();
-    benchmark::DoNotOptimize(session.changeKey(amount));
+    bench.session.selectAll();
+    benchmark::DoNotOptimize(bench.session.changeKey(amount));
     amount = -amount;
   }
 }
@@ -95,29 +97,21 @@ BENCHMARK(BM_SelectAllKeyChange)->Unit(benchmark::kMillisecond);
 // The same when every note is held at the top: each note then records the
 // line that restores it.
 void BM_SelectAllKeyChangeClamped(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(83);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
+  BenchSession bench(83);
   for (auto _ : state) {
-    session.selectAll();
-    benchmark::DoNotOptimize(session.changeKey(1));
+    bench.session.selectAll();
+    benchmark::DoNotOptimize(bench.session.changeKey(1));
   }
 }
 BENCHMARK(BM_SelectAllKeyChangeClamped)->Unit(benchmark::kMillisecond);
 
 // A key change of every note and its undo.
 void BM_SelectAllKeyChangeAndUndo(benchmark::State& state) {
-  ruvo::OtoTable oto = benchOto();
-  ruvo::Song song = bigSong(40);
-  NoPrompts prompts;
-  NoClipboard clipboard;
-  ruvo::EditSession session(song, oto, prompts, clipboard);
+  BenchSession bench(40);
   for (auto _ : state) {
-    session.selectAll();
-    benchmark::DoNotOptimize(session.changeKey(5));
-    benchmark::DoNotOptimize(session.undo());
+    bench.session.selectAll();
+    benchmark::DoNotOptimize(bench.session.changeKey(5));
+    benchmark::DoNotOptimize(bench.session.undo());
   }
 }
 BENCHMARK(BM_SelectAllKeyChangeAndUndo)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include <QAction>
@@ -89,15 +88,20 @@ void StartUpToFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
 
+// Shows the window at `size` with the 10,000-note song drawn in its roll.
+void showBigSong(ruvo::gui::MainWindow& window, QSize size) {
+  window.resize(size);
+  window.show();
+  window.session().song() = bigSong();
+  window.roll()->redraw();
+}
+
 // A window showing the 10,000-note song with the roll focused, as after a
 // click on it.
 class EditingWindow {
  public:
   EditingWindow() : m_settings(benchSettings(benchFolder())), m_window(m_settings) {
-    m_window.resize(1300, 900);
-    m_window.show();
-    m_window.session().song() = bigSong();
-    m_window.roll()->redraw();
+    showBigSong(m_window, QSize(1300, 900));
     m_window.roll()->setFocus();
     m_frame = QImage(m_window.roll()->size(), QImage::Format_RGB32);
   }
@@ -178,11 +182,8 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton bu
 void DragLabelMove(benchmark::State& state) {
   ruvo::SessionSettings settings = benchSettings(benchFolder());
   ruvo::gui::MainWindow window(settings);
-  window.resize(1280, 800);
-  window.show();
-  window.session().song() = bigSong();
+  showBigSong(window, QSize(1280, 800));
   ruvo::gui::PianoRollView* roll = window.roll();
-  roll->redraw();
   QCoreApplication::processEvents();
   const QPoint from = roll->labelAt(6).geometry.center();
   sendMouse(roll, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
@@ -209,11 +210,8 @@ BENCHMARK(DragLabelMove)->Unit(benchmark::kMillisecond);
 void HoverHitTest(benchmark::State& state) {
   ruvo::SessionSettings settings = benchSettings(benchFolder());
   ruvo::gui::MainWindow window(settings);
-  window.resize(1280, 800);
-  window.show();
-  window.session().song() = bigSong();
+  showBigSong(window, QSize(1280, 800));
   ruvo::gui::PianoRollView* roll = window.roll();
-  roll->redraw();
   QCoreApplication::processEvents();
   const QRect box = roll->labelAt(6).geometry;
   int step = 0;
@@ -227,11 +225,3 @@ BENCHMARK(HoverHitTest)->Unit(benchmark::kMillisecond);
 // ---- end of roll gestures ----
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include <QApplication>
 #include <QImage>
@@ -72,11 +71,3 @@ void DragPoint(benchmark::State& state) {
 BENCHMARK(DragPoint)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
