@@ -82,4 +82,73 @@ std::string utf8ToCp932(std::string_view text) {
   return convert(encoder.get(), text, "?", utf8SequenceLength);
 }
 
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}
+
+bool isValidUtf8(std::string_view bytes) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;   // overlong
+      if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;   // overlong
+      if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+    } else {
+      return false;
+    }
+    if (bytes.size() - i < length) return false;
+    for (size_t k = 1; k < length; ++k) {
+      auto c = static_cast<unsigned char>(bytes[i + k]);
+      if (k == 1 ? (c < low || c > high) : (c & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+DecodedText decodeDetected(std::string_view bytes) {
+  if (bytes.starts_with(kByteOrderMark) && isValidUtf8(bytes.substr(kByteOrderMark.size())))
+    return {std::string(bytes.substr(kByteOrderMark.size())), TextEncoding::Utf8WithBom};
+  bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii && isValidUtf8(bytes)) return {std::string(bytes), TextEncoding::Utf8};
+  return {cp932ToUtf8(bytes), TextEncoding::Cp932};
+}
+
+std::string encodeAs(std::string_view text, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+      return std::string(text);
+    case TextEncoding::Utf8WithBom:
+      return std::string(kByteOrderMark) + std::string(text);
+    case TextEncoding::Cp932:
+      break;
+  }
+  return utf8ToCp932(text);
+}
+
+const char* encodingName(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+      return "UTF-8";
+    case TextEncoding::Utf8WithBom:
+      return "UTF-8 with byte-order mark";
+    case TextEncoding::Cp932:
+      break;
+  }
+  return "CP932";
+}
+
 }  // namespace ruvo

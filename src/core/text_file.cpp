@@ -112,4 +112,35 @@ Result<void> writeTextLines(const std::string& path, const std::vector<std::stri
   return writeFileBytes(path, utf8ToCp932(text));
 }
 
+TextDocument textDocumentFromBytes(std::string_view bytes) {
+  TextDocument document;
+  DecodedText decoded = decodeDetected(bytes);
+  document.encoding = decoded.encoding;
+  size_t firstEnd = decoded.text.find('\n');
+  if (firstEnd != std::string::npos && (firstEnd == 0 || decoded.text[firstEnd - 1] != '\r'))
+    document.lineEnd = "\n";
+  document.finalLineEnd = decoded.text.empty() || decoded.text.back() == '\n';
+  document.lines = splitLines(decoded.text);
+  return document;
+}
+
+Result<TextDocument> readTextDocument(const std::string& path) {
+  auto bytes = readFileBytes(path);
+  if (!bytes) return tl::unexpected(bytes.error());
+  return textDocumentFromBytes(*bytes);
+}
+
+std::string textDocumentBytes(const TextDocument& document) {
+  std::string text;
+  for (size_t i = 0; i < document.lines.size(); ++i) {
+    text += document.lines[i];
+    if (i + 1 < document.lines.size() || document.finalLineEnd) text += document.lineEnd;
+  }
+  return encodeAs(text, document.encoding);
+}
+
+Result<void> writeTextDocument(const std::string& path, const TextDocument& document) {
+  return writeFileBytes(path, textDocumentBytes(document));
+}
+
 }  // namespace ruvo

@@ -44,3 +44,34 @@ TEST(TextFile, ReadsCrLfAndLfWritesCrLf) {
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.error().code, ErrorCode::NotFound);
 }
+
+TEST(TextDocument, TellsTheEncodingAndWritesBackTheSameBytes) {
+  struct Case {
+    std::string bytes;
+    TextEncoding encoding;
+    std::vector<std::string> lines;
+    bool sameBytes = true;  // false where the bytes are damaged in both encodings
+  };
+  const std::vector<Case> cases = {
+      {"a.wav=- \xE3\x81\x8B,1,2,3,4,5\r\nb.wav=a \xE3\x81\x8B,1\r\n", TextEncoding::Utf8,
+       {"a.wav=- \xE3\x81\x8B,1,2,3,4,5", "b.wav=a \xE3\x81\x8B,1"}},
+      {"\xEF\xBB\xBF" "a.wav=\xE3\x81\x82\nb.wav=", TextEncoding::Utf8WithBom, {"a.wav=\xE3\x81\x82", "b.wav="}},
+      {"\x82\xA0.wav=\x82\xA0\r\n", TextEncoding::Cp932, {"\xE3\x81\x82.wav=\xE3\x81\x82"}},
+      {"a.wav=a\n", TextEncoding::Cp932, {"a.wav=a"}},
+      {"", TextEncoding::Cp932, {}},
+      // Not UTF-8 (overlong, surrogate, truncated): read as CP932.
+      {"\xC0\xAF\r\n", TextEncoding::Cp932, {cp932ToUtf8("\xC0\xAF")}, false},
+      {"\xED\xA0\x80", TextEncoding::Cp932, {cp932ToUtf8("\xED\xA0\x80")}, false},
+      {"\xE3\x81", TextEncoding::Cp932, {cp932ToUtf8("\xE3\x81")}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    TextDocument document = textDocumentFromBytes(c.bytes);
+    EXPECT_EQ(document.encoding, c.encoding);
+    EXPECT_EQ(document.lines, c.lines);
+    if (c.sameBytes) EXPECT_EQ(textDocumentBytes(document), c.bytes);
+  }
+  TextDocument edited = textDocumentFromBytes("\xEF\xBB\xBFx\r\n");
+  edited.lines.push_back("\xE3\x81\x84");  // い
+  EXPECT_EQ(textDocumentBytes(edited), "\xEF\xBB\xBFx\r\n\xE3\x81\x84\r\n");
+}
