@@ -69,7 +69,9 @@ TEST(TextDocument, TellsTheEncodingAndWritesBackTheSameBytes) {
     TextDocument document = textDocumentFromBytes(c.bytes);
     EXPECT_EQ(document.encoding, c.encoding);
     EXPECT_EQ(document.lines, c.lines);
-    if (c.sameBytes) EXPECT_EQ(textDocumentBytes(document), c.bytes);
+    if (c.sameBytes) {
+      EXPECT_EQ(textDocumentBytes(document), c.bytes);
+    }
   }
   TextDocument edited = textDocumentFromBytes("\xEF\xBB\xBFx\r\n");
   edited.lines.push_back("\xE3\x81\x84");  // い
