@@ -39,16 +39,18 @@ class SpawnActions {
 // and the default action for SIGPIPE, whatever this process has set.
 class SpawnAttributes {
  public:
-  SpawnAttributes() {
+  explicit SpawnAttributes(bool ownProcessGroup) {
     m_ok = posix_spawnattr_init(&m_attributes) == 0;
     if (!m_ok) return;
     sigset_t none, defaults;
     sigemptyset(&none);
     sigemptyset(&defaults);
     sigaddset(&defaults, SIGPIPE);
+    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+    if (ownProcessGroup) flags |= POSIX_SPAWN_SETPGROUP;
     m_ok = posix_spawnattr_setsigmask(&m_attributes, &none) == 0 &&
            posix_spawnattr_setsigdefault(&m_attributes, &defaults) == 0 &&
-           posix_spawnattr_setflags(&m_attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
+           posix_spawnattr_setpgroup(&m_attributes, 0) == 0 && posix_spawnattr_setflags(&m_attributes, flags) == 0;
   }
   ~SpawnAttributes() { posix_spawnattr_destroy(&m_attributes); }
   SpawnAttributes(const SpawnAttributes&) = delete;
@@ -105,7 +107,7 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
                                          const ChildOptions& options) {
   using Output = ChildOptions::Output;
   SpawnActions actions;
-  SpawnAttributes attributes;
+  SpawnAttributes attributes(options.ownProcessGroup);
   if (!actions.ok() || !attributes.ok()) return fail(ErrorCode::Failed, "cannot prepare to start " + program);
 
   std::optional<Pipe> outPipe, errPipe;
@@ -157,6 +159,7 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
     return fail(rc == ENOENT ? ErrorCode::NotFound : ErrorCode::Failed,
                 "cannot start " + program + ": " + std::strerror(rc));
   }
+  child.m_groupLeader = options.ownProcessGroup;
   if (outPipe) child.m_out = std::move(outPipe->read);
   if (errPipe) child.m_err = std::move(errPipe->read);
   return child;
@@ -164,6 +167,7 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : m_pid(std::exchange(other.m_pid, -1)),
+      m_groupLeader(other.m_groupLeader),
       m_out(std::move(other.m_out)),
       m_err(std::move(other.m_err)),
       m_status(other.m_status) {}
@@ -172,6 +176,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
   if (this != &other) {
     release();
     m_pid = std::exchange(other.m_pid, -1);
+    m_groupLeader = other.m_groupLeader;
     m_out = std::move(other.m_out);
     m_err = std::move(other.m_err);
     m_status = other.m_status;
@@ -232,6 +237,25 @@ bool ChildProcess::poll(int timeoutMs, const ChildOutputSink& sink) {
     if (m_status || Clock::now() >= deadline) return m_status.has_value();
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
+}
+
+void ChildProcess::stop(int graceMs) {
+  if (m_pid < 0) return;
+  const pid_t target = m_groupLeader ? -m_pid : m_pid;
+  m_out.reset();
+  m_err.reset();
+  reapIfEnded(false);
+  if (!m_status) {
+    ::kill(target, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMs);
+    while (!m_status && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      reapIfEnded(false);
+    }
+  }
+  // The group may outlive its leader (a tool the batch started): end it too.
+  if (m_groupLeader || !m_status) ::kill(target, SIGKILL);
+  reapIfEnded(true);
 }
 
 int ChildProcess::wait(const ChildOutputSink& sink) {

@@ -39,6 +39,9 @@ struct ChildOptions {
   Output err = Output::Inherit;
   bool errToOut = false;     // stderr goes wherever stdout goes (one stream, in order)
   bool nullInput = true;     // stdin from /dev/null, else inherited
+  // The child leads a process group of its own, so stop() reaches the
+  // programs it starts as well (a batch and the tools it runs).
+  bool ownProcessGroup = false;
 };
 
 // Receives the piped output in the order it arrives, in chunks of any size.
@@ -69,6 +72,12 @@ class ChildProcess {
   // signal number when a signal ended the child.
   int wait(const ChildOutputSink& sink = {});
 
+  // Ends a child that still runs: SIGTERM to it (to its whole process group
+  // when it leads one), SIGKILL after `graceMs` to whatever is left of the
+  // group, then reaps it. Its unread output is dropped. Afterwards
+  // exitStatus() holds 128 + the signal (or its own status if it ended first).
+  void stop(int graceMs = 500);
+
   // The exit status once poll() or wait() has seen the end.
   std::optional<int> exitStatus() const { return m_status; }
 
@@ -78,6 +87,7 @@ class ChildProcess {
   void release();
 
   pid_t m_pid = -1;
+  bool m_groupLeader = false;
   UniqueFd m_out;
   UniqueFd m_err;
   std::optional<int> m_status;

@@ -1,7 +1,9 @@
 #include "core/child_process.h"
 
+#include <csignal>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -20,6 +22,16 @@ ChildOptions piped() {
 
 Result<int> shell(const std::string& script, const ChildOptions& options = {}) {
   return runChild("/bin/sh", {"-c", script}, options);
+}
+
+// The state letter of /proc/PID/stat ('Z' for a zombie that its new parent,
+// not this process, has still to reap).
+char processState(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  std::getline(stat, line);
+  size_t close = line.rfind(')');
+  return close != std::string::npos && close + 2 < line.size() ? line[close + 2] : '?';
 }
 
 size_t openDescriptors() {
@@ -116,6 +128,35 @@ TEST(ChildProcess, AChildOutlivesTheObjectThatStartedIt) {
   for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   EXPECT_TRUE(std::filesystem::exists(marker));
+}
+
+TEST(ChildProcess, StopEndsTheChildAndTheProgramsItStartedWithoutZombies) {
+  for (bool group : {true, false}) {
+    SCOPED_TRACE(group ? "own process group" : "no group");
+    testing::TempFolder folder;
+    const std::string pidFile = folder / "grandchild";
+    ChildOptions options = piped();
+    options.ownProcessGroup = group;
+    // A shell that ignores SIGTERM and leaves a grandchild running.
+    auto child = ChildProcess::start(
+        "/bin/sh", {"-c", "trap '' TERM; sleep 30 & echo $! > " + pidFile + "; echo up; wait"}, options);
+    ASSERT_TRUE(child);
+    for (int i = 0; i < 200 && !std::filesystem::exists(pidFile); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    child->stop(100);
+    EXPECT_EQ(child->exitStatus(), 128 + SIGKILL);
+    if (!group) continue;
+    std::ifstream in(pidFile);
+    pid_t grandchild = 0;
+    in >> grandchild;
+    ASSERT_GT(grandchild, 0);
+    bool gone = false;
+    for (int i = 0; i < 200 && !gone; ++i) {
+      gone = ::kill(grandchild, 0) != 0 || processState(grandchild) == 'Z';
+      if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(gone);
+  }
 }
 
 TEST(ChildProcess, AThousandStartsLeakNoFileDescriptor) {
