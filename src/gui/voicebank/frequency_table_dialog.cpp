@@ -68,6 +68,12 @@ FrequencyTableDialog::FrequencyTableDialog(const std::string& recordingPath, con
   build();
 }
 
+FrequencyTableDialog::~FrequencyTableDialog() {
+  // The list goes after the model; its last selection signals must not
+  // reach the model.
+  disconnect(m_list, nullptr, this, nullptr);
+}
+
 void FrequencyTableDialog::build() {
   setWindowTitle(m_editor ? qs(m_editor->fileName()) : QStringLiteral("Frequency List Editor"));
   const TwipSize least = frqEditorSize({0, 0});

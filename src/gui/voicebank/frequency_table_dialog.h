@@ -44,6 +44,7 @@ class FrequencyTableDialog final : public QDialog {
   // The editor on the table of `recordingPath`; when the table cannot be
   // read, exec() shows why and returns Rejected at once.
   FrequencyTableDialog(const std::string& recordingPath, const FrequencyTableServices& services, QWidget* owner);
+  ~FrequencyTableDialog() override;
 
   int exec() override;
   void reject() override;
