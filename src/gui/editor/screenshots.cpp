@@ -12,11 +12,15 @@
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
+#include "gui/editor/render_controller.h"
 #include "gui/editor/select_track_dialog.h"
 #include "gui/settings/project_properties_dialog.h"
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
+#include "gui/voicebank/frequency_table_dialog.h"
+#include "gui/voicebank/sound_list_window.h"
+#include "voicebank/sound_list.h"
 
 namespace ruvo::gui {
 
@@ -72,6 +76,23 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   QMessageBox prompt(QMessageBox::Warning, qs(applicationTitle(session.settings())), qs(std::string(kSavePromptText)),
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window);
   ok &= shoot(prompt, dir.filePath(QStringLiteral("save_prompt.png")));
+
+  // The voice bank's windows over the song's bank: the sound list, and the
+  // frequency table of its first recording that has one.
+  if (auto* render = window.findChild<RenderController*>()) window.showSoundList(render->media());
+  if (auto* list = window.findChild<SoundListWindow*>()) {
+    list->move(window.geometry().topRight());
+    ok &= shoot(*list, dir.filePath(QStringLiteral("sound_list.png")));
+    list->close();
+  }
+  if (auto recordings = listRecordings(session.song().voiceFolder)) {
+    for (const SoundListEntry& entry : *recordings) {
+      if (!readFrq(entry.path)) continue;
+      FrequencyTableDialog table(entry.path, {prompts, session.settings(), session.folders().tempDir, ""}, &window);
+      ok &= shoot(table, dir.filePath(QStringLiteral("frequency_table.png")));
+      break;
+    }
+  }
 
   if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
   return ok ? 0 : 1;
