@@ -40,7 +40,7 @@ std::string sineWave(size_t frames) {
 }
 
 struct OtoSettingsDialogTest : ::testing::Test {
-  Fixture() {
+  OtoSettingsDialogTest() {
     for (const char* name : {"a.wav", "i.wav"}) writeBytes(dir / name, sineWave(4410));
     writeBytes(dir / "oto.ini", "i.wav=\x82\xa2,10,20,30,40\r\nx.wav=\x82\xa6,1,2,3,4\r\n");
   }
