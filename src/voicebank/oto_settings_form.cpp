@@ -69,6 +69,20 @@ std::vector<std::string> listRecordings(const std::string& folder, const std::ve
 }
 
 Result<void> OtoSettingsForm::open(const std::string& folder, const std::string& target) {
+  Result<void> loaded = load(folder);
+  std::optional<size_t> match;
+  for (size_t i = 0; i < m_rows.size() && !match; ++i)
+    if (m_rows[i].field(OtoRow::kFile) == target + ".wav" || m_rows[i].field(OtoRow::kAlias) == target) match = i;
+  select(match);
+  return loaded;
+}
+
+Result<void> OtoSettingsForm::changeFolder(const std::string& chosenFile) {
+  const size_t cut = chosenFile.find_last_of("/\\");
+  return load(cut == std::string::npos ? std::string() : chosenFile.substr(0, cut));
+}
+
+Result<void> OtoSettingsForm::load(const std::string& folder) {
   m_folder = folder;
   // No folder: nothing to list, and no relative "oto.ini" is read.
   auto file = folder.empty() ? Result<OtoFile>(OtoFile{}) : OtoFile::load(folder);
@@ -80,17 +94,8 @@ Result<void> OtoSettingsForm::open(const std::string& folder, const std::string&
     m_loadError = file.error();
   }
   build();
-  std::optional<size_t> match;
-  for (size_t i = 0; i < m_rows.size() && !match; ++i)
-    if (m_rows[i].field(OtoRow::kFile) == target + ".wav" || m_rows[i].field(OtoRow::kAlias) == target) match = i;
-  select(match);
   if (m_loadError) return tl::unexpected(*m_loadError);
   return {};
-}
-
-Result<void> OtoSettingsForm::changeFolder(const std::string& chosenFile) {
-  const size_t cut = chosenFile.find_last_of("/\\");
-  return open(cut == std::string::npos ? std::string() : chosenFile.substr(0, cut), "");
 }
 
 void OtoSettingsForm::build() {
@@ -110,6 +115,7 @@ void OtoSettingsForm::build() {
   for (size_t i = 0; i < entries.size(); ++i)
     if (!claimed[i]) m_rows.push_back(OtoRow{entries[i].fields, entries[i].line});
   m_selected.reset();
+  boxes = OtoBoxes{};
   sortKeeping(std::nullopt);
 }
 

@@ -52,7 +52,8 @@ class OtoSettingsForm {
   // cannot be read is returned as an error; the rows then hold the
   // recordings alone and OK refuses to write over the file.
   [[nodiscard]] Result<void> open(const std::string& folder, const std::string& target);
-  // "...": the folder of a file the user picked; the rows are built anew.
+  // "...": the folder of a file the user picked; the rows are built anew
+  // and none is selected.
   [[nodiscard]] Result<void> changeFolder(const std::string& chosenFile);
 
   const std::string& folder() const { return m_folder; }
@@ -92,6 +93,7 @@ class OtoSettingsForm {
   [[nodiscard]] Result<void> ok() const;
 
  private:
+  [[nodiscard]] Result<void> load(const std::string& folder);
   void build();
   void sortKeeping(std::optional<size_t> follow);
   bool nameMatchesSelection() const;

@@ -227,3 +227,22 @@ TEST(OtoSettingsForm, FrequencyTableOfferedForLowerCaseWavWithTable) {
     EXPECT_TRUE(form.recordingPath()) << name;
   }
 }
+
+// "...": the folder of the chosen file is listed afresh, with nothing
+// selected, and OK writes that folder's oto.ini.
+TEST(OtoSettingsForm, ChangeFolderListsTheChosenFilesFolder) {
+  Bank first({"a.wav"}, "a.wav=あ,1,2,3,4\r\n");
+  Bank second({"u.wav", "e.wav"}, "");
+  OtoSettingsForm form({});
+  ASSERT_TRUE(form.open(first.dir.path(), "あ"));
+  ASSERT_TRUE(form.changeFolder(second.dir / "e.wav"));
+  EXPECT_EQ(form.folder(), second.dir.path());
+  EXPECT_EQ(rowTexts(form), (std::vector<std::string>{"e.wav", "u.wav"}));
+  EXPECT_FALSE(form.selected());
+  form.select(1);
+  form.boxes.alias = "う";
+  form.set();
+  ASSERT_TRUE(form.ok());
+  EXPECT_EQ(second.oto(), "u.wav=\x82\xa4,,,,\r\n");
+  EXPECT_EQ(first.oto(), "a.wav=あ,1,2,3,4\r\n");
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -289,7 +290,8 @@ void OtoSettingsDialog::regenerateTables() {
     const std::string name = m_form.rows()[row].field(OtoRow::kFile);
     if (name.empty() || !staysInsideFolder(name)) continue;
     const std::string path = joinPath(m_form.folder(), nativePath(name));
-    if (std::find(paths.begin(), paths.end(), path) != paths.end() || !std::filesystem::is_regular_file(path))
+    std::error_code error;
+    if (std::find(paths.begin(), paths.end(), path) != paths.end() || !std::filesystem::is_regular_file(path, error))
       continue;
     paths.push_back(path);
     m_generated.emplace_back(path, name);
