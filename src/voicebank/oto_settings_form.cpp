@@ -1,9 +1,11 @@
 #include "voicebank/oto_settings_form.h"
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <set>
 #include <system_error>
+#include <unordered_map>
 
 #include "core/numbers.h"
 #include "core/paths.h"
@@ -100,17 +102,22 @@ Result<void> OtoSettingsForm::load(const std::string& folder) {
 
 void OtoSettingsForm::build() {
   const std::vector<OtoFileEntry>& entries = m_file.entries();
+  // Each file name's entries in table order; a recording claims the first
+  // one not yet claimed.
+  std::unordered_map<std::string, std::deque<size_t>> byFile;
+  for (size_t i = 0; i < entries.size(); ++i) byFile[entries[i].fields.front()].push_back(i);
   std::vector<bool> claimed(entries.size(), false);
   m_rows.clear();
   for (const std::string& name : listRecordings(m_folder, entries)) {
-    OtoRow row{{name}, std::nullopt};
-    for (size_t i = 0; i < entries.size(); ++i) {
-      if (claimed[i] || entries[i].fields.front() != name) continue;
-      claimed[i] = true;
-      row = OtoRow{entries[i].fields, entries[i].line};
-      break;
+    auto found = byFile.find(name);
+    if (found == byFile.end() || found->second.empty()) {
+      m_rows.push_back(OtoRow{{name}, std::nullopt});
+      continue;
     }
-    m_rows.push_back(std::move(row));
+    const size_t i = found->second.front();
+    found->second.pop_front();
+    claimed[i] = true;
+    m_rows.push_back(OtoRow{entries[i].fields, entries[i].line});
   }
   for (size_t i = 0; i < entries.size(); ++i)
     if (!claimed[i]) m_rows.push_back(OtoRow{entries[i].fields, entries[i].line});
