@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include "editor/session_texts.h"
+#include "core/paths.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/main_window.h"
@@ -21,6 +22,8 @@
 #include "gui/voicebank/frequency_table_dialog.h"
 #include "gui/voicebank/sound_list_window.h"
 #include "voicebank/sound_list.h"
+#include "gui/voicebank/oto_settings_dialog.h"
+#include "gui/voicebank/sample_editor_dialog.h"
 
 namespace ruvo::gui {
 
@@ -37,6 +40,33 @@ bool shoot(QWidget& widget, const QString& path) {
   widget.raise();
   QApplication::processEvents();
   return widget.grab().save(path);
+}
+
+// The voice-bank dialog over the song's voice folder with the first sung
+// note's lyric selected, and the sample editor on that recording.
+bool shootVoiceBank(MainWindow& window, Prompts& prompts, FileChooser& files, const QDir& dir) {
+  ProjectSession& session = window.session();
+  const Song& song = session.song();
+  auto* render = window.findChild<RenderController*>();
+  if (!render || song.voiceFolder.empty()) return true;
+  std::string target;
+  for (const Note& note : song.notes)
+    if (!isRest(note.lyric)) {
+      target = note.lyric;
+      break;
+    }
+  OtoSettingsDialog bank(&window, {song.voiceFolder, target, "", session.folders().tempDir, false},
+                         {prompts, files, render->media(), {}, {}});
+  bank.resize(980, 560);
+  bool ok = shoot(bank, dir.filePath(QStringLiteral("oto_settings_dialog.png")));
+  auto path = bank.form().recordingPath();
+  if (!path) return false;
+  auto wave = readWaveSamples(*path);
+  if (!wave) return false;
+  SampleEditorDialog editor(&bank, fileNameOf(*path), std::move(*wave), bank.form().sampleTimes());
+  editor.resize(900, 360);
+  ok &= shoot(editor, dir.filePath(QStringLiteral("sample_editor_dialog.png")));
+  return ok;
 }
 
 }  // namespace
@@ -93,6 +123,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
       break;
     }
   }
+  ok &= shootVoiceBank(window, prompts, files, dir);
 
   if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
   return ok ? 0 : 1;
