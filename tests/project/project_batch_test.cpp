@@ -8,6 +8,7 @@
 
 #include "core/text_codec.h"
 #include "core/text_file.h"
+#include "project/document_io.h"
 #include "support/expect_notes.h"
 #include "support/temp_folder.h"
 
@@ -472,4 +473,21 @@ TEST_F(ProjectBatchTest, EnvelopeAndStartOffsetOutsideABlockHoldForTheNotesAfter
   ASSERT_EQ(loaded.noteCount, 2);
   EXPECT_EQ(loaded[0].props, "0\t100\t100\t\t\tenv=0 10 30 0 90 90 0\\nstp=20");
   EXPECT_EQ(loaded[1].props, "0\t100\t100\t\t\tstp=");
+}
+
+TEST_F(VcvProjectTest, VcvLyricsSurviveEveryFormTheEditorSaves) {
+  for (const char* lyric : {"あ", "a か", "か", "R", "き", "x y"}) add(lyric, 1920, 36, "");
+  for (const std::string extension : {".bat", ".wsq", ".vsq"}) {
+    Song saved = song;
+    ASSERT_TRUE(saveDocumentAs(saved, tables, dir / ("song" + extension), SaveOptions{dir.path(), true})) << extension;
+    Song loaded;
+    VoiceBankTables fresh;
+    OpenOptions options;
+    options.defaults.voiceFolder = bank();
+    options.chooseTrack = [](const std::vector<std::string>&) { return 1; };
+    options.tracePath.clear();
+    ASSERT_TRUE(loadDocument(loaded, fresh, dir / ("song" + extension), options)) << extension;
+    ASSERT_EQ(loaded.noteCount, song.noteCount) << extension;
+    for (int i = 0; i < song.noteCount; ++i) EXPECT_EQ(loaded[i].lyric, song[i].lyric) << extension << " " << i;
+  }
 }

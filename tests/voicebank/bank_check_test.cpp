@@ -51,7 +51,7 @@ TEST(BankCheck, RegionsInsideOrOutside) {
   };
   const std::vector<Case> cases = {
       {0, 0, 0, 1000, false},     {100, 50, -300, 1000, false}, {100, 50, 800, 1000, false},
-      {100, 50, 850, 1000, true},  {100, 50, -950, 1000, true},  {-1, 0, 0, 1000, true},
+      {100, 50, 860, 1000, true},  {100, 50, -950, 1000, true},  {-1, 0, 0, 1000, true},
       {1001, 0, 0, 1000, true},    {100, 400, -300, 1000, true}, {0, 0, 1000, 1000, true},
   };
   for (const auto& c : cases)
