@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_answers.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo;
 using ruvo::testing::ScriptedFileChooser;
@@ -164,6 +165,20 @@ TEST(OptionsForm, VoiceBankRowsAreEditedThroughTheTwoBoxes) {
   EXPECT_TRUE(isAcceptedVoiceBankName("声 1"));
   EXPECT_FALSE(isAcceptedVoiceBankName("a,b"));
   EXPECT_FALSE(isAcceptedVoiceBankName("a\tb"));
+}
+
+TEST(OptionsForm, AVoiceFolderThatDoesNotExistIsNamed) {
+  ruvo::testing::TempFolder banks;
+  OptionsForm form(Settings{}, "/prog");
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {banks.path(), ""},
+      {banks / "gone", "音声フォルダが見つかりません: " + (banks / "gone")},
+  };
+  for (const auto& [folder, message] : cases) {
+    form.voiceBanks.folder = folder;
+    EXPECT_EQ(form.missingVoiceFolder(), message) << folder;
+  }
 }
 
 TEST(OptionsForm, FileDialogsFillTheBoxesAndCancelLeavesThem) {

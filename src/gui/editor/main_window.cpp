@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "core/numbers.h"
+#include "song/value_bounds.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_controller.h"
@@ -87,9 +88,18 @@ MainWindow::~MainWindow() = default;
 
 int MainWindow::quantizeUnit() const { return m_topBar.quantize->currentData().toInt(); }
 
+void MainWindow::runCommand(const std::function<void()>& command) {
+  if (m_settings.settings.DebugMode) return command();
+  try {
+    command();
+  } catch (const std::exception& failure) {
+    m_services->prompts.message(failure.what(), std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
+  }
+}
+
 void MainWindow::connectCommands() {
-  auto on = [this](const char* name, auto slot) {
-    connect(m_menus.action(QString::fromUtf8(name)), &QAction::triggered, this, slot);
+  auto on = [this](const char* name, const std::function<void()>& slot) {
+    connect(m_menus.action(QString::fromUtf8(name)), &QAction::triggered, this, [this, slot] { runCommand(slot); });
   };
   on("mnNew", [this] { m_session->newProject(); });
   on("mnOpen", [this] { m_session->open(); });
@@ -112,6 +122,7 @@ void MainWindow::connectCommands() {
   connect(m_topBar.goTop, &QPushButton::clicked, this, &MainWindow::goToTop);
   connect(m_topBar.goEnd, &QPushButton::clicked, this, &MainWindow::goToEnd);
   connect(m_topBar.tempo, &QLineEdit::textChanged, this, &MainWindow::onTempoEdited);
+  connect(m_topBar.tempo, &QLineEdit::editingFinished, this, &MainWindow::onTempoConfirmed);
   connect(m_topBar.lyricLength, &QComboBox::currentIndexChanged, this,
           [this] { m_lyricLength = m_topBar.lyricLength->currentData().toInt(); });
   connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int value) {
@@ -153,8 +164,9 @@ void MainWindow::onSessionChange(SessionChange change) {
       rebuildHistoryMenu(m_menus, paths);
       for (QAction* item : m_menus.history)
         if (!item->isSeparator())
-          connect(item, &QAction::triggered, this,
-                  [this, index = item->data().toInt()] { m_session->openHistory(static_cast<size_t>(index)); });
+          connect(item, &QAction::triggered, this, [this, index = item->data().toInt()] {
+            runCommand([this, index] { m_session->openHistory(static_cast<size_t>(index)); });
+          });
       break;
     }
   }
@@ -167,6 +179,7 @@ void MainWindow::syncTempoBox() {
     m_topBar.tempo->setText(text);
     m_session->song().modified = modified;  // the song set the box, not the user
   }
+  if (tempoTextProblem(m_session->song().tempoText).empty()) m_playableTempo = m_session->song().tempoText;
   m_panel1->setText(qs(beatLengthText(m_session->song().tempoText)));
 }
 
@@ -177,6 +190,17 @@ void MainWindow::onTempoEdited(const QString& text) {
   m_session->setTempoText(ss(text));
   m_panel1->setText(qs(beatLengthText(ss(text))));
   m_inTempoChange = false;
+}
+
+void MainWindow::onTempoConfirmed() {
+  const std::string text = ss(m_topBar.tempo->text());
+  const std::string problem = tempoTextProblem(text);
+  if (problem.empty()) {
+    m_playableTempo = text;
+    return;
+  }
+  m_topBar.tempo->setText(qs(m_playableTempo));
+  m_services->prompts.message(problem, applicationTitle(m_settings.settings), MessageIcon::Warning);
 }
 
 void MainWindow::showTempo(float tempo) {
