@@ -275,6 +275,7 @@ TEST(SaveDialog, AddsTheChosenFiltersExtensionBeforeItAsksToReplace) {
       auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
       types->setCurrentIndex(c.filter);
       emit types->activated(c.filter);  // as a choice with the mouse or keys
+      emit types->textActivated(types->itemText(c.filter));
       dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QString::fromUtf8(c.typed));
       QTimer::singleShot(0, [&, dialog] {
         auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

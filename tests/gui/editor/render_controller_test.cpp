@@ -274,8 +274,12 @@ TEST_F(RenderWindowTest, WindowStaysLiveWhileTheBatchRuns) {
   qint64 last = 0, longestGap = 0;
   QTimer ticker;
   ticker.setInterval(10);
+  // Counted from the first tick: the progress window's first showing is
+  // no wait on the batch.
+  bool ticked = false;
   QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestGap = std::max(longestGap, clock.elapsed() - last);
+    if (ticked) longestGap = std::max(longestGap, clock.elapsed() - last);
+    ticked = true;
     last = clock.elapsed();
   });
   QSignalSpy ended(m_controller, &RenderController::renderEnded);
