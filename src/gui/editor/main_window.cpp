@@ -82,6 +82,8 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   layoutRoll();
   m_session->clear();
   m_session->song().modified = false;
+  // The keys act on the notes from the start, not on the tempo box.
+  m_roll->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;

@@ -210,6 +210,17 @@ TEST_F(WindowTest, NewProjectThroughForm3) {
   EXPECT_EQ(m_window.windowTitle(), QStringLiteral("うた - ＲＵＶＯ"));
 }
 
+TEST_F(WindowTest, TheKeysActOnTheNotesFromTheStart) {
+  loadSong({Note{"あ", 1920, 36, ""}, Note{"い", 1920, 38, ""}});
+  m_window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+  EXPECT_EQ(QApplication::focusWidget(), m_window.roll());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(find<QLineEdit>("txtTempo")->text(), QStringLiteral("120.0"));
+  EXPECT_EQ(std::min(song().selFirst, song().selLast), 0);
+  EXPECT_EQ(std::max(song().selFirst, song().selLast), 1);
+}
+
 TEST_F(WindowTest, CommandsThatFailUnexpectedlySaySo) {
   // The scripted file chooser throws when it has no answer.
   const std::pair<const char*, const char*> commands[] = {
