@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "core/numbers.h"
 #include "song/value_bounds.h"
@@ -32,6 +33,10 @@
 #include "gui/services/qt_text.h"
 
 namespace ruvo::gui {
+
+namespace {
+constexpr int kWheelRows = 3;  // rows one notch of the wheel scrolls
+}  // namespace
 
 MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices> services) : m_settings(settings) {
   setObjectName(QStringLiteral("Form1"));
@@ -75,6 +80,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
           [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
   new NotePropertyController(*this);
   new RenderController(*this);
+  m_roll->installEventFilter(this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.
@@ -261,6 +267,33 @@ void MainWindow::zoomOut() {
   if (m_roll->view().zoom < kMaxZoom) ++m_roll->view().zoom;
   updateZoomControls();
   redraw();
+}
+
+void MainWindow::zoomAbout(int steps, int x) {
+  const double intoRoll = toTwips(x) - kKeyboardWidth;  // twips
+  const double tick = intoRoll * m_roll->view().zoom + static_cast<double>(m_hScroll->value()) * kTicksPerBeat;
+  if (steps > 0)
+    zoomIn();
+  else
+    zoomOut();
+  m_hScroll->setValue(qRound((tick - intoRoll * m_roll->view().zoom) / kTicksPerBeat));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != m_roll || event->type() != QEvent::Wheel) return QMainWindow::eventFilter(watched, event);
+  const auto* wheel = static_cast<QWheelEvent*>(event);
+  const QPoint angle = wheel->angleDelta();
+  const bool sideways = (wheel->modifiers() & Qt::ShiftModifier) || (angle.y() == 0 && angle.x() != 0);
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  const int steps = delta / 120 != 0 ? delta / 120 : (delta > 0) - (delta < 0);
+  if (steps == 0) return true;
+  if (wheel->modifiers() & Qt::ControlModifier)
+    zoomAbout(steps, qRound(wheel->position().x()));
+  else if (sideways)
+    m_hScroll->setValue(m_hScroll->value() - steps);
+  else
+    m_vScroll->setValue(m_vScroll->value() - steps * kWheelRows);
+  return true;
 }
 
 void MainWindow::setRowHeight(int twips) {

@@ -63,12 +63,18 @@ class MainWindow final : public QMainWindow {
   // Zoom and row-height commands.
   void zoomIn();
   void zoomOut();
+  // Zooms one step in (steps > 0) or out, keeping the beat under the roll's
+  // pixel x where it is, as far as whole-beat scrolling allows.
+  void zoomAbout(int steps, int x);
   void setRowHeight(int twips);
   void goToTop();
   void goToEnd();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The wheel over the roll: up and down scroll the rows, Shift (or a
+  // sideways wheel) scrolls the beats, Ctrl zooms about the pointer.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -21,12 +21,14 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "core/text_file.h"
 #include "editor/session_texts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
+#include "gui/editor/twips.h"
 #include "gui/services/qt_file_chooser.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
@@ -219,6 +221,45 @@ TEST_F(WindowTest, TheKeysActOnTheNotesFromTheStart) {
   EXPECT_EQ(find<QLineEdit>("txtTempo")->text(), QStringLiteral("120.0"));
   EXPECT_EQ(std::min(song().selFirst, song().selLast), 0);
   EXPECT_EQ(std::max(song().selFirst, song().selLast), 1);
+}
+
+TEST_F(WindowTest, TheWheelScrollsAndZoomsTheRollAndDeleteDeletes) {
+  std::vector<Note> notes(64, Note{"あ", 1920, 36, ""});
+  loadSong(notes);
+  auto* h = find<QScrollBar>("HScroll1");
+  auto* v = find<QScrollBar>("VScroll1");
+  h->setValue(10);
+  const QPoint at(m_window.roll()->width() / 2, 40);
+  auto wheel = [&](int notches, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(at, m_window.roll()->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_window.roll(), &event);
+  };
+  // Zooming in from 2 to 1 tick a twip keeps the beat under the pointer
+  // there: the roll scrolls by half the beats between its start and x.
+  const int shift = qRound((toTwips(at.x()) - kKeyboardWidth) / static_cast<double>(kTicksPerBeat));
+  const struct {
+    int notches;
+    Qt::KeyboardModifiers modifiers;
+    int h, v, zoom;
+  } cases[] = {
+      {-1, Qt::NoModifier, 10, 39, 2},  // down three rows
+      {1, Qt::NoModifier, 10, 36, 2},
+      {-2, Qt::ShiftModifier, 12, 36, 2},  // sideways two beats
+      {1, Qt::ControlModifier, 12 + shift, 36, 1},
+      {-1, Qt::ControlModifier, 12, 36, 2},
+  };
+  for (const auto& c : cases) {
+    wheel(c.notches, c.modifiers);
+    EXPECT_EQ(h->value(), c.h) << c.notches << " " << c.modifiers;
+    EXPECT_EQ(v->value(), c.v) << c.notches << " " << c.modifiers;
+    EXPECT_EQ(m_window.roll()->view().zoom, c.zoom) << c.notches << " " << c.modifiers;
+  }
+  song().selFirst = song().selLast = 3;
+  m_window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+  QTest::keyClick(m_window.roll(), Qt::Key_Delete);
+  EXPECT_EQ(song().noteCount, 63);
 }
 
 TEST_F(WindowTest, CommandsThatFailUnexpectedlySaySo) {
