@@ -202,6 +202,7 @@ TEST(OptionsForm, FileDialogsFillTheBoxesAndCancelLeavesThem) {
   EXPECT_EQ(chooser.requests[0].filter, "wavファイル(*.wav)|*.wav|全てのファイル(*.*)|*.*");
   EXPECT_EQ(chooser.requests[0].defaultName, "あ.wav");
   EXPECT_EQ(chooser.requests[2].filter, "実行ファイル(*.exe)|*.exe|全てのファイル(*.*)|*.*");
+  EXPECT_EQ(chooser.requests[2].selectedFilter, 1);
 
   form.resetToolPaths();
   EXPECT_EQ(form.tool1Path, "/prog/splicer");
