@@ -11,6 +11,7 @@
 #include "core/paths.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
+#include "gui/editor/edit_box_dialog.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/render_controller.h"
@@ -99,6 +100,9 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
 
   SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, &window);
   ok &= shoot(tracks, dir.filePath(QStringLiteral("select_track.png")));
+
+  EditBoxDialog phrase(&window, QStringLiteral("あ か さ た な"));
+  ok &= shoot(phrase, dir.filePath(QStringLiteral("edit_box.png")));
 
   AboutDialog about(qs(session.settings().TransformTitle), &window);
   ok &= shoot(about, dir.filePath(QStringLiteral("about.png")));
