@@ -1,5 +1,7 @@
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <deque>
 #include <iostream>
 
@@ -29,22 +31,25 @@ bool parseSelection(const std::string& text, int& first, int& last) {
 constexpr size_t kRecentLines = 20;
 
 bool isToolDiagnostic(const std::string& line) {
-  for (std::string_view tool : {"resampler:", "ruvo-batch:", "splicer:", "cache:"})
+  for (std::string_view tool : {"resampler:", "resampler,", "not a command", "ruvo-batch:", "splicer:", "cache:"})
     if (line.starts_with(tool)) return true;
   return false;
 }
 
-// A one-line bar on stderr, redrawn in place, only for a terminal.
+// A one-line bar on stderr, redrawn in place, only for a terminal and not
+// with --quiet.
 class ProgressBar {
  public:
-  ProgressBar() : m_enabled(::isatty(2) == 1) {}
-  void show(int k, int n) {
+  explicit ProgressBar(bool quiet) : m_enabled(!quiet && ::isatty(2) == 1) {}
+  // `what` names the stage: "resampled" while the resampler pool runs ahead
+  // of the batch, "note" while the batch joins.
+  void show(std::string_view what, int k, int n) {
     if (!m_enabled || n <= 0) return;
     constexpr int kWidth = 30;
     int filled = std::min(kWidth, k * kWidth / n);
     std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
-              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] note " << k << " of " << n
-              << std::flush;
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << what << ' ' << k << " of " << n
+              << "\033[K" << std::flush;
     m_drawn = true;
   }
   void line(const std::string& text) {
@@ -79,6 +84,17 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   if (selection && !parseSelection(*selection, first, last))
     return reportError({ErrorCode::BadArgument, "--select takes FIRST:LAST note indices, got '" + *selection + "'"});
 
+  int workers = defaultWorkerCount();
+  if (auto jobs = args.value("--jobs")) {
+    auto asked = parseLeadingNumber(*jobs);
+    if (!asked || asked->length != jobs->size() || asked->value != std::floor(asked->value))
+      return reportError({ErrorCode::BadArgument, "--jobs takes a whole number of resampler processes, got '" + *jobs + "'"});
+    // Far outside the range is as good as just outside it, and fits the type.
+    WorkerCount count = clampWorkerCount(static_cast<long long>(std::clamp(asked->value, -1e9, 1e9)));
+    if (!count.message.empty()) std::cerr << "ruvo-cli: warning: " << count.message << '\n';
+    workers = count.count;
+  }
+
   auto document = openFromArgs(args, context);
   if (!document) return reportError(document.error());
   Song& song = document->song;
@@ -100,16 +116,18 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   // The tools' own diagnostics show as they come; everything else the batch
   // prints (the joiner reports every file it reads) is kept, and its last
   // lines are shown only when the render fails.
-  ProgressBar bar;
+  ProgressBar bar(args.has("--quiet"));
   std::deque<std::string> recent;
-  BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); },
+  BatchRunObserver observer{[&](int k, int n) { bar.show("note", k, n); },
                             [&](const std::string& text) {
                               if (isToolDiagnostic(text)) bar.line(text);
                               recent.push_back(text);
                               if (recent.size() > kRecentLines) recent.pop_front();
-                            }};
+                            },
+                            [&](int k, int n) { bar.show("resampled", k, n); }};
   RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable,
                               toolTrust(args, context)};
+  renderContext.workers = workers;
   RenderOutcome outcome;
   if (selection) {
     song.selFirst = std::min(first, song.noteCount);
