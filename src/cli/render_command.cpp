@@ -1,7 +1,5 @@
 #include <unistd.h>
 
-#include <algorithm>
-#include <cmath>
 #include <deque>
 #include <iostream>
 
@@ -11,6 +9,8 @@
 #include "core/paths.h"
 #include "render/render_project.h"
 #include "render/trust_choice.h"
+#include "settings/own_settings.h"
+#include "settings/worker_count.h"
 
 namespace ruvo::cli {
 
@@ -76,6 +76,24 @@ ToolTrust toolTrust(const ParsedArgs& args, const CliContext& context) {
   return loaded.trust;
 }
 
+// --jobs N, else the editor's choice in ruvo's own settings file, else one
+// per core. A number out of range is clamped with a warning.
+Result<int> workerCount(const ParsedArgs& args, const CliContext& context) {
+  WorkerCount count;
+  if (auto jobs = args.value("--jobs")) {
+    auto asked = parseWorkerCount(*jobs);
+    if (!asked)
+      return fail(ErrorCode::BadArgument, "--jobs takes a whole number of resampler processes, got '" + *jobs + "'");
+    count = clampWorkerCount(*asked);
+  } else {
+    auto own = OwnSettings::load(OwnSettings::fileBeside(context.session.folders.settingsFile));
+    if (!own) std::cerr << "ruvo-cli: warning: " << own.error().message << '\n';
+    count = storedWorkerCount(own ? *own : OwnSettings());
+  }
+  if (!count.message.empty()) std::cerr << "ruvo-cli: warning: " << count.message << '\n';
+  return count.count;
+}
+
 }  // namespace
 
 int runRender(const ParsedArgs& args, const CliContext& context) {
@@ -84,16 +102,8 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   if (selection && !parseSelection(*selection, first, last))
     return reportError({ErrorCode::BadArgument, "--select takes FIRST:LAST note indices, got '" + *selection + "'"});
 
-  int workers = defaultWorkerCount();
-  if (auto jobs = args.value("--jobs")) {
-    auto asked = parseLeadingNumber(*jobs);
-    if (!asked || asked->length != jobs->size() || asked->value != std::floor(asked->value))
-      return reportError({ErrorCode::BadArgument, "--jobs takes a whole number of resampler processes, got '" + *jobs + "'"});
-    // Far outside the range is as good as just outside it, and fits the type.
-    WorkerCount count = clampWorkerCount(static_cast<long long>(std::clamp(asked->value, -1e9, 1e9)));
-    if (!count.message.empty()) std::cerr << "ruvo-cli: warning: " << count.message << '\n';
-    workers = count.count;
-  }
+  auto workers = workerCount(args, context);
+  if (!workers) return reportError(workers.error());
 
   auto document = openFromArgs(args, context);
   if (!document) return reportError(document.error());
@@ -127,7 +137,7 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
                             [&](int k, int n) { bar.show("resampled", k, n); }};
   RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable,
                               toolTrust(args, context)};
-  renderContext.workers = workers;
+  renderContext.workers = *workers;
   RenderOutcome outcome;
   if (selection) {
     song.selFirst = std::min(first, song.noteCount);

@@ -111,15 +111,6 @@ void ResamplerPool::State::work() {
   }
 }
 
-int defaultWorkerCount() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
-
-WorkerCount clampWorkerCount(long long requested) {
-  if (requested >= 1 && requested <= kMaxWorkers) return {static_cast<int>(requested), {}};
-  const int count = requested < 1 ? 1 : kMaxWorkers;
-  return {count, "the number of resampler workers must be 1 to " + std::to_string(kMaxWorkers) + "; " +
-                     std::to_string(requested) + " asked, " + std::to_string(count) + " used"};
-}
-
 std::vector<ResamplerCall> callsToMake(const CacheCheck& check) {
   std::vector<ResamplerCall> calls;
   for (size_t i = 0; i < check.calls.size(); ++i) {

@@ -18,21 +18,9 @@
 #include "render/batch_runner.h"
 #include "render/cache_index.h"
 #include "render/script_calls.h"
+#include "settings/worker_count.h"
 
 namespace ruvo {
-
-inline constexpr int kMaxWorkers = 64;
-
-// The number of cores this machine reports, at least 1.
-int defaultWorkerCount();
-
-struct WorkerCount {
-  int count = 1;
-  std::string message;  // why the request was changed; empty when it was in range
-};
-
-// 1..kMaxWorkers; a request outside that range is clamped, with a message.
-WorkerCount clampWorkerCount(long long requested);
 
 // The calls a render still has to make: the first call naming each cache
 // file, when that file is missing (checkCache has deleted the stale ones).

@@ -82,21 +82,6 @@ class ResamplerPoolTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(WorkerCountTest, RequestsOutsideTheRangeAreClampedWithAMessage) {
-  const struct {
-    long long asked;
-    int used;
-    bool told;
-  } cases[] = {{0, 1, true}, {-3, 1, true}, {1, 1, false}, {8, 8, false}, {64, 64, false}, {10000, 64, true}};
-  for (const auto& c : cases) {
-    WorkerCount count = clampWorkerCount(c.asked);
-    EXPECT_EQ(count.count, c.used) << c.asked;
-    EXPECT_EQ(count.message.empty(), !c.told) << c.asked;
-  }
-  EXPECT_EQ(clampWorkerCount(0).message, "the number of resampler workers must be 1 to 64; 0 asked, 1 used");
-  EXPECT_GE(defaultWorkerCount(), 1);
-}
-
 TEST_F(ResamplerPoolTest, OnlyTheFirstCallOfEachMissingCacheFileIsMadeAhead) {
   std::filesystem::create_directories(dir / "song.cache");
   ASSERT_TRUE(writeFileBytes(dir / "song.cache/c1.wav", "made"));
