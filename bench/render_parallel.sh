@@ -25,7 +25,7 @@ cp examples/sakura.bat "$work/sakura.bat"
   sed -n '1,/^@mkdir/p' examples/sakura.bat | sed 's/sakura/song500/g'
   body=$(sed -n '/^@mkdir/,/^@if exist/p' examples/sakura.bat | sed '1d;$d')
   printf '%s\n' "$body"
-  for _ in $(seq 2 9); do printf '%s\n' "$body" | sed 's/^@set params=100 100 $/@set params=99 100 /'; done
+  for _ in $(seq 2 10); do printf '%s\n' "$body" | sed 's/^@set params=100 100 $/@set params=99 100 /'; done
   sed -n '/^@if exist/,$p' examples/sakura.bat
 } | awk '/^call /{ if (++calls > 500) next } { print }' >"$work/song500.bat"
 

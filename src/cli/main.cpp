@@ -65,8 +65,10 @@ Options:
   --select FIRST:LAST (render) render notes FIRST to LAST (0-based, either
                      order) to temp.wav in the working folder.
   --jobs N           (render) resample N notes at a time, each in its own
-                     resampler process (1 to 64; default: the number of
-                     cores). The output is the same for every N.
+                     resampler process (1 to 64). Default: the number the
+                     editor's options keep in ruvo_settings.txt beside the
+                     settings file, else the number of cores. The output is
+                     the same for every N.
   --quiet            (render) no progress bar.
   --trust-tools      (render) start the joiner and resampler the project names
                      even when you have not chosen them. Without it a render

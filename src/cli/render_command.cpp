@@ -9,7 +9,6 @@
 #include "core/paths.h"
 #include "render/render_project.h"
 #include "render/trust_choice.h"
-#include "settings/own_settings.h"
 #include "settings/worker_count.h"
 
 namespace ruvo::cli {
@@ -86,9 +85,7 @@ Result<int> workerCount(const ParsedArgs& args, const CliContext& context) {
       return fail(ErrorCode::BadArgument, "--jobs takes a whole number of resampler processes, got '" + *jobs + "'");
     count = clampWorkerCount(*asked);
   } else {
-    auto own = OwnSettings::load(OwnSettings::fileBeside(context.session.folders.settingsFile));
-    if (!own) std::cerr << "ruvo-cli: warning: " << own.error().message << '\n';
-    count = storedWorkerCount(own ? *own : OwnSettings());
+    count = workerCountBeside(context.session.folders.settingsFile);
   }
   if (!count.message.empty()) std::cerr << "ruvo-cli: warning: " << count.message << '\n';
   return count.count;

@@ -50,6 +50,7 @@ struct ResamplerPool::State {
   size_t next = 0;            // the next call to start (guarded)
   std::deque<Ended> ended;    // ended, not yet handed on (guarded)
   size_t handedOn = 0;        // the caller's thread only
+  bool announced = false;     // "0 of n" handed on (the caller's thread only)
 
   Ended run(size_t index);
   void work();
@@ -149,6 +150,8 @@ bool ResamplerPool::poll(int timeoutMs, const BatchRunObserver& observer) {
   if (!m_state) return true;
   State& state = *m_state;
   const size_t total = state.calls.size();
+  if (!state.announced && observer.resampled) observer.resampled(0, static_cast<int>(total));
+  state.announced = true;
   std::deque<Ended> ended;
   {
     std::unique_lock lock(state.mutex);

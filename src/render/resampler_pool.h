@@ -39,7 +39,8 @@ class ResamplerPool {
   ~ResamplerPool();
 
   // Waits up to `timeoutMs` for calls to end and hands each ended one on:
-  // observer.resampled(k, n) with k calls ended of n, and for a call that
+  // observer.resampled(k, n) with k calls ended of n (the first poll hands
+  // on 0 of n before anything has ended), and for a call that
   // failed (a status other than 0, or no cache file written) a line naming
   // its note and status, then its output, through observer.output. True once
   // every call has ended and been handed on, or the pool was cancelled.

@@ -31,4 +31,10 @@ WorkerCount storedWorkerCount(const OwnSettings& settings) {
   return {count, std::string(kWorkersSetting) + "=" + *text + " is not a whole number; " + std::to_string(count) + " used"};
 }
 
+WorkerCount workerCountBeside(const std::string& settingsFile) {
+  auto own = OwnSettings::load(OwnSettings::fileBeside(settingsFile));
+  if (!own) return {defaultWorkerCount(), own.error().message};
+  return storedWorkerCount(*own);
+}
+
 }  // namespace ruvo

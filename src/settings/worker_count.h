@@ -34,4 +34,9 @@ std::optional<long long> parseWorkerCount(std::string_view text);
 // range is clamped with a message.
 WorkerCount storedWorkerCount(const OwnSettings& settings);
 
+// The stored choice in ruvo's own settings file beside `settingsFile`; a
+// file that cannot be read or is damaged gives the default, with its error
+// as the message.
+WorkerCount workerCountBeside(const std::string& settingsFile);
+
 }  // namespace ruvo

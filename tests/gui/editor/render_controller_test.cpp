@@ -237,9 +237,10 @@ TEST_F(RenderWindowTest, MissingResamplerFails) {
 }
 
 TEST_F(RenderWindowTest, WindowStaysLiveAndCanStopWaiting) {
-  // A resampler that takes its time, so the batch runs for seconds.
+  // A resampler that takes its time, so the render runs for seconds even
+  // with the notes resampled two or more at a time.
   const std::string slow = m_dir / "slow-resampler";
-  std::ofstream(slow) << "#!/bin/sh\nsleep 0.5\nexec '" << kBin << "/resampler' \"$@\"\n";
+  std::ofstream(slow) << "#!/bin/sh\nsleep 1\nexec '" << kBin << "/resampler' \"$@\"\n";
   fs::permissions(slow, fs::perms::owner_all);
   m_settings.settings.Tool2Path = slow;
   song().resamplerPath = slow;
