@@ -144,8 +144,6 @@ ResamplerPool& ResamplerPool::operator=(ResamplerPool&& other) noexcept {
 
 ResamplerPool::~ResamplerPool() { cancel(); }
 
-size_t ResamplerPool::size() const { return m_state ? m_state->calls.size() : 0; }
-
 bool ResamplerPool::poll(int timeoutMs, const BatchRunObserver& observer) {
   if (!m_state) return true;
   State& state = *m_state;

@@ -52,8 +52,6 @@ class ResamplerPool {
   // cache index, so the next render deletes it.
   void cancel();
 
-  size_t size() const;
-
  private:
   struct State;
   ResamplerPool() = default;
