@@ -32,6 +32,8 @@ Commands:
                      temp.wav in the working folder and print its path.
                      Failure prints the render's failure message on stderr.
                      A progress bar shows on stderr when it is a terminal.
+                     With the cache on, the notes to resample are made first,
+                     several at a time (--jobs), then the batch joins them.
   settings           Print the settings every command works with as one JSON
                      object: each field of the settings record (OtoList,
                      CacheEnable, ..., TransformTitle, colours), the settings
@@ -72,6 +74,12 @@ Options:
                      relative to the project folder, ".wav" appended.
   --select FIRST:LAST (render) render notes FIRST to LAST (0-based, either
                      order) to temp.wav in the working folder.
+  --jobs N           (render) resample N notes at a time, each in its own
+                     resampler process (1 to 64). Default: the number the
+                     editor's options keep in ruvo_settings.txt beside the
+                     settings file, else the number of cores. The output is
+                     the same for every N.
+  --quiet            (render) no progress bar.
   --trust-tools      (render) start the joiner and resampler the project names
                      even when you have not chosen them. Without it a render
                      starts only the configured tools (Tool1Path, Tool2Path of
@@ -102,8 +110,8 @@ unreadable file. Errors are one line on stderr.
 const std::vector<ruvo::cli::CommandSpec> kCommands = {
     {"dump", 1, {"--voice-folder", "--settings", "--track", "--trace"}, {}},
     {"convert", 2, {"--voice-folder", "--settings", "--track", "--trace"}, {"--no-cache"}},
-    {"render", 1, {"-o", "--select", "--voice-folder", "--settings"},
-     {"--no-cache", "--trust-tools", "--use-configured-tools"}},
+    {"render", 1, {"-o", "--select", "--voice-folder", "--settings", "--jobs"},
+     {"--no-cache", "--trust-tools", "--use-configured-tools", "--quiet"}},
     {"settings", 0, {"--settings"}, {}},
     {"bank", 2, {"--settings"}, {"--json"}},
 };

@@ -9,6 +9,7 @@
 #include "core/paths.h"
 #include "render/render_project.h"
 #include "render/trust_choice.h"
+#include "settings/worker_count.h"
 
 namespace ruvo::cli {
 
@@ -29,22 +30,25 @@ bool parseSelection(const std::string& text, int& first, int& last) {
 constexpr size_t kRecentLines = 20;
 
 bool isToolDiagnostic(const std::string& line) {
-  for (std::string_view tool : {"resampler:", "ruvo-batch:", "splicer:", "cache:"})
+  for (std::string_view tool : {"resampler:", "resampler,", "not a command", "ruvo-batch:", "splicer:", "cache:"})
     if (line.starts_with(tool)) return true;
   return false;
 }
 
-// A one-line bar on stderr, redrawn in place, only for a terminal.
+// A one-line bar on stderr, redrawn in place, only for a terminal and not
+// with --quiet.
 class ProgressBar {
  public:
-  ProgressBar() : m_enabled(::isatty(2) == 1) {}
-  void show(int k, int n) {
+  explicit ProgressBar(bool quiet) : m_enabled(!quiet && ::isatty(2) == 1) {}
+  // `what` names the stage: "resampled" while the resampler pool runs ahead
+  // of the batch, "note" while the batch joins.
+  void show(std::string_view what, int k, int n) {
     if (!m_enabled || n <= 0) return;
     constexpr int kWidth = 30;
     int filled = std::min(kWidth, k * kWidth / n);
     std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
-              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] note " << k << " of " << n
-              << std::flush;
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << what << ' ' << k << " of " << n
+              << "\033[K" << std::flush;
     m_drawn = true;
   }
   void line(const std::string& text) {
@@ -71,6 +75,22 @@ ToolTrust toolTrust(const ParsedArgs& args, const CliContext& context) {
   return loaded.trust;
 }
 
+// --jobs N, else the editor's choice in ruvo's own settings file, else one
+// per core. A number out of range is clamped with a warning.
+Result<int> workerCount(const ParsedArgs& args, const CliContext& context) {
+  WorkerCount count;
+  if (auto jobs = args.value("--jobs")) {
+    auto asked = parseWorkerCount(*jobs);
+    if (!asked)
+      return fail(ErrorCode::BadArgument, "--jobs takes a whole number of resampler processes, got '" + *jobs + "'");
+    count = clampWorkerCount(*asked);
+  } else {
+    count = workerCountBeside(context.session.folders.settingsFile);
+  }
+  if (!count.message.empty()) std::cerr << "ruvo-cli: warning: " << count.message << '\n';
+  return count.count;
+}
+
 }  // namespace
 
 int runRender(const ParsedArgs& args, const CliContext& context) {
@@ -78,6 +98,9 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   auto selection = args.value("--select");
   if (selection && !parseSelection(*selection, first, last))
     return reportError({ErrorCode::BadArgument, "--select takes FIRST:LAST note indices, got '" + *selection + "'"});
+
+  auto workers = workerCount(args, context);
+  if (!workers) return reportError(workers.error());
 
   auto document = openFromArgs(args, context);
   if (!document) return reportError(document.error());
@@ -100,16 +123,18 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   // The tools' own diagnostics show as they come; everything else the batch
   // prints (the joiner reports every file it reads) is kept, and its last
   // lines are shown only when the render fails.
-  ProgressBar bar;
+  ProgressBar bar(args.has("--quiet"));
   std::deque<std::string> recent;
-  BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); },
+  BatchRunObserver observer{[&](int k, int n) { bar.show("note", k, n); },
                             [&](const std::string& text) {
                               if (isToolDiagnostic(text)) bar.line(text);
                               recent.push_back(text);
                               if (recent.size() > kRecentLines) recent.pop_front();
-                            }};
+                            },
+                            [&](int k, int n) { bar.show("resampled", k, n); }};
   RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable,
                               toolTrust(args, context)};
+  renderContext.workers = *workers;
   RenderOutcome outcome;
   if (selection) {
     song.selFirst = std::min(first, song.noteCount);

@@ -18,6 +18,9 @@ struct BatchRunObserver {
   std::function<void(int k, int n)> progress;
   // Every other line the interpreter or the programs it runs print.
   std::function<void(const std::string& line)> output;
+  // "k of n resampled": called as each resampler call run ahead of the
+  // batch ends (see resampler_pool.h).
+  std::function<void(int k, int n)> resampled = {};
 };
 
 struct BatchRunResult {

@@ -113,10 +113,19 @@ RenderJob::Started RenderJob::start(const Song& song, const RenderContext& conte
     if (!checked) return failedBeforeRunning(pending, "cache: " + checked.error().message);
     cache = std::move(*checked);
   }
-  auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup);
-  if (!run) return failedBeforeRunning(pending, run.error().message);
-  RenderJob job(std::move(*run), std::move(pending));
+  RenderJob job(std::move(pending));
+  job.m_interpreter = context.interpreter;
+  job.m_output = output;
+  job.m_ownProcessGroup = context.ownProcessGroup;
   job.m_batchPath = batchPath;
+  std::vector<ResamplerCall> ahead = cache ? callsToMake(*cache) : std::vector<ResamplerCall>();
+  if (!ahead.empty()) {
+    job.m_pool = ResamplerPool::start(std::move(ahead), context.workers);
+  } else {
+    auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup);
+    if (!run) return failedBeforeRunning(job.m_pending, run.error().message);
+    job.m_run = std::move(*run);
+  }
   job.m_cache = std::move(cache);
   for (int i = 0; i < song.noteCount; ++i) job.m_lyrics.push_back(song.notes[static_cast<size_t>(i)].lyric);
   return job;
@@ -127,7 +136,19 @@ std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserv
     for (const std::string& warning : m_cache->warnings) observer.output("cache: " + warning);
     m_cache->warnings.clear();
   }
-  auto result = m_run.poll(timeoutMs, observer);
+  if (m_pool) {
+    if (!m_pool->poll(timeoutMs, observer)) return std::nullopt;
+    m_pool.reset();
+    auto run = BatchRun::start(m_interpreter, m_batchPath, m_output, m_ownProcessGroup);
+    if (!run) {
+      RenderOutcome failed = failedBeforeRunning(m_pending, run.error().message);
+      failed.ran = true;
+      return failed;
+    }
+    m_run = std::move(*run);
+    timeoutMs = 0;
+  }
+  auto result = m_run->poll(timeoutMs, observer);
   if (!result) return std::nullopt;
   RenderOutcome outcome = m_pending;
   outcome.ran = true;
@@ -156,7 +177,9 @@ std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserv
 }
 
 RenderOutcome RenderJob::cancel() {
-  m_run.stop(kStopGraceMs);
+  if (m_pool) m_pool->cancel();
+  m_pool.reset();
+  if (m_run) m_run->stop(kStopGraceMs);
   removeOutput(m_pending.outputPath);
   RenderOutcome outcome = m_pending;
   outcome.ran = true;

@@ -8,6 +8,9 @@
 // A render is a RenderJob: starting it does the checks and writes the batch;
 // polling it hands on the batch's progress and ends with the outcome. A
 // window polls from its event loop; renderProject and renderSelection wait.
+// With caching on, the resampler calls whose cache files are missing run in
+// a pool of processes before the batch starts (resampler_pool.h); the batch
+// then finds them made, and writes what it would have written alone.
 
 #include <functional>
 #include <optional>
@@ -17,6 +20,7 @@
 
 #include "render/batch_runner.h"
 #include "render/cache_index.h"
+#include "render/resampler_pool.h"
 #include "render/tool_trust.h"
 #include "song/song_model.h"
 #include "voicebank/voice_bank.h"
@@ -32,6 +36,9 @@ struct RenderContext {
   // program it started. A console render leaves it off: Ctrl+C in the
   // terminal then reaches the batch and its programs as well.
   bool ownProcessGroup = false;
+  // With caching on, the notes the script will resample are made first by
+  // this many resampler processes at once (1..kMaxWorkers, clamped).
+  int workers = defaultWorkerCount();
 };
 
 // A sung note the batch did not make a resampled file for.
@@ -68,24 +75,30 @@ class RenderJob {
                               const OutputChooser& chooseOutput);
   static Started startSelection(Song& song, VoiceBankTables& tables, const RenderContext& context);
 
-  // Hands on what the batch reports within `timeoutMs`; the outcome once it
-  // has ended. Dropping an unfinished job stops waiting, not the batch.
+  // Hands on what the pool and the batch report within `timeoutMs`; the
+  // outcome once the batch has ended. Dropping an unfinished job stops
+  // waiting, not the batch; a pool still running is stopped (the batch has
+  // not started then).
   std::optional<RenderOutcome> poll(int timeoutMs, const BatchRunObserver& observer);
 
-  // Stops the batch (with every program it started when the context asked
-  // for a process group of its own), waits for them to end,
-  // and removes the partial output (the output WAV and the joiner's ".whd"
+  // Stops the resampler pool and the batch (with every program it started
+  // when the context asked for a process group of its own), waits for them
+  // to end, and removes the partial output (the output WAV and the joiner's ".whd"
   // and ".dat" beside it). The outcome says the render was cancelled; the
   // job is done with afterwards.
   RenderOutcome cancel();
 
  private:
-  RenderJob(BatchRun run, RenderOutcome pending) : m_run(std::move(run)), m_pending(std::move(pending)) {}
+  explicit RenderJob(RenderOutcome pending) : m_pending(std::move(pending)) {}
   static Started start(const Song& song, const RenderContext& context, const std::string& batchPath,
                        const std::string& output, RenderOutcome pending);
 
-  BatchRun m_run;
+  std::optional<ResamplerPool> m_pool;  // until its calls have ended
+  std::optional<BatchRun> m_run;        // once the pool is done
   RenderOutcome m_pending;             // outputPath, and the success message
+  std::string m_interpreter;
+  std::string m_output;                // as the batch is given it
+  bool m_ownProcessGroup = false;      // the batch, once it starts
   std::string m_batchPath;
   std::optional<CacheCheck> m_cache;   // with caching on
   std::vector<std::string> m_lyrics;   // the song's lyrics, to name unrendered notes

@@ -68,6 +68,8 @@ ResamplerCall expandHelper(batch::Variables variables, const std::vector<std::st
   call.resampler = words.empty() ? std::string() : batch::pathOperand(words[0]);
   call.recording = words.size() > 1 ? batch::resolveOperand(scriptFolder, words[1]) : std::string();
   for (size_t i = kArgumentsFrom; i < words.size(); ++i) call.arguments.push_back(batch::pathOperand(words[i]));
+  call.folder = scriptFolder;
+  call.environment = variables.environment();
   return call;
 }
 

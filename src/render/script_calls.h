@@ -24,6 +24,8 @@ struct ResamplerCall {
   // word: note name, velocity, flags + "L", offset, length, consonant,
   // blank, volume, modulation and the pitch curve's words.
   std::vector<std::string> arguments;
+  std::string folder;                    // where the batch runs the resampler: the script's folder
+  std::vector<std::string> environment;  // "NAME=value": the script's variables at the call
 };
 
 // One entry per helper call of the script, in script order. Relative paths

@@ -1,6 +1,7 @@
 #pragma once
 // Reading a signal between its samples.
 
+#include <array>
 #include <cmath>
 #include <span>
 
@@ -24,6 +25,15 @@ inline float cubicAt(std::span<const float> samples, double position) {
   const double value =
       p1 + 0.5 * t * (p2 - p0 + t * (2 * p0 - 5 * p1 + 4 * p2 - p3 + t * (3 * (p1 - p2) + p3 - p0)));
   return static_cast<float>(value);
+}
+
+// The weights cubicAt gives the samples before, at, after and two after a
+// position that lies the fraction t (0 <= t < 1) past a sample: for reading
+// many positions at the same fraction.
+inline std::array<double, 4> cubicWeights(double t) {
+  const double t2 = t * t;
+  const double t3 = t2 * t;
+  return {0.5 * (2 * t2 - t - t3), 1 + 0.5 * (3 * t3 - 5 * t2), 0.5 * (t + 4 * t2 - 3 * t3), 0.5 * (t3 - t2)};
 }
 
 }  // namespace ruvo::resampler

@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "core/paths.h"
 #include "settings/file_requests.h"
+#include "settings/worker_count.h"
 
 namespace ruvo {
 
@@ -84,6 +85,12 @@ OptionsCheck OptionsForm::accept(Settings& settings, Prompts& prompts) const {
   settings.Tool1Path = tool1Path;
   settings.Tool2Path = tool2Path;
   return OptionsCheck::Accepted;
+}
+
+void OptionsForm::showOwn(const OwnSettings& own) { resamplerWorkers = storedWorkerCount(own).count; }
+
+void OptionsForm::acceptOwn(OwnSettings& own) const {
+  own.set(kWorkersSetting, std::to_string(clampWorkerCount(resamplerWorkers).count));
 }
 
 }  // namespace ruvo

@@ -7,6 +7,7 @@
 
 #include "core/file_chooser.h"
 #include "core/prompts.h"
+#include "settings/own_settings.h"
 #include "settings/settings.h"
 #include "settings/voice_bank_rows.h"
 
@@ -53,6 +54,11 @@ class OptionsForm {
   // paths (as typed, unchecked) replace those of the settings.
   [[nodiscard]] OptionsCheck accept(Settings& settings, Prompts& prompts) const;
 
+  // The number of resampler processes a render runs at once, kept in
+  // ruvo's own settings: shown from them, and written into them on OK.
+  void showOwn(const OwnSettings& own);
+  void acceptOwn(OwnSettings& own) const;
+
   VoiceBankRows voiceBanks;
   bool cacheEnabled = false;
   CacheRule cacheRule = CacheRule::Keep;
@@ -60,6 +66,7 @@ class OptionsForm {
   std::string cacheDeleteDays = kInitialCacheDeleteDays;  // days
   std::string tool1Path;
   std::string tool2Path;
+  int resamplerWorkers = 1;  // 1..kMaxWorkers
 
  private:
   std::string m_programFolder;

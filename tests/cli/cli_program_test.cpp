@@ -72,7 +72,8 @@ TEST(CliProgram, BadUsageAndMissingFilesExitWithTwo) {
   TempFolder dir("ruvo_cli_errors");
   for (const auto& args : std::vector<std::vector<std::string>>{
            {}, {"frobnicate"}, {"dump"}, {"dump", "x", "--bogus"}, {"dump", dir / "missing.bat"},
-           {"convert", dir / "missing.bat", dir / "out.bat"}, {"dump", dir.path()}}) {
+           {"convert", dir / "missing.bat", dir / "out.bat"}, {"dump", dir.path()},
+           {"render", dir / "song.bat", "--jobs", "two"}, {"render", dir / "song.bat", "--jobs", "2.5"}}) {
     auto run = runProcess(kCli, args);
     EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]);
     EXPECT_EQ(run.out, "");

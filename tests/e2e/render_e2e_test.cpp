@@ -15,6 +15,7 @@
 #include "core/text_file.h"
 #include "project/project_batch.h"
 #include "render/render_messages.h"
+#include "render/render_project.h"
 #include "render/script_calls.h"
 #include "settings/trusted_programs.h"
 #include "support/pitch_measure.h"
@@ -263,6 +264,31 @@ TEST_F(RenderEndToEnd, SecondRenderReusesTheCacheAndGivesTheSameBytes) {
   ASSERT_EQ(render().status, 0);
   EXPECT_EQ(resamplerStarts(), sung);
   EXPECT_EQ(*readFileBytes(dir / "out.wav"), *first);
+}
+
+TEST_F(RenderEndToEnd, EveryPoolSizeWritesWhatTheBatchWritesAlone) {
+  // A lyric the bank lacks: its resampler fails, and the render says so.
+  song.at(song.noteCount) = Note{"ぬ", 960, 40, ""};
+  ++song.noteCount;
+  save();
+  std::filesystem::remove_all(dir / "song.cache");
+  ASSERT_EQ(runProcess(kBin + "/ruvo-batch", {"song.bat"}, dir.path()).status, 0);
+  const std::string alone = output();
+  ASSERT_GT(alone.size(), 44u);
+  for (const std::string jobs : {"1", "2", "8", "0"}) {
+    SCOPED_TRACE(jobs);
+    std::filesystem::remove_all(dir / "song.cache");
+    auto run = runProcess(kBin + "/ruvo-cli", {"render", dir / "song.bat", "--settings", dir / "setting.ini",
+                                               "--jobs", jobs, "--quiet"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("resampler, note 12: exit status"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("warning: " + unrenderedMessage({{12, "ぬ"}})), std::string::npos) << run.err;
+    EXPECT_TRUE(output() == alone);
+    EXPECT_EQ(run.err.find("ruvo-cli: warning: the number of resampler workers must be 1 to 64; 0 asked, 1 used") !=
+                  std::string::npos,
+              jobs == "0")
+        << run.err;
+  }
 }
 
 TEST_F(RenderEndToEnd, MissingResamplerFailsWithoutLeavingAnOutput) {

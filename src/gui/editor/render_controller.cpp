@@ -20,6 +20,7 @@
 #include "gui/services/qt_text.h"
 #include "render/trust_choice.h"
 #include "settings/trusted_programs.h"
+#include "settings/worker_count.h"
 
 namespace ruvo::gui {
 
@@ -146,7 +147,7 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
   const RenderContext context{session.folders().tempDir,
                               joinPath(session.folders().programFolder, "ruvo-batch"),
                               session.settings().CacheEnable, trust ? std::move(*trust) : currentTrust(),
-                              true};
+                              true, workerCountBeside(session.folders().settingsFile).count};
   auto chooseOutput = [this, &session](const std::string& proposed) -> std::optional<std::string> {
     if (m_retried) return proposed;  // chosen before the trust question
     FileDialogRequest request;
@@ -204,6 +205,9 @@ void RenderController::poll() {
                             },
                             [this](const std::string& line) {
                               if (m_running) m_running->addOutput(qs(line));
+                            },
+                            [this](int k, int n) {
+                              if (m_running) m_running->setProgress(k, n);
                             }};
   auto outcome = m_job->poll(0, observer);
   if (!outcome) return;

@@ -2,8 +2,10 @@
 
 #include <QAction>
 
+#include "editor/window_title.h"
 #include "gui/editor/main_window.h"
 #include "gui/settings/options_dialog.h"
+#include "settings/own_settings.h"
 
 namespace ruvo::gui {
 
@@ -23,9 +25,15 @@ void SettingsController::editOptions() {
   ProjectSession& session = m_window.session();
   Settings& settings = session.settings();
   std::vector<EnteredTool> tools{{settings.Tool1Path, ""}, {settings.Tool2Path, ""}};
-  if (!OptionsDialog::showDialog(&m_window, settings, session.folders().programFolder,
+  // ruvo's own settings are read afresh and written at once on OK: a file
+  // that cannot be read is shown as defaults, and OK replaces it.
+  const std::string ownFile = OwnSettings::fileBeside(session.folders().settingsFile);
+  OwnSettings own = OwnSettings::load(ownFile).value_or(OwnSettings());
+  if (!OptionsDialog::showDialog(&m_window, settings, own, session.folders().programFolder,
                                  m_window.services().prompts, m_window.services().files))
     return;
+  if (auto saved = own.save(ownFile); !saved)
+    m_window.services().prompts.message(saved.error().message, applicationTitle(settings), MessageIcon::Warning);
   tools[0].after = settings.Tool1Path;
   tools[1].after = settings.Tool2Path;
   session.trustEnteredTools(tools);

@@ -9,11 +9,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QValidator>
 #include <QVBoxLayout>
 
 #include "gui/settings/named_controls.h"
+#include "settings/worker_count.h"
 
 namespace ruvo::gui {
 
@@ -46,19 +48,21 @@ QRadioButton* namedRadio(QWidget* parent, const char* name, const QString& text)
 
 }  // namespace
 
-bool OptionsDialog::showDialog(QWidget* owner, Settings& settings, const std::string& programFolder,
+bool OptionsDialog::showDialog(QWidget* owner, Settings& settings, OwnSettings& own, const std::string& programFolder,
                                Prompts& prompts, FileChooser& chooser) {
-  OptionsDialog dialog(owner, settings, programFolder, prompts, chooser);
+  OptionsDialog dialog(owner, settings, own, programFolder, prompts, chooser);
   return dialog.exec() == QDialog::Accepted;
 }
 
-OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings, const std::string& programFolder,
+OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings, OwnSettings& own, const std::string& programFolder,
                              Prompts& prompts, FileChooser& chooser)
     : QDialog(owner),
       m_settings(settings),
+      m_own(own),
       m_prompts(prompts),
       m_chooser(chooser),
       m_form(settings, programFolder) {
+  m_form.showOwn(own);
   setObjectName(QStringLiteral("frmOptions"));
   setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
   setModal(true);
@@ -192,6 +196,17 @@ void OptionsDialog::buildCachePage() {
                                  true));
   layout->addWidget(m_cacheTemp);
   layout->addLayout(rules);
+
+  // The notes a render resamples run this many at a time.
+  m_workers = new QSpinBox(page);
+  m_workers->setObjectName(QStringLiteral("spnResamplerWorkers"));
+  m_workers->setRange(1, kMaxWorkers);
+  auto* workersRow = new QHBoxLayout;
+  workersRow->addWidget(captionLabel(page, QStringLiteral("同時に実行する resampler の数")));
+  workersRow->addWidget(m_workers);
+  workersRow->addStretch();
+  layout->addSpacing(12);
+  layout->addLayout(workersRow);
   layout->addStretch();
 }
 
@@ -249,6 +264,7 @@ void OptionsDialog::readBoxes() {
   m_form.cacheDeleteDays = utf8(m_deleteDays->text());
   m_form.tool1Path = utf8(m_tool1->text());
   m_form.tool2Path = utf8(m_tool2->text());
+  m_form.resamplerWorkers = m_workers->value();
 }
 
 void OptionsDialog::showForm() {
@@ -272,6 +288,7 @@ void OptionsDialog::showForm() {
   m_deleteDays->setText(qs(m_form.cacheDeleteDays));
   m_tool1->setText(qs(m_form.tool1Path));
   m_tool2->setText(qs(m_form.tool2Path));
+  m_workers->setValue(m_form.resamplerWorkers);
 }
 
 void OptionsDialog::showVoiceBankRows() {
@@ -305,7 +322,10 @@ void OptionsDialog::onOk() {
   switch (m_form.accept(m_settings, m_prompts)) {
     case OptionsCheck::BadDeleteDays: focusCacheBox(m_deleteDays); return;
     case OptionsCheck::BadLimitSize: focusCacheBox(m_limitSize); return;
-    case OptionsCheck::Accepted: accept(); return;
+    case OptionsCheck::Accepted:
+      m_form.acceptOwn(m_own);
+      accept();
+      return;
   }
 }
 

@@ -13,6 +13,7 @@ class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace ruvo::gui {
@@ -22,15 +23,16 @@ class OptionsDialog final : public QDialog {
   Q_DISABLE_COPY_MOVE(OptionsDialog)
 
  public:
-  // Opens the dialog modally over `owner`, showing `settings`. Returns
-  // true when OK wrote the voice banks, the cache policy and the tool paths
-  // into `settings`; false (Cancel, closing) leaves them unchanged.
+  // Opens the dialog modally over `owner`, showing `settings` and `own`.
+  // Returns true when OK wrote the voice banks, the cache policy and the
+  // tool paths into `settings` and the number of resampler processes into
+  // `own`; false (Cancel, closing) leaves them unchanged.
   // programFolder is where "リセット" finds the bundled tools.
-  static bool showDialog(QWidget* owner, Settings& settings, const std::string& programFolder, Prompts& prompts,
-                         FileChooser& chooser);
+  static bool showDialog(QWidget* owner, Settings& settings, OwnSettings& own, const std::string& programFolder,
+                         Prompts& prompts, FileChooser& chooser);
 
-  OptionsDialog(QWidget* owner, Settings& settings, const std::string& programFolder, Prompts& prompts,
-                FileChooser& chooser);
+  OptionsDialog(QWidget* owner, Settings& settings, OwnSettings& own, const std::string& programFolder,
+                Prompts& prompts, FileChooser& chooser);
 
  private:
   void buildGeneralPage();
@@ -50,6 +52,7 @@ class OptionsDialog final : public QDialog {
   void onOk();
 
   Settings& m_settings;
+  OwnSettings& m_own;
   Prompts& m_prompts;
   FileChooser& m_chooser;
   OptionsForm m_form;
@@ -65,6 +68,7 @@ class OptionsDialog final : public QDialog {
   QRadioButton* m_deleteByDate = nullptr;
   QLineEdit* m_limitSize = nullptr;
   QLineEdit* m_deleteDays = nullptr;
+  QSpinBox* m_workers = nullptr;
   QLineEdit* m_tool1 = nullptr;
   QLineEdit* m_tool2 = nullptr;
 };

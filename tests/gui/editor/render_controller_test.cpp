@@ -265,8 +265,9 @@ TEST_F(RenderWindowTest, MissingResamplerFails) {
 }
 
 TEST_F(RenderWindowTest, WindowStaysLiveWhileTheBatchRuns) {
-  // A resampler that takes its time, so the batch runs for seconds.
-  const std::string slow = slowResampler(0.5);
+  // A resampler that takes its time, so the render runs for seconds even
+  // with the notes resampled two or more at a time.
+  const std::string slow = slowResampler(1.0);
   song().selFirst = 0;
   song().selLast = 4;
 

@@ -9,6 +9,7 @@
 
 #include "gui/settings/options_dialog.h"
 #include "gui/settings/project_properties_dialog.h"
+#include "settings/worker_count.h"
 #include "support/scripted_answers.h"
 
 namespace {
@@ -42,7 +43,9 @@ int main(int argc, char** argv) {
   settings.Tool1Path = "/opt/ruvo/bin/splicer";
   settings.Tool2Path = "/opt/ruvo/bin/resampler";
 
-  ruvo::gui::OptionsDialog options(nullptr, settings, "/opt/ruvo/bin", prompts, chooser);
+  ruvo::OwnSettings own;
+  own.set(ruvo::kWorkersSetting, "2");
+  ruvo::gui::OptionsDialog options(nullptr, settings, own, "/opt/ruvo/bin", prompts, chooser);
   auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tbsOptions"));
   bool ok = true;
   tabs->setCurrentIndex(1);

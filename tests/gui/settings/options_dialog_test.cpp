@@ -8,10 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "settings/worker_count.h"
 #include "support/scripted_answers.h"
 
 using namespace ruvo;
@@ -33,7 +35,7 @@ Settings someSettings() {
 
 // One open options dialog with its scripted services.
 struct OpenDialog {
-  explicit OpenDialog(Settings& settings) : dialog(nullptr, settings, "/prog", prompts, chooser) {
+  explicit OpenDialog(Settings& settings) : dialog(nullptr, settings, own, "/prog", prompts, chooser) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -59,6 +61,11 @@ struct OpenDialog {
 
   ScriptedPrompts prompts;
   ScriptedFileChooser chooser;
+  OwnSettings own = [] {
+    OwnSettings stored;
+    stored.set(kWorkersSetting, "3");
+    return stored;
+  }();
   OptionsDialog dialog;
 };
 
@@ -102,6 +109,11 @@ TEST(OptionsDialog, OkWritesTheSettingsAndCancelLeavesThem) {
     open.find<QRadioButton>("optCacheDeleteBySize")->setChecked(true);
     open.type("txtCacheLimitSize", QStringLiteral("64"));
     open.find<QLineEdit>("txtTool2Path")->setText(QStringLiteral("/new/resampler"));
+    auto* workers = open.find<QSpinBox>("spnResamplerWorkers");
+    open.find<QTabWidget>("tbsOptions")->setCurrentIndex(2);
+    EXPECT_TRUE(workers->isVisible());
+    EXPECT_EQ(workers->value(), 3);
+    workers->setValue(5);
     open.click(ok ? "cmdOK" : "cmdCancel");
     EXPECT_FALSE(open.dialog.isVisible());
     EXPECT_EQ(open.dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
@@ -109,6 +121,7 @@ TEST(OptionsDialog, OkWritesTheSettingsAndCancelLeavesThem) {
     EXPECT_EQ(settings.CacheDeleteOnUnload, !ok);
     EXPECT_EQ(settings.CacheDeleteSize, ok ? 64 : 0);
     EXPECT_EQ(settings.Tool2Path, ok ? "/new/resampler" : "/bin/resampler");
+    EXPECT_EQ(open.own.value(kWorkersSetting), ok ? "5" : "3");
     EXPECT_TRUE(open.prompts.messages.empty());
   }
 }
@@ -193,13 +206,14 @@ TEST(OptionsDialog, ShowDialogAnswersWhetherOkWasPressed) {
     Settings settings = someSettings();
     ScriptedPrompts prompts;
     ScriptedFileChooser chooser;
+    OwnSettings own;
     QTimer::singleShot(0, [button] {
       QWidget* modal = QApplication::activeModalWidget();
       ASSERT_NE(modal, nullptr);
       modal->findChild<QCheckBox*>(QStringLiteral("chkCacheTemp"))->setChecked(false);
       modal->findChild<QPushButton*>(QString::fromLatin1(button))->click();
     });
-    bool ok = OptionsDialog::showDialog(nullptr, settings, "/prog", prompts, chooser);
+    bool ok = OptionsDialog::showDialog(nullptr, settings, own, "/prog", prompts, chooser);
     EXPECT_EQ(ok, std::string(button) == "cmdOK");
     EXPECT_EQ(settings.CacheEnable, !ok);
   }
