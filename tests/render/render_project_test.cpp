@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <chrono>
 #include <filesystem>
 
 #include "core/text_file.h"
@@ -154,26 +155,43 @@ TEST_F(RenderProjectTest, UnrenderedNotesAreNamedByPositionAndLyricAsTyped) {
   EXPECT_NE(outcome.message.find("2「か」"), std::string::npos) << outcome.message;
 }
 
-TEST_F(RenderProjectTest, CancelEndsTheBatchAndRemovesItsPartialOutput) {
+// Cancel while the resampler pool works ahead (caching on) and while the
+// batch itself resamples and joins (caching off): both end at once and leave
+// no output behind.
+TEST_F(RenderProjectTest, CancelEndsThePoolOrTheBatchAndRemovesItsPartialOutput) {
   const std::string slow = dir / "slow-resampler";
   ASSERT_TRUE(writeFileBytes(slow, "#!/bin/sh\nsleep 0.5\nexec '" + std::string(RUVO_COPY_RESAMPLER) + "' \"$@\"\n"));
   std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
   song.resamplerPath = slow;
   context.ownProcessGroup = true;
-  auto started = RenderJob::startProject(song, tables, context, [](const std::string& proposed) { return proposed; });
-  ASSERT_TRUE(std::holds_alternative<RenderJob>(started));
-  auto& job = std::get<RenderJob>(started);
-  // Once the second note is under way the joiner has written the first.
-  BatchRunObserver observer{[&](int k, int n) { progress.emplace_back(k, n); }, {}};
-  while (progress.size() < 2) ASSERT_FALSE(job.poll(100, observer).has_value());
-  EXPECT_TRUE(std::filesystem::exists(dir / "mix.wav.whd"));
-  RenderOutcome outcome = job.cancel();
-  EXPECT_TRUE(outcome.cancelled);
-  EXPECT_TRUE(outcome.ran);
-  EXPECT_FALSE(outcome.success);
-  EXPECT_EQ(outcome.message, render_messages::kRenderCancelled);
-  for (const char* file : {"mix.wav", "mix.wav.whd", "mix.wav.dat"})
-    EXPECT_FALSE(std::filesystem::exists(dir / file)) << file;
+  for (bool cache : {true, false}) {
+    SCOPED_TRACE(cache ? "pool" : "batch");
+    context.cacheEnable = cache;
+    progress.clear();
+    auto started = RenderJob::startProject(song, tables, context, [](const std::string& proposed) { return proposed; });
+    ASSERT_TRUE(std::holds_alternative<RenderJob>(started));
+    auto& job = std::get<RenderJob>(started);
+    int resampled = 0;
+    BatchRunObserver observer{[&](int k, int n) { progress.emplace_back(k, n); }, {},
+                              [&](int k, int) { resampled = k; }};
+    if (cache) {
+      ASSERT_FALSE(job.poll(100, observer).has_value());
+      EXPECT_EQ(resampled, 0);
+    } else {
+      // Once the second note is under way the joiner has written the first.
+      while (progress.size() < 2) ASSERT_FALSE(job.poll(100, observer).has_value());
+      EXPECT_TRUE(std::filesystem::exists(dir / "mix.wav.whd"));
+    }
+    const auto stopping = std::chrono::steady_clock::now();
+    RenderOutcome outcome = job.cancel();
+    EXPECT_LT(std::chrono::steady_clock::now() - stopping, std::chrono::seconds(3));
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_TRUE(outcome.ran);
+    EXPECT_FALSE(outcome.success);
+    EXPECT_EQ(outcome.message, render_messages::kRenderCancelled);
+    for (const char* file : {"mix.wav", "mix.wav.whd", "mix.wav.dat"})
+      EXPECT_FALSE(std::filesystem::exists(dir / file)) << file;
+  }
 }
 
 // A render names a voice folder that is gone before anything runs, and
