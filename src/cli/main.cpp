@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "core/program_info.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ Options:
   --settings FILE    (every command) read FILE in place of the editor's
                      settings file. It is only read, never written.
   --help             show this text.
+  --version          show the version.
 
 A render whose output was written but some of whose notes were not (their
 resampler wrote nothing) names those notes in a warning and exits 1.
@@ -99,6 +101,7 @@ const std::vector<ruvo::cli::CommandSpec> kCommands = {
 int main(int argc, char** argv) {
   using namespace ruvo::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (auto answered = ruvo::answerInfoRequest(args, "ruvo-cli", kUsage, std::cout)) return *answered;
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
