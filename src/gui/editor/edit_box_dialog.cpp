@@ -16,7 +16,7 @@ QString EditBoxDialog::editPhrase(QWidget* owner, const QString& phrase) {
 
 EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(owner) {
   setObjectName(QStringLiteral("frmEditBox"));
-  setWindowTitle(QStringLiteral("テキスト入力"));
+  setWindowTitle(tr("テキスト入力"));
   setModal(true);
   m_text = new QPlainTextEdit(this);
   m_text->setObjectName(QStringLiteral("txtPhrase"));

@@ -1,8 +1,8 @@
 #pragma once
 // Pictures of the window and its dialogs for the documentation, taken by
-// `ruvo --screenshot DIR`: the main window as it stands (with the file given
-// on the command line), a band swept across the roll, the project-properties
-// form, the track selection, the about box and the save prompt.
+// `ruvo --screenshot DIR` in the language of the installed translators: the
+// main window (1024x640) as it stands with the file given on the command
+// line, a band swept across the roll, and every dialog the editor shows.
 
 #include <QString>
 
@@ -10,8 +10,12 @@ namespace ruvo::gui {
 
 class MainWindow;
 
-// Saves main_window.png, roll_band_sweep.png, form3.png, select_track.png,
-// about.png and save_prompt.png into the folder. Returns the program's exit status.
+// Saves main_window.png, roll_band_sweep.png, form3.png (project
+// properties), options_general.png, options_voice_banks.png,
+// options_cache.png, options_paths.png, note_property.png (the first note),
+// pitch_editor.png, select_track.png, edit_box.png, trust_tool.png,
+// running.png, about.png and save_prompt.png into the folder. Returns the
+// program's exit status.
 int saveScreenshots(MainWindow& window, const QString& folder);
 
 }  // namespace ruvo::gui
