@@ -91,6 +91,8 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   ok &= shoot(form, dir.filePath(QStringLiteral("form3.png")));
 
   Settings settings = session.settings();
+  // The song's voice bank registered, as after the first visit to this dialog.
+  if (settings.OtoList.empty()) settings.OtoList.push_back("demo\t" + session.song().voiceFolder);
   OptionsDialog options(&window, settings, session.folders().programFolder, prompts, files);
   auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tbsOptions"));
   const char* const optionPages[] = {"options_general.png", "options_voice_banks.png", "options_cache.png",
@@ -100,9 +102,11 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
     ok &= shoot(options, dir.filePath(QString::fromLatin1(optionPages[page])));
   }
 
-  // The first note's properties with the details open, and its pitch editor.
+  // The first sung note's properties with the details open, and its pitch editor.
   Song& song = session.song();
-  PropertyValues values = singleValues(song, 0);
+  int sung = 0;
+  while (sung + 1 < song.noteCount && song[sung].lyric == "R") ++sung;  // "R" is a rest
+  PropertyValues values = singleValues(song, sung);
   NoteSound sound = noteSoundOf(song, session.tables(), values.lyric, values.note, values.length,
                                 projectCacheFolder(song, session.folders().tempDir));
   settings.PropExpandDetail = true;
@@ -125,7 +129,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   ShowRunningWindow running(&window);
   running.setProgress(5, 14);
   running.setElapsed(2400);
-  running.addOutput(QStringLiteral("note 5 of 14"));
+  running.addOutput(QStringLiteral("infile_size:52964"));
   ok &= shoot(running, dir.filePath(QStringLiteral("running.png")));
 
   AboutDialog about(qs(session.settings().TransformTitle), &window);

@@ -12,7 +12,7 @@ class MainWindow;
 
 // Saves main_window.png, roll_band_sweep.png, form3.png (project
 // properties), options_general.png, options_voice_banks.png,
-// options_cache.png, options_paths.png, note_property.png (the first note),
+// options_cache.png, options_paths.png, note_property.png (the first sung note),
 // pitch_editor.png, select_track.png, edit_box.png, trust_tool.png,
 // running.png, about.png and save_prompt.png into the folder. Returns the
 // program's exit status.
