@@ -50,8 +50,11 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  ruvo::gui::installTranslations(
-      app, ruvo::chooseUiLanguage(chosen, ruvo::gui::storedUiLanguage(), ruvo::processLocaleEnvironment()));
+  const ruvo::UiLanguage language =
+      ruvo::chooseUiLanguage(chosen, ruvo::gui::storedUiLanguage(), ruvo::processLocaleEnvironment());
+  // Without Qt's Japanese (a recommended package) only the standard buttons stay English.
+  if (!ruvo::gui::installTranslations(app, language) && language == ruvo::UiLanguage::English)
+    QTextStream(stderr) << "ruvo: warning: the English texts could not be loaded; the texts stay Japanese\n";
 
   auto loaded = ruvo::loadSessionSettings(ruvo::resolveAppFolders());
   if (!loaded) {
