@@ -10,7 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 install=0
 if [ "${1:-}" = "--install" ]; then install=1; shift; fi
-build=${1:-$root/build}
+build=$(realpath "${1:-$root/build}")
 programs="ruvo ruvo-cli ruvo-batch splicer resampler"
 
 cmake --build "$build" --target package
