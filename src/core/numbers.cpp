@@ -87,6 +87,12 @@ std::string fixed2(double value) {
   return buffer;
 }
 
+std::string fixed8(double value) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.8f", value);
+  return buffer;
+}
+
 int32_t clampToInt32(double value) {
   if (std::isnan(value)) return 0;
   if (value <= static_cast<double>(std::numeric_limits<int32_t>::min()))

@@ -7,7 +7,7 @@
 //    number reading as 0 ("12.5ms" -> 12.5, "x" -> 0);
 //  - shortestFloat: the shortest decimal text that reads back as the same
 //    single-precision value (132.5, 0.1, 120);
-//  - fixed3 / fixed2: "0.000" and "0.00" forms.
+//  - fixed3 / fixed2 / fixed8: "0.000", "0.00" and "0.00000000" forms.
 
 #include <cstdint>
 #include <optional>
@@ -36,6 +36,7 @@ double leadingNumberOrHex(std::string_view text);
 std::string shortestFloat(float value);
 std::string fixed3(double value);
 std::string fixed2(double value);
+std::string fixed8(double value);
 
 // Clamps a double into the int32 range before conversion, so that huge or
 // non-finite values from damaged files never invoke undefined behaviour.

@@ -95,16 +95,28 @@ Result<void> writeFrq(const FrqTable& table, const std::string& recordingPath) {
     std::filesystem::remove(fresh, ignored);
     return written;
   }
+  // The old table is copied to the backup rather than moved there, and
+  // each file takes its name by one rename, so the table's name always
+  // holds a whole table: the old one until the new one replaces it.
   std::error_code ec;
   if (std::filesystem::exists(*tablePath, ec)) {
-    std::filesystem::rename(*tablePath, frqBackupPathOf(*tablePath), ec);
+    const std::string backup = frqBackupPathOf(*tablePath);
+    const std::string backupCopy = backup + ".new";
+    std::filesystem::copy_file(*tablePath, backupCopy, std::filesystem::copy_options::overwrite_existing, ec);
+    if (!ec) std::filesystem::rename(backupCopy, backup, ec);
     if (ec) {
-      std::filesystem::remove(fresh, ec);
-      return fail(ErrorCode::Unwritable, *tablePath + ": cannot move the old table to its backup");
+      std::error_code ignored;
+      std::filesystem::remove(backupCopy, ignored);
+      std::filesystem::remove(fresh, ignored);
+      return fail(ErrorCode::Unwritable, *tablePath + ": cannot keep the old table as its backup: " + ec.message());
     }
   }
   std::filesystem::rename(fresh, *tablePath, ec);
-  if (ec) return fail(ErrorCode::Unwritable, *tablePath + ": " + ec.message());
+  if (ec) {
+    std::error_code ignored;
+    std::filesystem::remove(fresh, ignored);
+    return fail(ErrorCode::Unwritable, *tablePath + ": " + ec.message());
+  }
   return {};
 }
 

@@ -57,8 +57,9 @@ std::string frqBackupPathOf(std::string_view tablePath);
 
 // Writes the header followed by all values as held (the header's frame count
 // is not changed). The new table is written beside the old one first; only
-// when that succeeded does the old table become the backup and the new one
-// take its name, so a failed write leaves the old table in place.
+// when that succeeded is the old table copied to the backup and the new one
+// renamed over it, so the table's name always holds a whole table and a
+// failed write leaves the old table in place.
 [[nodiscard]] Result<void> writeFrq(const FrqTable& table, const std::string& recordingPath);
 
 }  // namespace ruvo

@@ -56,6 +56,7 @@ TEST(Numbers, FixedForms) {
   EXPECT_EQ(fixed3(0.0005), "0.001");
   EXPECT_EQ(fixed2(120), "120.00");
   EXPECT_EQ(fixed2(132.456), "132.46");
+  EXPECT_EQ(fixed8(55.000001), "55.00000100");
 }
 
 TEST(Numbers, ClampToInt32) {

@@ -30,6 +30,7 @@
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
 #include "gui/translations/logic_text.h"
+#include "gui/voicebank/sound_list_window.h"
 
 namespace ruvo::gui {
 
@@ -74,7 +75,12 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   connect(mouse, &RollMouseController::lyricBoxRequested, this,
           [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
   new NotePropertyController(*this);
-  new RenderController(*this);
+  auto* render = new RenderController(*this);
+  for (const char* name : {"mnInsertFrom", "mnWordList"}) {
+    QAction* item = m_menus.action(QString::fromUtf8(name));
+    item->setEnabled(true);
+    connect(item, &QAction::triggered, this, [this, render] { showSoundList(render->media()); });
+  }
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.
@@ -254,6 +260,19 @@ void MainWindow::goToTop() {
 void MainWindow::goToEnd() {
   m_hScroll->setValue(m_hScroll->maximum());
   redraw();
+}
+
+void MainWindow::showSoundList(MediaService& media) {
+  if (!m_soundList) {
+    const Song& song = m_session->song();
+    m_soundList = new SoundListWindow(
+        song.voiceFolder, ss(m_topBar.tempo->text()),
+        {*m_edits, media, m_services->prompts, m_settings.settings, [this](const EditResult& r) { applyEdit(r); }},
+        this);
+  }
+  m_soundList->show();
+  m_soundList->raise();
+  m_soundList->activateWindow();
 }
 
 void MainWindow::showReadme() {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "editor/edit_result.h"
 #include "editor/edit_session.h"
@@ -19,11 +20,16 @@
 class QLabel;
 class QScrollBar;
 
+namespace ruvo {
+class MediaService;
+}
+
 namespace ruvo::gui {
 
 class EditController;
 class PianoRollView;
 class SettingsController;
+class SoundListWindow;
 
 class MainWindow final : public QMainWindow {
   Q_OBJECT
@@ -61,6 +67,8 @@ class MainWindow final : public QMainWindow {
   void setRowHeight(int twips);
   void goToTop();
   void goToEnd();
+  // The sound list over the voice folder, opened or brought to the front.
+  void showSoundList(MediaService& media);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -95,6 +103,7 @@ class MainWindow final : public QMainWindow {
   int m_lyricLength = 1920;
   bool m_inTempoChange = false;
   std::optional<SessionServices> m_services;
+  QPointer<SoundListWindow> m_soundList;
   // Last, so that they go first: their filters and connections end before
   // the window's parts do.
   std::unique_ptr<EditController> m_editing;

@@ -18,6 +18,7 @@
 #include "gui/editor/edit_box_dialog.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
+#include "gui/editor/render_controller.h"
 #include "gui/editor/select_track_dialog.h"
 #include "gui/noteprops/note_property_dialog.h"
 #include "gui/render/show_running_window.h"
@@ -28,9 +29,12 @@
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
 #include "gui/translations/logic_text.h"
+#include "gui/voicebank/frequency_table_dialog.h"
+#include "gui/voicebank/sound_list_window.h"
 #include "noteprops/note_sound.h"
 #include "noteprops/property_apply.h"
 #include "render/tool_trust.h"
+#include "voicebank/sound_list.h"
 
 namespace ruvo::gui {
 
@@ -138,6 +142,23 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   QMessageBox prompt(QMessageBox::Warning, logicText(applicationTitle(session.settings())),
                      logicText(kSavePromptText), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window);
   ok &= shoot(prompt, dir.filePath(QStringLiteral("save_prompt.png")));
+
+  // The voice bank's windows over the song's bank: the sound list, and the
+  // frequency table of its first recording that has one.
+  if (auto* render = window.findChild<RenderController*>()) window.showSoundList(render->media());
+  if (auto* list = window.findChild<SoundListWindow*>()) {
+    list->move(window.geometry().topRight());
+    ok &= shoot(*list, dir.filePath(QStringLiteral("sound_list.png")));
+    list->close();
+  }
+  if (auto recordings = listRecordings(session.song().voiceFolder)) {
+    for (const SoundListEntry& entry : *recordings) {
+      if (!readFrq(entry.path)) continue;
+      FrequencyTableDialog table(entry.path, {prompts, session.settings(), session.folders().tempDir, ""}, &window);
+      ok &= shoot(table, dir.filePath(QStringLiteral("frequency_table.png")));
+      break;
+    }
+  }
 
   if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
   return ok ? 0 : 1;

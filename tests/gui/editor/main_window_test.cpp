@@ -86,7 +86,7 @@ TEST_F(WindowTest, MenusInOrderWithShortcuts) {
   const std::tuple<const char*, const char*, const char*, bool> items[] = {
       {"mnSave", "保存(&S)", "Ctrl+S", true},          {"mnUndo", "元に戻す(&U)", "Ctrl+Z", false},
       {"mnDelete", "削除(&K)", "Shift+Del", true},     {"mnPropRange", "選択部分のﾌﾟﾛﾊﾟﾃｨ(&R)...", "Ctrl+E", true},
-      {"mnInsertFrom", "音リストを表示(&L)...", "Ctrl+F", false}, {"mnPlayAgain", "もう一度再生(&R)", "Shift+F5", true},
+      {"mnInsertFrom", "音リストを表示(&L)...", "Ctrl+F", true}, {"mnPlayAgain", "もう一度再生(&R)", "Shift+F5", true},
       {"mnStopTemp", "停止(&O)", "F7", true},          {"mnHightSmall", "縦幅（小)(&S)", "", true},
       {"mnMCIPlay", "聞く(&P)", "", true},              {"mnProjSetting", "プロジェクトのプロパティ(&R)", "", true},
       {"mnOptions", "オプション(&O)...", "", true},      {"mnToneProp", "プロパティ", "", true},
