@@ -92,6 +92,11 @@ const std::vector<Entry>& catalogue() {
       {QT_TRANSLATE_NOOP("LogicText", "WAVの結合"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "音程と長さの変換"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "設定したことのないプログラムです。信頼できる場合だけ実行してください。")},
+      // voice banks: frequency tables
+      {QT_TRANSLATE_NOOP("LogicText", "「%1」の周波数表を再作成します。")},
+      {QT_TRANSLATE_NOOP("LogicText", "%1の周波数表を更新しました。")},
+      {QT_TRANSLATE_NOOP("LogicText", "%1の周波数表を更新出来ませんでした。")},
+      {QT_TRANSLATE_NOOP("LogicText", "ファイルに書き込んでいません。変更を破棄してよろしいですか？")},
       // the notes a render left without sound: " 1「あ」、2「い」 ほか3個"
       {QT_TRANSLATE_NOOP("LogicText", "次のノートの音は作成されませんでした:%1"), "1"},
       {QT_TRANSLATE_NOOP("LogicText", "%1 ほか%2個"), "1", true},

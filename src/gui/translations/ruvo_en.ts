@@ -255,6 +255,22 @@
         <source>%1「%2」、%3</source>
         <translation>%1 "%2", %3</translation>
     </message>
+    <message>
+        <source>「%1」の周波数表を再作成します。</source>
+        <translation>Makes the frequency table of "%1" again.</translation>
+    </message>
+    <message>
+        <source>%1の周波数表を更新しました。</source>
+        <translation>The frequency table of %1 has been updated.</translation>
+    </message>
+    <message>
+        <source>%1の周波数表を更新出来ませんでした。</source>
+        <translation>The frequency table of %1 could not be updated.</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込んでいません。変更を破棄してよろしいですか？</source>
+        <translation>The changes have not been written to the file. Discard them?</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -515,63 +531,63 @@
     <name>TopBar</name>
     <message>
         <source>L64 64分音符</source>
-        <translation>1/64</translation>
+        <translation>L64 1/64</translation>
     </message>
     <message>
         <source>L48 3連32分</source>
-        <translation>1/32T</translation>
+        <translation>L48 1/32 tr</translation>
     </message>
     <message>
         <source>L32 32分音符</source>
-        <translation>1/32</translation>
+        <translation>L32 1/32</translation>
     </message>
     <message>
         <source>L24 3連16分</source>
-        <translation>1/16T</translation>
+        <translation>L24 1/16 tr</translation>
     </message>
     <message>
         <source>L16 16分音符</source>
-        <translation>1/16</translation>
+        <translation>L16 1/16</translation>
     </message>
     <message>
         <source>L12 3連8分</source>
-        <translation>1/8T</translation>
+        <translation>L12 1/8 tr</translation>
     </message>
     <message>
         <source>L8  8分音符</source>
-        <translation>1/8</translation>
+        <translation>L8  1/8</translation>
     </message>
     <message>
         <source>L6  3連4分</source>
-        <translation>1/4T</translation>
+        <translation>L6  1/4 tr</translation>
     </message>
     <message>
         <source>L4  4分音符</source>
-        <translation>1/4</translation>
+        <translation>L4  1/4</translation>
     </message>
     <message>
         <source>L2  ２分音符</source>
-        <translation>1/2</translation>
+        <translation>L2  1/2</translation>
     </message>
     <message>
         <source>L3  ３連２分</source>
-        <translation>1/2T</translation>
+        <translation>L3  1/2 tr</translation>
     </message>
     <message>
         <source>L4  ４分音符</source>
-        <translation>1/4</translation>
+        <translation>L4  1/4</translation>
     </message>
     <message>
         <source>L6  ３連４分</source>
-        <translation>1/4T</translation>
+        <translation>L6  1/4 tr</translation>
     </message>
     <message>
         <source>L8  ８分音符</source>
-        <translation>1/8</translation>
+        <translation>L8  1/8</translation>
     </message>
     <message>
         <source>L12 ３連８分</source>
-        <translation>1/8T</translation>
+        <translation>L12 1/8 tr</translation>
     </message>
     <message>
         <source>置換</source>
@@ -618,6 +634,56 @@
     <message>
         <source>テキスト入力</source>
         <translation>Text Entry</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::gui::FrequencyGenerationDialog</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>「%1」の周波数表を作成しています...</source>
+        <translation>Making the frequency table of "%1"...</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::gui::FrequencyTableDialog</name>
+    <message>
+        <source>単音伸縮ツールで使用する周波数表を編集します。ツールはこの表を元にキーの変換を行います。</source>
+        <translation>Edits the frequency table the resampling tool uses. The tool changes the key by this table.</translation>
+    </message>
+    <message>
+        <source>基本的にこの表は自動的に作成されますが、原音の特性によっては編集が必要になることがあります。</source>
+        <translation>The table is normally made automatically, but some recordings need it edited.</translation>
+    </message>
+    <message>
+        <source>ダブルクリック</source>
+        <translation>Double-click</translation>
+    </message>
+    <message>
+        <source>セット</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Revert</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>書き込む</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>再作成</source>
+        <translation>Remake</translation>
     </message>
 </context>
 <context>
@@ -907,6 +973,33 @@
     <message>
         <source>経過時間 %1 秒</source>
         <translation>Elapsed time %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::gui::SoundListWindow</name>
+    <message>
+        <source>リストから挿入</source>
+        <translation>Insert from List</translation>
+    </message>
+    <message>
+        <source>置換</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>消音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>クリックで音が出ます。</source>
+        <translation>Click to hear a sound.</translation>
+    </message>
+    <message>
+        <source>ダブルクリックで選択部分の先頭に挿入します</source>
+        <translation>Double-click to insert at the start of the selection</translation>
     </message>
 </context>
 <context>

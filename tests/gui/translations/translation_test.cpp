@@ -31,6 +31,8 @@
 #include "gui/settings/project_properties_dialog.h"
 #include "gui/translations/logic_text.h"
 #include "gui/translations/translations.h"
+#include "gui/voicebank/frequency_table_dialog.h"
+#include "gui/voicebank/sound_list_window.h"
 #include "render/tool_trust.h"
 #include "../support/window_fixture.h"
 
@@ -119,6 +121,10 @@ TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   shown.emplace_back(std::make_unique<gui::SelectTrackDialog>(std::vector<std::string>{"1: Voice"}, nullptr));
   shown.emplace_back(std::make_unique<gui::AboutDialog>(QString(), nullptr));
   shown.emplace_back(std::make_unique<gui::EditBoxDialog>(nullptr, QString()));
+  shown.emplace_back(std::make_unique<gui::FrequencyTableDialog>(
+      m_dir / "a.wav", gui::FrequencyTableServices{prompts, plain, m_dir.path(), ""}, nullptr));
+  window.menus().action(QStringLiteral("mnInsertFrom"))->trigger();
+  ASSERT_NE(window.findChild<gui::SoundListWindow*>(), nullptr);
 
   std::vector<std::pair<QString, QString>> texts;
   collect(&window, texts);
