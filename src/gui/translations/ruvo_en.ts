@@ -271,6 +271,62 @@
         <source>ファイルに書き込んでいません。変更を破棄してよろしいですか？</source>
         <translation>The changes have not been written to the file. Discard them?</translation>
     </message>
+    <message>
+        <source>音声フォルダが見つかりません: %1</source>
+        <translation>Voice folder not found: %1</translation>
+    </message>
+    <message>
+        <source>範囲外の値を直しました:</source>
+        <translation>Values out of range were corrected:</translation>
+    </message>
+    <message>
+        <source>ノート%1「%2」の長さ %3 → %4</source>
+        <translation>Note %1 "%2": length %3 → %4</translation>
+    </message>
+    <message>
+        <source>ノート%1「%2」のキー %3 → %4</source>
+        <translation>Note %1 "%2": key %3 → %4</translation>
+    </message>
+    <message>
+        <source>作業フォルダを作成できません。</source>
+        <translation>The working folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>テンポ「%1」は使えません。%2から%3までの数を入力してください。</source>
+        <translation>Tempo "%1" cannot be used. Enter a number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1「%2」は使えません。%3から%4までの数を入力してください。</source>
+        <translation>%1 "%2" cannot be used. Enter a number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>先行発声</source>
+        <translation>Preutterance</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>モジュレーション</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>次の中間ファイルを削除できませんでした:</source>
+        <translation>These intermediate files could not be deleted:</translation>
+    </message>
+    <message>
+        <source>ほか%1個</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>wavファイルの生成を中止しました。</source>
+        <translation>Rendering the WAV file was cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
