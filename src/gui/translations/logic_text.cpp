@@ -107,7 +107,12 @@ const std::vector<Entry>& catalogue() {
       {QT_TRANSLATE_NOOP("LogicText", "WAVの結合"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "音程と長さの変換"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "設定したことのないプログラムです。信頼できる場合だけ実行してください。")},
-      // voice banks: frequency tables
+      // voice banks: the voice-bank settings and frequency tables
+      {QT_TRANSLATE_NOOP("LogicText", "原音設定")},
+      {QT_TRANSLATE_NOOP("LogicText", "予期しないエラー")},
+      {QT_TRANSLATE_NOOP("LogicText", "選択したエントリを削除します。")},
+      {QT_TRANSLATE_NOOP("LogicText", "削除するとパラメータがクリアされますが、ファイルは削除しません。")},
+      {QT_TRANSLATE_NOOP("LogicText", "選択した%1個の原音の周波数表を再作成します。")},
       {QT_TRANSLATE_NOOP("LogicText", "「%1」の周波数表を再作成します。")},
       {QT_TRANSLATE_NOOP("LogicText", "%1の周波数表を更新しました。")},
       {QT_TRANSLATE_NOOP("LogicText", "%1の周波数表を更新出来ませんでした。")},

@@ -327,6 +327,26 @@
         <source>wavファイルの生成を中止しました。</source>
         <translation>Rendering the WAV file was cancelled.</translation>
     </message>
+    <message>
+        <source>原音設定</source>
+        <translation>Voice Bank Settings</translation>
+    </message>
+    <message>
+        <source>予期しないエラー</source>
+        <translation>Unexpected error</translation>
+    </message>
+    <message>
+        <source>選択したエントリを削除します。</source>
+        <translation>Deletes the selected entries.</translation>
+    </message>
+    <message>
+        <source>削除するとパラメータがクリアされますが、ファイルは削除しません。</source>
+        <translation>Their values are cleared; the files are not deleted.</translation>
+    </message>
+    <message>
+        <source>選択した%1個の原音の周波数表を再作成します。</source>
+        <translation>Makes the frequency tables of the %1 selected recordings again.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

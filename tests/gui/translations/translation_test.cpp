@@ -167,6 +167,7 @@ TEST_F(TranslationTest, LogicTextsInEnglish) {
        "Values out of range were corrected:\nNote 3 \"か\": length 99999 → 7680"},
       {"次の中間ファイルを削除できませんでした:\n/c/1.wav\nほか2個",
        "These intermediate files could not be deleted:\n/c/1.wav\nand 2 more"},
+      {"選択した3個の原音の周波数表を再作成します。", "Makes the frequency tables of the 3 selected recordings again."},
       {"ノートの削除", "ノートの削除"},
       {"歌詞を書く", "歌詞を書く"},
       {"", ""},
