@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   auto settings = *ruvo::loadSessionSettings(
       ruvo::resolveAppFolders(work.string(), ruvo::FolderEnvironment{work.string(), "", ""}));
   settings.settings.CacheEnable = true;
-  ruvo::testing::ScriptedPrompts prompts;
+  ruvo::testing::StrictPrompts prompts;
   ruvo::testing::ScriptedFiles files;
   ruvo::gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
   ruvo::gui::MainWindow window(settings, ruvo::SessionServices{prompts, files, dialogs});

@@ -95,13 +95,16 @@ class ProjectSession {
   // window open.
   bool close(std::time_t now);
 
+  // Replaces the alias table with `folder`'s oto.ini (an empty table for no
+  // folder); a file that cannot be read is reported.
+  void loadAliasTable(const std::string& folder);
+
   // "readme.txt" of the program folder, when it exists.
   std::optional<std::string> readmePath() const;
 
  private:
   void notify(SessionChange change);
   void showError(const std::string& description);
-  void loadAliasTable(const std::string& folder);
   bool load(const std::string& path);
   void rememberInHistory(const std::string& path);
   std::string tracePath() const;

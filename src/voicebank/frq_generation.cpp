@@ -8,67 +8,77 @@
 
 namespace ruvo {
 
+std::vector<std::string> frqGenerationArguments(const std::string& recordingPath, const std::string& workFolder) {
+  return {recordingPath, joinPath(workFolder, "temp.wav"), "100", "100", "GN", "0", "100"};
+}
+
 namespace {
 
-constexpr int kCancelGraceMs = 500;
+std::string unquoted(std::string_view path) {
+  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
+  return std::string(path);
+}
 
 }  // namespace
 
-FrqGenerationCommand frqGenerationCommand(std::string_view toolPath, const std::string& recordingPath,
-                                          const std::string& tempDir) {
-  if (toolPath.size() >= 2 && toolPath.front() == '"' && toolPath.back() == '"')
-    toolPath = toolPath.substr(1, toolPath.size() - 2);
-  return {std::string(toolPath),
-          {recordingPath, joinPath(tempDir, "temp.wav"), "100", "100", "GN", "0", "100"},
-          tempDir};
-}
+FrqGeneration::FrqGeneration(std::string toolPath, std::string workFolder, std::vector<std::string> recordings,
+                             Touched touched)
+    : m_toolPath(unquoted(toolPath)),
+      m_workFolder(std::move(workFolder)),
+      m_recordings(std::move(recordings)),
+      m_touched(std::move(touched)) {}
 
-Result<FrqGeneration> FrqGeneration::start(const FrqGenerationCommand& command, const std::string& recordingPath) {
+bool FrqGeneration::step(int waitMs) {
+  if (m_cancelled) return true;
+  if (m_child) {
+    auto keep = [this](const std::string& line) {
+      if (!line.empty()) m_lastLine = line;
+    };
+    if (!m_child->poll(waitMs, [&](ChildStream, std::string_view bytes) { m_output.feed(bytes, keep); })) return false;
+    m_output.finish(keep);
+    finishCurrent();
+    return m_next == m_recordings.size();
+  }
+  if (m_next == m_recordings.size()) return true;
+  const std::string& recording = m_recordings[m_next++];
   ChildOptions options;
-  options.folder = command.folder;
+  options.folder = m_workFolder;
   options.out = ChildOptions::Output::Pipe;
   options.errToOut = true;
   options.ownProcessGroup = true;
-  auto child = ChildProcess::start(command.program, command.arguments, options);
-  if (!child) return tl::unexpected(child.error());
-  return FrqGeneration(std::move(*child), recordingPath);
-}
-
-void FrqGeneration::keepLine(const std::string& line) {
-  if (!line.empty()) m_lastLine = line;
-}
-
-bool FrqGeneration::poll(int timeoutMs) {
-  if (m_ended) return true;
-  auto sink = [this](ChildStream, std::string_view bytes) {
-    m_lines.feed(bytes, [this](const std::string& line) { keepLine(line); });
-  };
-  if (m_child.poll(timeoutMs, sink)) {
-    m_lines.finish([this](const std::string& line) { keepLine(line); });
-    m_ended = true;
+  auto child = ChildProcess::start(m_toolPath, frqGenerationArguments(recording, m_workFolder), options);
+  if (!child) {
+    m_problems.push_back(fileNameOf(recording) + ": " + child.error().message);
+    return m_next == m_recordings.size();
   }
-  return m_ended;
+  m_child.emplace(std::move(*child));
+  m_output = {};
+  m_lastLine.clear();
+  return false;
+}
+
+void FrqGeneration::finishCurrent() {
+  const std::string& recording = m_recordings[m_next - 1];
+  const int status = m_child->exitStatus().value_or(-1);
+  std::error_code ec;
+  auto table = frqPathOf(recording);
+  const bool made = table && std::filesystem::is_regular_file(*table, ec);
+  if ((status != 0 || !made) && !m_cancelled) {
+    std::string problem = fileNameOf(recording) + ": the resampler ended with status " + std::to_string(status) +
+                          (made ? "" : " and made no frequency table");
+    if (!m_lastLine.empty()) problem += ": " + m_lastLine;
+    m_problems.push_back(problem);
+  }
+  m_child.reset();
+  if (m_touched) m_touched(recording);
 }
 
 void FrqGeneration::cancel() {
-  if (m_ended) return;
-  m_child.stop(kCancelGraceMs);
+  if (m_cancelled) return;
   m_cancelled = true;
-  m_ended = true;
-}
-
-Result<void> FrqGeneration::outcome() const {
-  const std::string name = fileNameOf(m_recordingPath);
-  if (!m_ended) return fail(ErrorCode::Failed, name + ": the frequency table is still being made");
-  if (m_cancelled) return fail(ErrorCode::Failed, name + ": making the frequency table was cancelled");
-  const int status = m_child.exitStatus().value_or(-1);
-  std::error_code ec;
-  auto table = frqPathOf(m_recordingPath);
-  if (status == 0 && table && std::filesystem::is_regular_file(*table, ec)) return {};
-  std::string message = name + ": the resampler ended with status " + std::to_string(status) +
-                        (table && std::filesystem::is_regular_file(*table, ec) ? "" : " and made no frequency table");
-  if (!m_lastLine.empty()) message += ": " + m_lastLine;
-  return fail(ErrorCode::Failed, message);
+  if (!m_child) return;
+  m_child->stop();
+  finishCurrent();
 }
 
 }  // namespace ruvo

@@ -1,60 +1,61 @@
 #pragma once
-// A recording's frequency table made anew by the resampler: the program is
-// asked to render the recording at its own pitch with the flags "GN" (G:
-// analyse again and replace the table), which leaves the table
-// (recording_wav.frq) and a by-product "temp.wav" in the working folder.
-// The program runs as a child in its own process group; the caller polls it
-// from its event loop and may cancel it at any time.
+// Making frequency tables anew: the resampler is run once per recording with
+// the table command (recording, a scratch output, "100 100 GN 0 100") and is
+// expected to leave the recording's "_wav.frq" behind; a run that ends with
+// another status or without the table is a problem, told with the
+// program's last line of output. A run goes one
+// recording at a time and is driven by step(), so a window can poll it from
+// a timer and stay live; cancel() ends the running resampler and everything
+// it started.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/child_process.h"
-#include "core/error.h"
 
 namespace ruvo {
 
-struct FrqGenerationCommand {
-  std::string program;
-  std::vector<std::string> arguments;
-  std::string folder;  // the working folder
-};
-
-// The resampler `toolPath` (one pair of surrounding double quotes, as a
-// stored setting may carry, is removed) on `recordingPath`, writing
-// tempDir + "/temp.wav" with the arguments 100 100 GN 0 100.
-FrqGenerationCommand frqGenerationCommand(std::string_view toolPath, const std::string& recordingPath,
-                                          const std::string& tempDir);
+// The program and arguments of the table command for one recording; the
+// scratch output is `workFolder`/temp.wav.
+std::vector<std::string> frqGenerationArguments(const std::string& recordingPath, const std::string& workFolder);
 
 class FrqGeneration {
  public:
-  // Starts the program; fails when it cannot be started.
-  [[nodiscard]] static Result<FrqGeneration> start(const FrqGenerationCommand& command,
-                                                   const std::string& recordingPath);
+  // Called for each recording whose table the resampler ran on (finished,
+  // failed or cancelled), since its table may have changed.
+  using Touched = std::function<void(const std::string& recordingPath)>;
+  // One pair of double quotes around `toolPath`, as a stored setting may
+  // carry, is removed.
+  FrqGeneration(std::string toolPath, std::string workFolder, std::vector<std::string> recordings, Touched touched);
 
-  // Waits up to `timeoutMs` for the program; true once it has ended.
-  bool poll(int timeoutMs);
-  // Ends the program and everything it started (SIGTERM, SIGKILL after half
-  // a second). outcome() then reports the cancel.
+  // Starts the next recording when none runs, else waits up to `waitMs` for
+  // the running one. True once every recording is done or the run was
+  // cancelled.
+  bool step(int waitMs);
   void cancel();
 
-  // Once ended: success when the program exited with status 0 and the table
-  // exists; otherwise an error naming the recording, the exit status and
-  // the program's last line of output.
-  [[nodiscard]] Result<void> outcome() const;
+  size_t done() const { return m_next - (m_child ? 1 : 0); }
+  size_t total() const { return m_recordings.size(); }
+  bool cancelled() const { return m_cancelled; }
+  // What went wrong, one line per recording: a program that could not start,
+  // ended with a status other than 0 or made no table.
+  const std::vector<std::string>& problems() const { return m_problems; }
 
  private:
-  FrqGeneration(ChildProcess child, std::string recordingPath)
-      : m_child(std::move(child)), m_recordingPath(std::move(recordingPath)) {}
-  void keepLine(const std::string& line);
+  void finishCurrent();
 
-  ChildProcess m_child;
-  std::string m_recordingPath;
-  LineSplitter m_lines;
-  std::string m_lastLine;
-  bool m_ended = false;
+  std::string m_toolPath;
+  std::string m_workFolder;
+  std::vector<std::string> m_recordings;
+  Touched m_touched;
+  size_t m_next = 0;
+  std::optional<ChildProcess> m_child;
+  LineSplitter m_output;
+  std::string m_lastLine;  // the running program's last line of output
   bool m_cancelled = false;
+  std::vector<std::string> m_problems;
 };
 
 }  // namespace ruvo

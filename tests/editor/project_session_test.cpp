@@ -40,7 +40,7 @@ class SessionTest : public ::testing::Test {
   std::string bytesOf(const std::string& path) { return readFileBytes(path).value_or("<missing>"); }
 
   TempFolder m_dir{"ruvo_session"};
-  ScriptedPrompts m_prompts;
+  StrictPrompts m_prompts;
   ScriptedFiles m_files;
   ScriptedDialogs m_dialogs;
   SessionSettings m_settings;

@@ -23,7 +23,9 @@ T pop(std::deque<T>& script, const char* what) {
   return value;
 }
 
-class ScriptedPrompts final : public Prompts {
+// Unlike testing::ScriptedPrompts (support/scripted_answers.h), a question
+// without a scripted answer throws, so a test notices every question asked.
+class StrictPrompts final : public Prompts {
  public:
   void message(const std::string& text, const std::string& title, MessageIcon icon) override {
     messages.push_back(text);

@@ -13,6 +13,7 @@ const std::vector<FuzzTarget>& fuzzTargets() {
       {"joiner", joinerWave},
       {"settings", settingsFile},
       {"wave_samples", waveSamples},
+      {"oto_file", otoFile},
   };
   return targets;
 }

@@ -35,6 +35,8 @@ std::string joinerWave(Bytes bytes);
 std::string settingsFile(Bytes bytes);
 // The voice bank's WAV sample reader.
 std::string waveSamples(Bytes bytes);
+// oto.ini read and written back as the settings dialog does.
+std::string otoFile(Bytes bytes);
 
 struct FuzzTarget {
   std::string_view name;

@@ -1,9 +1,10 @@
 #include "voicebank/frq_generation.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "core/text_file.h"
 #include "support/temp_folder.h"
@@ -13,69 +14,65 @@ using ruvo::testing::TempFolder;
 
 namespace {
 
-TEST(FrqGeneration, CommandLine) {
-  FrqGenerationCommand command = frqGenerationCommand("\"/opt/tools/resampler\"", "/bank/a.wav", "/tmp/work");
-  EXPECT_EQ(command.program, "/opt/tools/resampler");
-  EXPECT_EQ(command.arguments,
-            (std::vector<std::string>{"/bank/a.wav", "/tmp/work/temp.wav", "100", "100", "GN", "0", "100"}));
-  EXPECT_EQ(command.folder, "/tmp/work");
-  EXPECT_EQ(frqGenerationCommand("/bin/r", "/bank/a.wav", "/w").program, "/bin/r");
+// A stand-in resampler: writes its arguments into the recording's table,
+// fails with a message for "bad" recordings, makes nothing for "empty" ones
+// and hangs on "slow" ones.
+std::string fakeResampler(const TempFolder& dir) {
+  const std::string path = dir / "fake_resampler";
+  std::ofstream(path) << "#!/bin/sh\n"
+                         "case \"$1\" in *slow*) exec sleep 30;; *bad*) echo analysing; "
+                         "echo cannot read ${1##*/} >&2; exit 3;; *empty*) exit 0;; esac\n"
+                         "echo \"$@\" > \"${1%.wav}_wav.frq\"\n";
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  return path;
 }
 
-// A stand-in resampler: a shell script that does what `body` says.
-class FrqGenerationRun : public ::testing::Test {
- protected:
-  Result<void> run(const std::string& body, bool cancel = false) {
-    const std::string tool = m_dir / "tool.sh";
-    EXPECT_TRUE(writeFileBytes(tool, "#!/bin/sh\n" + body + "\n"));
-    std::filesystem::permissions(tool, std::filesystem::perms::owner_all);
-    auto generation = FrqGeneration::start(frqGenerationCommand(tool, m_recording, m_dir.path()), m_recording);
-    if (!generation) return tl::unexpected(generation.error());
-    if (cancel) {
-      generation->poll(50);
-      generation->cancel();
-    }
-    while (!generation->poll(100)) {
-    }
-    return generation->outcome();
-  }
-
-  TempFolder m_dir{"ruvo_frq_generation"};
-  std::string m_recording = m_dir / "a.wav";
-};
-
-TEST_F(FrqGenerationRun, ReportsWhatTheProgramLeft) {
-  struct Case {
-    const char* body;
-    bool ok;
-    const char* message;
-  };
-  for (const Case& c : std::vector<Case>{
-           {"[ \"$5\" = GN ] && echo table > \"${1%.wav}_wav.frq\"", true, ""},
-           {"echo analysing; echo cannot read the recording >&2; exit 3", false,
-            "a.wav: the resampler ended with status 3 and made no frequency table: cannot read the recording"},
-           {"echo table > \"${1%.wav}_wav.frq\"; exit 1", false, "a.wav: the resampler ended with status 1"},
-       }) {
-    std::filesystem::remove(m_dir / "a_wav.frq");
-    auto outcome = run(c.body);
-    EXPECT_EQ(outcome.has_value(), c.ok) << c.body;
-    if (!c.ok) {
-      EXPECT_EQ(outcome.error().message, c.message) << c.body;
-    }
-  }
-}
-
-TEST_F(FrqGenerationRun, CancelEndsTheProgramAndWhatItStarted) {
-  const auto started = std::chrono::steady_clock::now();
-  auto outcome = run("sleep 30 & sleep 30; wait", true);
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
-  ASSERT_FALSE(outcome);
-  EXPECT_EQ(outcome.error().message, "a.wav: making the frequency table was cancelled");
-}
-
-TEST_F(FrqGenerationRun, AMissingProgramDoesNotStart) {
-  auto generation = FrqGeneration::start(frqGenerationCommand(m_dir / "none", m_recording, m_dir.path()), m_recording);
-  EXPECT_FALSE(generation);
+bool runToEnd(FrqGeneration& run) {
+  for (int i = 0; i < 1000; ++i)
+    if (run.step(20)) return true;
+  return false;
 }
 
 }  // namespace
+
+TEST(FrqGeneration, RunsTheTableCommandForEachRecordingAndReportsFailures) {
+  TempFolder dir("frq_generation");
+  std::vector<std::string> touched;
+  FrqGeneration run(fakeResampler(dir), dir.path(), {dir / "a.wav", dir / "bad.wav", dir / "b.wav"},
+                    [&](const std::string& path) { touched.push_back(path); });
+  ASSERT_TRUE(runToEnd(run));
+  EXPECT_EQ(run.done(), 3u);
+  EXPECT_EQ(*readFileBytes(dir / "a_wav.frq"), dir / "a.wav" + " " + dir / "temp.wav" + " 100 100 GN 0 100\n");
+  EXPECT_TRUE(std::filesystem::exists(dir / "b_wav.frq"));
+  ASSERT_EQ(run.problems().size(), 1u);
+  EXPECT_EQ(run.problems()[0],
+            "bad.wav: the resampler ended with status 3 and made no frequency table: cannot read bad.wav");
+  EXPECT_EQ(touched, (std::vector<std::string>{dir / "a.wav", dir / "bad.wav", dir / "b.wav"}));
+
+  FrqGeneration missing(dir / "no_such_tool", dir.path(), {dir / "a.wav"}, {});
+  ASSERT_TRUE(runToEnd(missing));
+  EXPECT_EQ(missing.problems().size(), 1u);
+
+  // A stored tool path in quotes; a status of 0 without a table.
+  FrqGeneration quoted("\"" + fakeResampler(dir) + "\"", dir.path(), {dir / "empty.wav"}, {});
+  ASSERT_TRUE(runToEnd(quoted));
+  EXPECT_EQ(quoted.problems(),
+            std::vector<std::string>{"empty.wav: the resampler ended with status 0 and made no frequency table"});
+}
+
+TEST(FrqGeneration, CancelEndsTheRunningResamplerAtOnce) {
+  TempFolder dir("frq_generation");
+  std::vector<std::string> touched;
+  FrqGeneration run(fakeResampler(dir), dir.path(), {dir / "slow.wav", dir / "a.wav"},
+                    [&](const std::string& path) { touched.push_back(path); });
+  EXPECT_FALSE(run.step(0));
+  EXPECT_FALSE(run.step(50));
+  const auto start = std::chrono::steady_clock::now();
+  run.cancel();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_TRUE(run.step(0));
+  EXPECT_TRUE(run.cancelled());
+  EXPECT_TRUE(run.problems().empty());
+  EXPECT_EQ(touched, std::vector<std::string>{dir / "slow.wav"});
+  EXPECT_FALSE(std::filesystem::exists(dir / "a_wav.frq"));
+}

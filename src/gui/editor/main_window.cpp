@@ -24,6 +24,7 @@
 #include "gui/editor/roll_mouse_controller.h"
 #include "gui/editor/render_controller.h"
 #include "gui/editor/twips.h"
+#include "gui/editor/voice_bank_commands.h"
 #include "gui/noteprops/note_property_controller.h"
 #include "gui/services/qt_clipboard.h"
 #include "gui/services/qt_file_chooser.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
     item->setEnabled(true);
     connect(item, &QAction::triggered, this, [this, render] { showSoundList(render->media()); });
   }
+  connectVoiceBankCommands(*this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.

@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include "core/paths.h"
 #include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
@@ -30,6 +31,8 @@
 #include "gui/services/qt_text.h"
 #include "gui/translations/logic_text.h"
 #include "gui/voicebank/frequency_table_dialog.h"
+#include "gui/voicebank/oto_settings_dialog.h"
+#include "gui/voicebank/sample_editor_dialog.h"
 #include "gui/voicebank/sound_list_window.h"
 #include "noteprops/note_sound.h"
 #include "noteprops/property_apply.h"
@@ -64,6 +67,33 @@ bool shootModal(const std::function<void()>& open, const QString& path) {
   });
   open();
   return saved;
+}
+
+// The voice-bank dialog over the song's voice folder with the first sung
+// note's lyric selected, and the sample editor on that recording.
+bool shootVoiceBank(MainWindow& window, Prompts& prompts, FileChooser& files, const QDir& dir) {
+  ProjectSession& session = window.session();
+  const Song& song = session.song();
+  auto* render = window.findChild<RenderController*>();
+  if (!render || song.voiceFolder.empty()) return true;
+  std::string target;
+  for (const Note& note : song.notes)
+    if (!isRest(note.lyric)) {
+      target = note.lyric;
+      break;
+    }
+  OtoSettingsDialog bank(&window, {song.voiceFolder, target, "", session.folders().tempDir, false},
+                         {prompts, files, render->media(), {}, {}});
+  bank.resize(980, 560);
+  bool ok = shoot(bank, dir.filePath(QStringLiteral("oto_settings_dialog.png")));
+  auto path = bank.form().recordingPath();
+  if (!path) return false;
+  auto wave = readWaveSamples(*path);
+  if (!wave) return false;
+  SampleEditorDialog editor(&bank, fileNameOf(*path), std::move(*wave), bank.form().sampleTimes());
+  editor.resize(900, 360);
+  ok &= shoot(editor, dir.filePath(QStringLiteral("sample_editor_dialog.png")));
+  return ok;
 }
 
 }  // namespace
@@ -109,7 +139,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   // The first sung note's properties with the details open, and its pitch editor.
   Song& song = session.song();
   int sung = 0;
-  while (sung + 1 < song.noteCount && song[sung].lyric == "R") ++sung;  // "R" is a rest
+  while (sung + 1 < song.noteCount && isRest(song[sung].lyric)) ++sung;
   PropertyValues values = singleValues(song, sung);
   NoteSound sound = noteSoundOf(song, session.tables(), values.lyric, values.note, values.length,
                                 projectCacheFolder(song, session.folders().tempDir));
@@ -159,6 +189,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
       break;
     }
   }
+  ok &= shootVoiceBank(window, prompts, files, dir);
 
   if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
   return ok ? 0 : 1;

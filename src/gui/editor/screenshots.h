@@ -14,10 +14,10 @@ class MainWindow;
 // properties), options_general.png, options_voice_banks.png,
 // options_cache.png, options_paths.png, note_property.png (the first sung note),
 // pitch_editor.png, select_track.png, edit_box.png, trust_tool.png,
-// running.png, about.png, save_prompt.png, sound_list.png and
-// frequency_table.png (the first recording of the bank with a table) into
-// the folder. Returns the
-// program's exit status.
+// running.png, about.png, save_prompt.png, sound_list.png,
+// frequency_table.png (the first recording of the bank with a table),
+// oto_settings_dialog.png and sample_editor_dialog.png into the folder.
+// Returns the program's exit status.
 int saveScreenshots(MainWindow& window, const QString& folder);
 
 }  // namespace ruvo::gui

@@ -16,18 +16,18 @@ constexpr int kPollMs = 50;
 
 }  // namespace
 
-Result<void> FrequencyGenerationDialog::run(const FrqGenerationCommand& command, const std::string& recordingPath,
-                                            QWidget* owner) {
-  auto generation = FrqGeneration::start(command, recordingPath);
-  if (!generation) return tl::unexpected(generation.error());
-  FrequencyGenerationDialog dialog(std::move(*generation), recordingPath, owner);
-  dialog.exec();
+Result<void> FrequencyGenerationDialog::run(const std::string& toolPath, const std::string& workFolder,
+                                            const std::string& recordingPath, QWidget* owner) {
+  FrequencyGenerationDialog dialog(toolPath, workFolder, recordingPath, owner);
+  if (!dialog.m_generation.step(0)) dialog.exec();
   return dialog.outcome();
 }
 
-FrequencyGenerationDialog::FrequencyGenerationDialog(FrqGeneration generation, const std::string& recordingPath,
-                                                     QWidget* owner)
-    : QDialog(owner), m_generation(std::move(generation)) {
+FrequencyGenerationDialog::FrequencyGenerationDialog(const std::string& toolPath, const std::string& workFolder,
+                                                     const std::string& recordingPath, QWidget* owner)
+    : QDialog(owner),
+      m_recordingName(fileNameOf(recordingPath)),
+      m_generation(toolPath, workFolder, {recordingPath}, {}) {
   setObjectName(QStringLiteral("frmFreqGenerate"));
   setWindowTitle(qs(fileNameOf(recordingPath)));
   auto* bar = new QProgressBar(this);
@@ -43,8 +43,15 @@ FrequencyGenerationDialog::FrequencyGenerationDialog(FrqGeneration generation, c
   m_timer.start(kPollMs);
 }
 
+Result<void> FrequencyGenerationDialog::outcome() const {
+  if (m_generation.cancelled())
+    return fail(ErrorCode::Failed, m_recordingName + ": making the frequency table was cancelled");
+  if (!m_generation.problems().empty()) return fail(ErrorCode::Failed, m_generation.problems().front());
+  return {};
+}
+
 void FrequencyGenerationDialog::poll() {
-  if (!m_generation.poll(0)) return;
+  if (!m_generation.step(0)) return;
   m_timer.stop();
   accept();
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The wait while the resampler makes a recording's frequency table anew: a
-// small modal window with a running bar and "キャンセル", polling the child
+// small modal window with a running bar and "キャンセル", polling the run
 // from the event loop so every window stays live. Cancel ends the resampler
 // and whatever it started.
 
-#include <optional>
 #include <string>
 
 #include <QDialog>
@@ -20,19 +19,20 @@ class FrequencyGenerationDialog final : public QDialog {
   Q_DISABLE_COPY_MOVE(FrequencyGenerationDialog)
 
  public:
-  // Starts `command` and waits for it in the window: success when the
-  // resampler left the table, else why not (it could not start, failed, or
-  // the user cancelled).
-  [[nodiscard]] static Result<void> run(const FrqGenerationCommand& command, const std::string& recordingPath,
-                                        QWidget* owner);
-
-  FrequencyGenerationDialog(FrqGeneration generation, const std::string& recordingPath, QWidget* owner);
-  Result<void> outcome() const { return m_generation.outcome(); }
-  void reject() override;
+  // Runs the resampler `toolPath` on one recording in `workFolder` and waits
+  // for it in the window: success when it left the table, else why not (it
+  // could not start, failed, made no table, or the user cancelled).
+  [[nodiscard]] static Result<void> run(const std::string& toolPath, const std::string& workFolder,
+                                        const std::string& recordingPath, QWidget* owner);
 
  private:
+  FrequencyGenerationDialog(const std::string& toolPath, const std::string& workFolder,
+                            const std::string& recordingPath, QWidget* owner);
+  Result<void> outcome() const;
   void poll();
+  void reject() override;
 
+  std::string m_recordingName;
   FrqGeneration m_generation;
   QTimer m_timer;
 };

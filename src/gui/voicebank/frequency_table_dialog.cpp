@@ -257,9 +257,7 @@ void FrequencyTableDialog::regenerate() {
   if (m_editor->modified() &&
       m_services.prompts.ask(kFrqDiscardQuestion, "", MessageIcon::Question, false) != Answer::Yes)
     return;
-  auto made = FrequencyGenerationDialog::run(
-      frqGenerationCommand(m_services.settings.Tool2Path, m_recordingPath, m_services.tempDir), m_recordingPath,
-      this);
+  auto made = FrequencyGenerationDialog::run(m_services.settings.Tool2Path, m_services.tempDir, m_recordingPath, this);
   if (!made) {
     m_services.prompts.message(made.error().message, "", MessageIcon::Warning);
     return;

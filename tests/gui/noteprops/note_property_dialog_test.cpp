@@ -51,7 +51,7 @@ class PropertyDialogTest : public ::testing::Test {
   static bool greyed(QLineEdit* box) { return box->palette().color(QPalette::Base) == QColor(0xE0, 0xE0, 0xE0); }
 
   Settings m_settings;
-  ScriptedPrompts m_prompts;
+  StrictPrompts m_prompts;
 };
 
 TEST_F(PropertyDialogTest, SingleNoteShowsItsFlagsAndWritesThemBack) {

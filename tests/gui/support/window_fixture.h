@@ -48,7 +48,7 @@ class WindowFixture {
   }
 
   TempFolder m_dir;
-  ScriptedPrompts m_prompts;
+  StrictPrompts m_prompts;
   ScriptedFiles m_files;
   SessionSettings m_settings;
   gui::QtProjectDialogs m_dialogs;

@@ -21,7 +21,7 @@
 
 using namespace ruvo;
 using namespace ruvo::gui;
-using ruvo::testing::ScriptedPrompts;
+using ruvo::testing::StrictPrompts;
 using ruvo::testing::TempFolder;
 
 namespace {
@@ -50,7 +50,7 @@ class FrequencyTableDialogTest : public ::testing::Test {
 
   TempFolder m_dir{"ruvo_frq_dialog"};
   std::string m_recording = m_dir / "a.wav";
-  ScriptedPrompts m_prompts;
+  StrictPrompts m_prompts;
   Settings m_settings;
   FrequencyTableServices m_services{m_prompts, m_settings, m_dir.path(), ""};
 };
