@@ -204,6 +204,8 @@ QString logicText(std::string_view text) {
   return logicText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+QString logicText(const char* text) { return logicText(std::string_view(text)); }
+
 std::vector<const char*> logicCatalogue() {
   std::vector<const char*> sources;
   for (const Entry& entry : catalogue()) sources.push_back(entry.source);

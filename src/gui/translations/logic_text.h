@@ -16,6 +16,7 @@
 namespace ruvo::gui {
 
 QString logicText(std::string_view text);
+QString logicText(const char* text);
 QString logicText(const QString& text);
 
 // The source texts of the catalogue, for the check that each is translated.

@@ -960,6 +960,93 @@
     </message>
 </context>
 <context>
+    <name>ruvo::gui::OtoSettingsDialog</name>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>エイリアス</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>オフセット</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>子音部</source>
+        <translation>Consonant</translation>
+    </message>
+    <message>
+        <source>ブランク</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>先行発声</source>
+        <translation>Preutterance</translation>
+    </message>
+    <message>
+        <source>ミリ秒</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>セット</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>クリア</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>複製</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>エディタを起動</source>
+        <translation>Open Editor</translation>
+    </message>
+    <message>
+        <source>周波数表の編集</source>
+        <translation>Edit Frequency Table</translation>
+    </message>
+    <message>
+        <source>周波数表を初期化</source>
+        <translation>Reset Frequency Table</translation>
+    </message>
+    <message>
+        <source>「エイリアス」はファイル名を読み替えます。("sa.wav"→"さ"等）</source>
+        <translation>"Alias" gives a recording the name lyrics use (for example "sa.wav" → "sa").</translation>
+    </message>
+    <message>
+        <source>「オフセット」は原音ファイルの頭の無音部分を読み飛ばす設定です。</source>
+        <translation>"Offset" skips the silence at the start of the recording.</translation>
+    </message>
+    <message>
+        <source>「子音部」には頭の伸縮させない部分の長さを指定します。</source>
+        <translation>"Consonant" is the length of the start that is never stretched.</translation>
+    </message>
+    <message>
+        <source>「ブランク」は終りの空白部分です。</source>
+        <translation>"Blank" is the unused part at the end.</translation>
+    </message>
+    <message>
+        <source>設定は原音側に保存されます</source>
+        <translation>The settings are saved with the voice bank</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>周波数表を作成しています...</source>
+        <translation>Making frequency tables...</translation>
+    </message>
+</context>
+<context>
     <name>ruvo::gui::PitchCurveDialog</name>
     <message>
         <source>ピッチエディタ</source>
@@ -1015,6 +1102,25 @@
     <message>
         <source>生成時オプション</source>
         <translation>Render flags</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::gui::SampleEditorDialog</name>
+    <message>
+        <source>オフセット</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>子音部</source>
+        <translation>Consonant</translation>
+    </message>
+    <message>
+        <source>ブランク</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1201,25 @@
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::gui::WaveformView</name>
+    <message>
+        <source>オフセット</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>子音部</source>
+        <translation>Consonant</translation>
+    </message>
+    <message>
+        <source>ブランク</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>先行発声</source>
+        <translation>Preutterance</translation>
     </message>
 </context>
 </TS>

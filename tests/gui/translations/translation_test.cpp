@@ -31,7 +31,10 @@
 #include "gui/settings/project_properties_dialog.h"
 #include "gui/translations/logic_text.h"
 #include "gui/translations/translations.h"
+#include "gui/editor/render_controller.h"
 #include "gui/voicebank/frequency_table_dialog.h"
+#include "gui/voicebank/oto_settings_dialog.h"
+#include "gui/voicebank/sample_editor_dialog.h"
 #include "gui/voicebank/sound_list_window.h"
 #include "render/tool_trust.h"
 #include "../support/window_fixture.h"
@@ -94,7 +97,7 @@ class TranslationTest : public WindowFixture, public ::testing::Test {
 // installed, as ruvo does at start-up.
 TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   ASSERT_TRUE(gui::installTranslations(*QCoreApplication::instance(), UiLanguage::English));
-  ScriptedPrompts prompts;
+  StrictPrompts prompts;
   ScriptedFiles files;
   SessionSettings settings = freshSettings(m_dir);
   gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
@@ -123,6 +126,12 @@ TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   shown.emplace_back(std::make_unique<gui::EditBoxDialog>(nullptr, QString()));
   shown.emplace_back(std::make_unique<gui::FrequencyTableDialog>(
       m_dir / "a.wav", gui::FrequencyTableServices{prompts, plain, m_dir.path(), ""}, nullptr));
+  auto* render = window.findChild<gui::RenderController*>();
+  ASSERT_NE(render, nullptr);
+  shown.emplace_back(std::make_unique<gui::OtoSettingsDialog>(
+      nullptr, gui::OtoSettingsContext{m_dir.path(), "", "", m_dir.path(), false},
+      gui::OtoSettingsServices{prompts, files, render->media(), {}, {}}));
+  shown.emplace_back(std::make_unique<gui::SampleEditorDialog>(nullptr, "a.wav", WaveSamples{}, SampleTimes{}));
   window.menus().action(QStringLiteral("mnInsertFrom"))->trigger();
   ASSERT_NE(window.findChild<gui::SoundListWindow*>(), nullptr);
 
@@ -181,7 +190,7 @@ TEST_F(TranslationTest, JapaneseMenusUnchangedAndShortcutsShared) {
   const UiLanguage desktop = chooseUiLanguage(std::nullopt, std::nullopt, LocaleEnvironment{"", "", "ja_JP.UTF-8"});
   ASSERT_EQ(desktop, UiLanguage::Japanese);
   gui::installTranslations(*QCoreApplication::instance(), desktop);
-  ScriptedPrompts prompts;
+  StrictPrompts prompts;
   ScriptedFiles files;
   SessionSettings settings = freshSettings(m_dir);
   gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
