@@ -43,7 +43,7 @@ desktop-file-validate "$unpacked/usr/share/applications/ruvo.desktop"
 echo "== appstreamcli validate"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.ruvo.ruvo.metainfo.xml"
 echo "== lintian"
-lintian --no-tag-display-limit "$deb" || true
+lintian --tag-display-limit 0 "$deb" || true
 
 if [ "$install" = 1 ]; then
   echo "== apt-get install"
