@@ -10,4 +10,4 @@ mkdir -p docs/images
 QT_QPA_PLATFORM=offscreen build/bin/dialog_screenshots docs/images
 QT_QPA_PLATFORM=offscreen build/bin/noteprops_screenshots docs/images
 echo "Wrote docs/images/options_dialog.png, options_dialog_cache.png, project_properties_dialog.png,"
-echo "note_property_dialog.png, note_property_dialog_range.png and pitch_curve_dialog.png"
+echo "note_property_dialog.png, note_property_dialog_range.png, note_property_dialog_vcv.png and pitch_curve_dialog.png"

@@ -38,6 +38,16 @@ Commands:
                      CacheEnable, ..., TransformTitle, colours), the settings
                      file (settingsFile, settingsFileExisted), programFolder
                      and the working folder tempDir.
+  bank check FOLDER  Read the voice folder FOLDER as a render reads it and
+                     print the encoding of its oto.ini (UTF-8, UTF-8 with
+                     byte-order mark or CP932), the number of entries, the
+                     kind (VCV when a quarter or more of the aliases read
+                     "- X" or "v X" with v a vowel or n, else CV), the
+                     encoding of prefix.map, its suffixes, and one line per
+                     problem: an oto.ini line that is refused, a recording
+                     that is missing, unreadable or not 16-bit PCM, an alias
+                     given twice, an entry whose regions lie outside its
+                     recording. Exits 0 without problems, 1 with any.
 
 Every command starts as the editor does: it reads the editor's settings file
 (setting.ini in the program folder when that folder is writable, else
@@ -74,6 +84,9 @@ Options:
                      resampler in place of the ones the project names.
   --settings FILE    (every command) read FILE in place of the editor's
                      settings file. It is only read, never written.
+  --json             (bank check) print the report as one JSON object:
+                     encoding, entries, kind, prefixMapEncoding, suffixes
+                     and problems [{line (0 for the folder), message}].
   --help             show this text.
   --version          show the version.
 
@@ -94,6 +107,7 @@ const std::vector<ruvo::cli::CommandSpec> kCommands = {
     {"render", 1, {"-o", "--select", "--voice-folder", "--settings"},
      {"--no-cache", "--trust-tools", "--use-configured-tools"}},
     {"settings", 0, {"--settings"}, {}},
+    {"bank", 2, {"--settings"}, {"--json"}},
 };
 
 }  // namespace
@@ -117,5 +131,6 @@ int main(int argc, char** argv) {
   if (parsed->command == "dump") return runDump(*parsed, *context);
   if (parsed->command == "render") return runRender(*parsed, *context);
   if (parsed->command == "settings") return runSettings(*parsed, *context);
+  if (parsed->command == "bank") return runBank(*parsed, *context);
   return runConvert(*parsed, *context);
 }

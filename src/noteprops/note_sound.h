@@ -15,6 +15,7 @@ struct NoteSound {
   float tempo = 120;
   std::string prefix;
   std::string recordingName;  // the recording's file name without ".wav", or the lyric
+  std::string chosenAlias;    // the VCV alias the render sings in place of the lyric ("" when none)
   std::string noteName;       // "C4"; "" without a key
   std::string recordingPath;  // "" when the project has no voice folder
   int sampleOffset = 0;       // ms, from the alias table

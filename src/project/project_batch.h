@@ -25,14 +25,16 @@ struct ScriptRequest {
 
 // Writes the script and its helper for notes first..last. Returns the output
 // path actually written (the request's, or base name + ".wav" when empty).
+// A note whose lyric or sample name a batch line cannot carry (a double
+// quote, '%' or a control character) is an error naming the note; nothing
+// is written then.
 [[nodiscard]] Result<std::string> writeScript(const Song& song, VoiceBankTables& tables,
                                               const ScriptRequest& request);
 
-// The recording name a sung note's helper call passes (%1): the voice bank's
-// prefix for its key before the lyric, replaced by the recording's base name
-// when the alias table maps it; `entry` receives the alias entry (empty
-// fields when there is none).
-std::string sampleNameOf(const Song& song, VoiceBankTables& tables, const Note& note, OtoEntry& entry);
+// The line that follows a note's call line when the entry the call names
+// does not lead back to the note's lyric (see note_sample.h); the batch
+// ignores it, the reader takes the lyric from it.
+inline constexpr std::string_view kLyricLine = "@rem lyric=";
 
 struct SaveOptions {
   std::string workingFolder;  // where "temp.bat" and "temp.cache" live

@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "core/numbers.h"
 #include "core/text_file.h"
+#include "project/note_sample.h"
 #include "project/project_batch.h"
 #include "song/note_name.h"
 
@@ -17,8 +19,23 @@ bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+// The words of a call line split at single spaces, a word in double quotes
+// (a sample name holding spaces) taken whole without its quotes.
 std::vector<std::string> callWords(std::string_view line) {
-  auto words = splitFields(line, ' ');
+  std::vector<std::string> words;
+  size_t start = 0;
+  while (true) {
+    size_t end = line.find(' ', start);
+    if (start < line.size() && line[start] == '"') {
+      size_t close = line.find('"', start + 1);
+      while (close != std::string_view::npos && close + 1 < line.size() && line[close + 1] != ' ')
+        close = line.find('"', close + 1);
+      if (close != std::string_view::npos) end = close + 1 < line.size() ? close + 1 : std::string_view::npos;
+    }
+    words.push_back(sampleOfCallWord(line.substr(start, end == std::string_view::npos ? end : end - start)));
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
   if (words.size() < kCallWords) words.resize(kCallWords);
   return words;
 }
@@ -39,6 +56,15 @@ float preUtteranceOf(std::string_view text) {
 // word stays empty (the voice bank's value).
 std::string preUtteranceText(const std::string& word) {
   return word.empty() ? std::string() : shortestFloat(preUtteranceOf(word));
+}
+
+// An "@set env=" value as the note's seven envelope values and its overlap
+// (the eighth value, 0 when absent).
+std::pair<std::string, float> sevenValues(const std::string& envelope) {
+  auto values = splitFields(envelope, ' ');
+  float overlap = values.size() >= 8 ? preUtteranceOf(values[7]) : 0.0f;
+  values.resize(7);
+  return {joinFields(values, " "), overlap};
 }
 
 bool isDefaultEnvelope(const std::string& joined) {
@@ -72,6 +98,15 @@ class ProjectReader {
         ++i;
       } else if (startsWith(line, R"("%tool%" "%output%")")) {
         restLine(line);
+      } else if (auto rest = after(line, kLyricLine)) {
+        // Only right after the call line of the note it belongs to.
+        if (m_lastCallLine && *m_lastCallLine + 1 == i && m_index > m_firstIndex) m_song[m_index - 1].lyric = *rest;
+      } else if (auto rest = after(line, "@set env=")) {
+        // Outside a block (the header's) it is in force for the notes after
+        // it that set none, as the batch keeps it.
+        m_envelope = rest->empty() ? std::string() : sevenValues(*rest).first;
+      } else if (auto rest = after(line, "@set stp=")) {
+        m_startOffset = *rest;
       } else if (auto rest = after(line, "@set tempo=")) {
         m_tempo = numberOf(*rest);
         if (m_index == 0)
@@ -164,7 +199,7 @@ class ProjectReader {
   void oldNote(const std::string& curve, const std::string& callLine) {
     auto words = callWords(callLine);
     Note& note = nextNote();
-    note.lyric = m_tables.oto.aliasOfFile(words[2]);
+    note.lyric = m_tables.oto.aliasOfFile(words[2]);  // older files name no timing
     note.noteNumber = noteNumberOf(words[3]);
     note.length = msToTicks(numberOf(words[4]), m_tempo);
     note.props = preUtteranceText(words[5]) + "\t" + words[9] + "\t" + words[10] + "\t" + curve;
@@ -200,17 +235,14 @@ class ProjectReader {
         m_tempo = numberOf(*tempo);
         m_tempoPending = true;
       } else if (auto envelope = after(line, "@set env=")) {
-        auto values = splitFields(*envelope, ' ');
-        overlap = values.size() >= 8 ? preUtteranceOf(values[7]) : 0.0f;
-        values.resize(7);
-        m_envelope = joinFields(values, " ");
+        std::tie(m_envelope, overlap) = sevenValues(*envelope);
         envelopeLine = true;
         if (!isDefaultEnvelope(m_envelope)) extras.push_back("env=" + m_envelope);
       } else if (auto startOffset = after(line, "@set stp=")) {
         m_startOffset = *startOffset;
         startOffsetLine = true;
         extras.push_back("stp=" + m_startOffset);
-      } else {
+      } else if (!startsWith(line, "@set cachetag=")) {
         extras.push_back(line.substr(5));
       }
     }
@@ -221,7 +253,8 @@ class ProjectReader {
       extras.push_back("env=" + m_envelope);
     if (!startOffsetLine && !m_startOffset.empty()) extras.push_back("stp=" + m_startOffset);
     if (auto tempo = pendingTempoEntry()) extras.insert(extras.begin(), *tempo);
-    callLine(lines[++i], params, overlap, joinFields(extras, kExtraSeparator));
+    m_lastCallLine = ++i;
+    callLine(lines[i], params, overlap, joinFields(extras, kExtraSeparator));
     return i;
   }
 
@@ -229,14 +262,12 @@ class ProjectReader {
                 const std::string& extras) {
     auto words = callWords(line);
     int noteNumber = noteNumberOf(words[3]);
-    std::string prefix = m_tables.prefix.getPrefix(noteNumber, m_song.voiceFolder);
-    // The alias is looked up first and the prefix taken off after, so that a
-    // prefixed recording reached through its alias comes back as the plain
-    // lyric (appending too: taking the prefix off the recording name first
-    // would keep it in the lyric and double it on the next render).
-    std::string lyric = m_tables.oto.aliasOfFile(words[2]);
-    if (!prefix.empty() && startsWith(lyric, prefix)) lyric.erase(0, prefix.size());
     float preUtterance = preUtteranceOf(words[5]);
+    // Several aliases share a recording in most banks: the call's timing
+    // tells which entry it was written from (appending too).
+    const CallTiming timing{roundHalfEven(leadingNumber(words[6])), roundHalfEven(leadingNumber(words[8])),
+                            roundHalfEven(leadingNumber(words[9])), preUtterance};
+    std::string lyric = lyricOfCall(m_song, m_tables, noteNumber, words[2], timing);
     if (preUtterance > 0 && m_index > m_firstIndex) {
       // The previous note's length is what it sounded before this note's
       // pre-utterance took over, at the tempo it was played at. The writer
@@ -267,6 +298,7 @@ class ProjectReader {
   std::string m_noteFlags;
   std::string m_envelope;     // the script's env: seven values, no overlap
   std::string m_startOffset;  // the script's stp
+  std::optional<size_t> m_lastCallLine;  // the line of the last note block's call
 };
 
 Result<void> readProject(Song& song, VoiceBankTables& tables, const std::string& path, bool appending) {

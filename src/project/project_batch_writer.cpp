@@ -2,8 +2,10 @@
 
 #include "core/numbers.h"
 #include "core/paths.h"
+#include "core/text_codec.h"
 #include "core/text_file.h"
 #include "song/note_name.h"
+#include "project/note_sample.h"
 #include "project/project_batch.h"
 
 namespace ruvo {
@@ -11,6 +13,7 @@ namespace ruvo {
 namespace {
 
 constexpr int kEnvelopeValues = 8;  // p1 p2 p3 v1 v2 v3 v4 and the overlap
+constexpr std::string_view kSharedParams = "100 100 ";  // cached without the note index
 
 const std::vector<std::string> kJoinBlock = {
     R"(@if exist "%output%.whd" ()",
@@ -22,7 +25,7 @@ const std::vector<std::string> kJoinBlock = {
 };
 
 const std::vector<std::string> kCachedHelper = {
-    R"(@if "%params%"=="100 100 " (set temp=%cachedir%\%1_%2_%6.wav) else (set temp=%cachedir%\%9_%1_%2_%6.wav))",
+    R"(@if "%params%"=="100 100 " (set temp=%cachedir%\%1_%2_%6%cachetag%.wav) else (set temp=%cachedir%\%9_%1_%2_%6%cachetag%.wav))",
     R"(@if not exist "%temp%" ("%resamp%" "%oto%\%1.wav" "%temp%" %2 100 %flag%L %5 %6 %7 %8 %params%))",
     R"(@"%tool%" "%output%" "%temp%" 0%stp% %3 %env%)",
 };
@@ -65,6 +68,34 @@ std::string envelopeWithOverlap(const std::string& envelope, float preUtterance)
   return joinFields(values, " ");
 }
 
+// Resampler inputs that the shared cache name (recording, key, length) does
+// not show, appended to it: the timing of an entry that shares its recording with an
+// earlier one ("~offset_consonant_blank"), and flags other than the
+// project's ("~" and the flags, every byte but a letter, digit, '+', '-' or
+// '.' written as '@' and two hex digits). Empty for every other note, whose
+// name stays as it always was.
+std::string cacheTagOf(const OtoTable& oto, const NoteSample& sample, const std::string& flags,
+                       const std::string& projectFlags) {
+  std::string tag;
+  if (sample.entryIndex && oto.sharesRecording(*sample.entryIndex)) {
+    tag += "~" + std::to_string(roundHalfEven(sample.entry.number(OtoEntry::kOffset))) + "_" +
+           std::to_string(roundHalfEven(sample.entry.number(OtoEntry::kConsonant))) + "_" +
+           std::to_string(roundHalfEven(sample.entry.number(OtoEntry::kBlank)));
+  }
+  if (flags != projectFlags) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    tag += "~";
+    for (char c : flags) {
+      const auto byte = static_cast<unsigned char>(c);
+      if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.')
+        tag += c;
+      else
+        tag += {'@', kHex[byte >> 4], kHex[byte & 15]};
+    }
+  }
+  return tag;
+}
+
 // Removes helpers of earlier writes (B_helper1.bat, ...) once the new
 // script and helper are in place, so a failed save leaves the old pair whole.
 void deleteOldHelpers(const std::string& folder, const std::string& baseName, const std::string& keep) {
@@ -79,6 +110,8 @@ void deleteOldHelpers(const std::string& folder, const std::string& baseName, co
     }
   }
 }
+
+std::string noteLabel(int index, const Note& note) { return "note " + std::to_string(index) + " (" + note.lyric + ")"; }
 
 class ScriptWriter {
  public:
@@ -112,7 +145,7 @@ class ScriptWriter {
     return lines;
   }
 
-  void note(int index, std::vector<std::string>& lines) {
+  Result<void> note(int index, std::vector<std::string>& lines) {
     const Note& note = m_song[index];
     std::string envelope(kDefaultEnvelope);
     float startOffset = 0;
@@ -122,11 +155,14 @@ class ScriptWriter {
     if (isRest(note.lyric)) {
       writeTempoIfChanged(lines);
       lines.push_back(R"("%tool%" "%output%" "%oto%\R.wav" 0 )" + fixed3(lengthMs) + " 0 0");
-      return;
+      return {};
     }
 
-    OtoEntry entry;
-    const std::string sample = sampleNameOf(m_song, m_tables, note, entry);
+    const NoteSample resolved = resolveNoteSample(m_song, m_tables, index);
+    const OtoEntry& entry = resolved.entry;
+    auto word = callWordOf(resolved.sample);
+    if (!word)
+      return fail(word.error().code, noteLabel(index, note) + ": the name '" + resolved.sample + "' " + word.error().message);
     PropFields props = splitProps(note.props);
     float preUtterance = static_cast<float>(props[kPropPreUtterance].empty()
                                                 ? entry.number(OtoEntry::kPreUtterance)
@@ -140,8 +176,8 @@ class ScriptWriter {
         50.0f;
     fitEnvelopeToShortNote(preUtterance, lengthMs, envelope);
 
-    lines.push_back("@set params=" + volume + " " + modulation + " " +
-                    curveAtTempo(props[kPropPitchCurve], m_tempo));
+    const std::string params = volume + " " + modulation + " " + curveAtTempo(props[kPropPitchCurve], m_tempo);
+    lines.push_back("@set params=" + params);
     if (flags != m_lastFlags) {
       lines.push_back("@set flag=" + flags);
       m_lastFlags = flags;
@@ -156,12 +192,35 @@ class ScriptWriter {
       lines.push_back("@set stp=" + (startOffset == 0 ? std::string() : shortestFloat(startOffset)));
       m_lastStartOffset = startOffset;
     }
-    lines.push_back("call %helper% " + sample + " " + noteNameOf(note.noteNumber) + " " +
+    if (m_request.cacheEnable) {
+      // A note with its own volume, modulation or curve is cached under its
+      // index, which no other note of the script shares.
+      std::string tag = params == kSharedParams ? cacheTagOf(m_tables.oto, resolved, flags, m_song.projectFlags) : "";
+      if (tag != m_lastCacheTag) {
+        lines.push_back("@set cachetag=" + tag);
+        m_lastCacheTag = tag;
+      }
+    }
+    const CallTiming timing{roundHalfEven(entry.number(OtoEntry::kOffset)),
+                            roundHalfEven(entry.number(OtoEntry::kConsonant)),
+                            roundHalfEven(entry.number(OtoEntry::kBlank)), preUtterance};
+    lines.push_back("call %helper% " + *word + " " + noteNameOf(note.noteNumber) + " " +
                     fixed3(preUtterance + lengthMs) + " " + shortestFloat(preUtterance) + " " +
-                    std::to_string(roundHalfEven(entry.number(OtoEntry::kOffset))) + " " +
-                    shortestFloat(requested) + " " +
-                    std::to_string(roundHalfEven(entry.number(OtoEntry::kConsonant))) + " " +
-                    std::to_string(roundHalfEven(entry.number(OtoEntry::kBlank))) + " " + std::to_string(index));
+                    std::to_string(timing.offset) + " " + shortestFloat(requested) + " " +
+                    std::to_string(timing.consonant) + " " + std::to_string(timing.blank) + " " +
+                    std::to_string(index));
+    // The reader finds a lyric again through the entry the call names; where
+    // that is not the lyric as typed (a VCV alias chosen for it, an alias that
+    // shares its recording and timing with an earlier one), the lyric follows
+    // the call, where the batch ignores it.
+    const std::string lyric = trimSpaces(note.lyric);
+    if (lyricOfCall(m_song, m_tables, note.noteNumber, resolved.sample, timing) != lyric) {
+      if (lyric.find_first_of("\r\n") != std::string::npos || cp932ToUtf8(utf8ToCp932(lyric)) != lyric)
+        return fail(ErrorCode::BadArgument,
+                    noteLabel(index, note) + ": the lyric holds a line break or a character the project file (CP932) cannot hold");
+      lines.push_back(std::string(kLyricLine) + lyric);
+    }
+    return {};
   }
 
  private:
@@ -179,15 +238,10 @@ class ScriptWriter {
   std::string m_lastEnvelope;
   std::string m_lastFlags;
   float m_lastStartOffset = 0;
+  std::string m_lastCacheTag;
 };
 
 }  // namespace
-
-std::string sampleNameOf(const Song& song, VoiceBankTables& tables, const Note& note, OtoEntry& entry) {
-  std::string sample = tables.prefix.getPrefix(note.noteNumber, song.voiceFolder) + trimSpaces(note.lyric);
-  entry = tables.oto.getAlias(sample);
-  return sample;
-}
 
 Result<std::string> writeScript(const Song& song, VoiceBankTables& tables, const ScriptRequest& request) {
   std::string folder = folderOf(request.scriptPath);
@@ -197,7 +251,9 @@ Result<std::string> writeScript(const Song& song, VoiceBankTables& tables, const
   (void)tables.prefix.load(song.voiceFolder);
   ScriptWriter writer(song, tables, request);
   std::vector<std::string> lines = writer.header(baseName, output);
-  for (int i = std::max(request.first, 0); i <= request.last && i < song.noteCount; ++i) writer.note(i, lines);
+  for (int i = std::max(request.first, 0); i <= request.last && i < song.noteCount; ++i) {
+    if (auto written = writer.note(i, lines); !written) return tl::unexpected(written.error());
+  }
   lines.emplace_back();
   if (!request.cacheEnable) {
     lines.emplace_back("@del temp$$$.wav");

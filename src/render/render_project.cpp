@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/paths.h"
+#include "project/note_sample.h"
 #include "project/project_batch.h"
 #include "render/cache_index.h"
 #include "render/render_messages.h"
@@ -37,17 +38,23 @@ std::optional<std::string> missingTool(const Song& song, const std::string& batc
 
 // A sung note whose recording name is absolute or climbs out with ".." would
 // make the resampler read outside the voice folder and write its note outside
-// the cache folder: such a render does not start.
+// the cache folder; one whose name holds a blank, a quote, '%' or a control
+// character would reach the helper batch as several garbled arguments. Such
+// a render does not start.
 std::optional<RenderOutcome> refuseEscapingNotes(const Song& song, VoiceBankTables& tables, int first, int last) {
-  for (int i = first; i <= last && i < song.noteCount; ++i) {
+  for (int i = std::max(first, 0); i <= last && i < song.noteCount; ++i) {
     const Note& note = song.notes[static_cast<size_t>(i)];
-    if (isRest(note.lyric)) continue;
-    OtoEntry entry;
-    const std::string sample = sampleNameOf(song, tables, note, entry);
-    if (staysInsideFolder(sample)) continue;
+    if (isRest(trimSpaces(note.lyric))) continue;
+    const std::string sample = resolveNoteSample(song, tables, i).sample;
+    const std::string label = "note " + std::to_string(i) + " (" + note.lyric + "): the recording '" + sample + "'";
+    std::string problem;
+    if (!staysInsideFolder(sample))
+      problem = label + " lies outside the voice folder";
+    else if (!renderableSample(sample))
+      problem = label + " holds a blank, a double quote, '%' or a control character, which the helper batch cannot pass";
+    if (problem.empty()) continue;
     RenderOutcome outcome = message(render_messages::kRenderFailed, true);
-    outcome.details.push_back("note " + std::to_string(i) + " (" + note.lyric + "): the recording '" + sample +
-                              "' lies outside the voice folder");
+    outcome.details.push_back(problem);
     return outcome;
   }
   return std::nullopt;

@@ -18,11 +18,12 @@ namespace ruvo {
 namespace {
 
 // The cached helper, piece by piece: the note's cache file is named without
-// the note index only for volume 100, modulation 100 and no pitch curve, and
-// the resampler is started only when that file is missing.
+// the note index only for volume 100, modulation 100 and no pitch curve (with
+// the script's cache tag, if any, after the length), and the resampler is
+// started only when that file is missing.
 constexpr std::string_view kSharedParams = "100 100 ";
-constexpr std::string_view kSharedName = "%1_%2_%6.wav";
-constexpr std::string_view kIndexedName = "%9_%1_%2_%6.wav";
+constexpr std::string_view kSharedName = "%1_%2_%6%cachetag%.wav";
+constexpr std::string_view kIndexedName = "%9_%1_%2_%6%cachetag%.wav";
 constexpr std::string_view kCacheFolder = "%cachedir%";
 constexpr std::string_view kResamplerLine = R"("%resamp%" "%oto%\%1.wav" "%temp%" %2 100 %flag%L %5 %6 %7 %8 %params%)";
 constexpr size_t kArgumentsFrom = 3;  // program, recording and output come first

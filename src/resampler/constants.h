@@ -80,9 +80,13 @@ constexpr uint32_t kNoiseSeed = 0x5EED1234u;
 // any sung pitch.
 constexpr double kDcPole = 0.9977;
 
-// Output peak limit (full scale = 1): a little headroom before 16-bit
-// conversion, and the limiter's hold half-width (samples, about 3 ms).
-constexpr double kLimitPeak = 0.98;
+// Every note leaves at half its matched level (-6 dB) with its peaks held
+// to 0.49: the joiner adds a note to the tail of the one before it, and two
+// such notes together stay below 0.98 of full scale, so no song clips at a
+// join. The same gain for every note keeps the song's loudness steady.
+// The limiter's hold half-width is in samples (about 3 ms).
+constexpr double kNoteHeadroom = 0.5;
+constexpr double kLimitPeak = 0.49;
 constexpr int kLimiterHold = 128;
 
 // Formant shift of the gender flag at its extreme (+-100): 4 semitones.

@@ -21,8 +21,8 @@ void removeDc(std::vector<float>& samples, double pole) {
   }
 }
 
-void applyVolumeAndLimit(std::vector<float>& samples, double volumePercent, double peak, int hold) {
-  const auto gain = static_cast<float>(volumePercent / 100.0);
+void applyVolumeAndLimit(std::vector<float>& samples, double volumePercent, double peak, int hold, double headroom) {
+  const auto gain = static_cast<float>(volumePercent / 100.0 * headroom);
   bool overs = false;
   for (float& sample : samples) {
     sample *= gain;

@@ -97,3 +97,24 @@ TEST(CliProgram, AnUnreadablePrefixMapIsAWarningNotASilentChoice) {
     EXPECT_NE(run.err.find("prefix.map"), std::string::npos) << args[0];
   }
 }
+
+TEST(CliProgram, BankCheckReportsTheBankAndExitsOneOnProblems) {
+  TempFolder dir("ruvo_cli_bank");
+  std::filesystem::create_directories(dir / "bank");
+  ASSERT_TRUE(ruvo::writeFileBytes(dir / "bank/oto.ini", "\xEF\xBB\xBF" "gone.wav=- か,0,0,0,0\r\n"));
+  ASSERT_TRUE(ruvo::writeFileBytes(dir / "bank/prefix.map", "C5\t\t↑\r\n"));
+  auto text = runProcess(kCli, {"bank", "check", dir / "bank"});
+  EXPECT_EQ(text.status, 1) << text.err;
+  EXPECT_EQ(text.out,
+            "encoding: UTF-8 with byte-order mark\nentries: 1\nkind: VCV\nprefix.map: UTF-8\nsuffixes: ↑\n"
+            "problems: 1\nproblem: oto.ini line 1 (- か): the recording 'gone.wav' does not exist\n");
+  auto json = runProcess(kCli, {"bank", "check", dir / "bank", "--json"});
+  EXPECT_EQ(json.status, 1);
+  auto report = nlohmann::json::parse(json.out);
+  EXPECT_EQ(report["entries"], 1);
+  EXPECT_EQ(report["problems"][0]["line"], 1);
+
+  ASSERT_TRUE(ruvo::writeFileBytes(dir / "bank/oto.ini", ""));
+  EXPECT_EQ(runProcess(kCli, {"bank", "check", dir / "bank"}).status, 0);
+  EXPECT_EQ(runProcess(kCli, {"bank", "list", dir / "bank"}).status, 2);
+}

@@ -1,12 +1,18 @@
 // A voice folder's oto.ini and prefix.map, loaded from files as the editor
 // does. The input is the oto.ini text, then a NUL byte and the prefix.map
-// text. Every alias and file name read back must be found again.
+// text. Every alias and file name read back must be found again, a call
+// written from an entry must lead back to an entry of the same recording and
+// timing, a UTF-8 file must write back byte for byte, and the bank check
+// must run over whatever was read.
 
 #include <string>
 
 #include "fuzz/fuzz_targets.h"
 #include "fuzz/scratch_folder.h"
+#include "core/numbers.h"
+#include "core/paths.h"
 #include "song/note_name.h"
+#include "voicebank/bank_check.h"
 #include "voicebank/voice_bank.h"
 
 namespace ruvo::fuzz {
@@ -34,7 +40,32 @@ std::string voiceBankTables(Bytes bytes) {
     if (alias != name && oto->getAlias(again)[OtoEntry::kFile].empty())
       return "alias \"" + alias + "\" of \"" + name + "\" leads to no recording";
   }
+  const std::string_view otoBytes = text.substr(0, split);
+  // A file keeps one line end: mixing CR LF and LF is not kept.
+  size_t lineFeeds = 0, crlfs = 0;
+  for (size_t i = 0; i < otoBytes.size(); ++i) {
+    if (otoBytes[i] != '\n') continue;
+    ++lineFeeds;
+    if (i > 0 && otoBytes[i - 1] == '\r') ++crlfs;
+  }
+  if (oto->encoding() != TextEncoding::Cp932 && (crlfs == 0 || crlfs == lineFeeds) &&
+      textDocumentBytes(oto->document()) != otoBytes)
+    return "a UTF-8 oto.ini does not write back byte for byte";
+  for (size_t i = 0; i < oto->size(); ++i) {
+    const OtoEntry entry = oto->entryAt(i);
+    if (!endsWithNoCase(entry[OtoEntry::kFile], ".wav")) continue;  // calls name recordings by their base name
+    const CallTiming timing{roundHalfEven(entry.number(OtoEntry::kOffset)), roundHalfEven(entry.number(OtoEntry::kConsonant)),
+                            roundHalfEven(entry.number(OtoEntry::kBlank)), entry.number(OtoEntry::kPreUtterance)};
+    std::string found = oto->aliasOfCall(stripWavExtension(entry[OtoEntry::kFile]), timing, "", "");
+    auto index = oto->findEntry(found);
+    if (!index) return "the call of entry " + std::to_string(i) + " leads to \"" + found + "\", which names nothing";
+    (void)oto->sharesRecording(i);
+  }
+  (void)oto->looksVcv();
+  (void)checkBank(scratchFolder());
   for (int note = -1; note < 130; ++note) (void)prefix.getPrefix(note, scratchFolder());
+  (void)prefix.getSuffix(48, scratchFolder());
+  (void)prefix.suffixes();
   for (int note : {noteNumberOf(""), 2147483647, -2147483647 - 1}) (void)prefix.getPrefix(note, scratchFolder());
   return {};
 }

@@ -8,6 +8,7 @@
 
 #include "core/text_codec.h"
 #include "core/text_file.h"
+#include "project/document_io.h"
 #include "support/expect_notes.h"
 #include "support/temp_folder.h"
 
@@ -129,7 +130,7 @@ TEST_F(ProjectBatchTest, WritesTheExactScriptAndHelper) {
   expected.insert(expected.end(), kJoin.begin(), kJoin.end());
   EXPECT_EQ(fileText(dir / "song.bat"), crlf(expected));
   EXPECT_EQ(fileText(dir / "song_helper.bat"),
-            crlf({R"(@if "%params%"=="100 100 " (set temp=%cachedir%\%1_%2_%6.wav) else (set temp=%cachedir%\%9_%1_%2_%6.wav))",
+            crlf({R"(@if "%params%"=="100 100 " (set temp=%cachedir%\%1_%2_%6%cachetag%.wav) else (set temp=%cachedir%\%9_%1_%2_%6%cachetag%.wav))",
                   R"(@if not exist "%temp%" ("%resamp%" "%oto%\%1.wav" "%temp%" %2 100 %flag%L %5 %6 %7 %8 %params%))",
                   R"(@"%tool%" "%output%" "%temp%" 0%stp% %3 %env%)"}));
 }
@@ -382,4 +383,111 @@ TEST_F(ProjectBatchTest, PrefixesComeOffWithTheFilesOwnVoiceFolder) {
   ASSERT_TRUE(writeScript(loaded, fresh, {"テスト", dir / "again.bat", 0, 0, "out.wav", true}));
   auto lines = splitLines(cp932ToUtf8(fileText(dir / "again.bat")));
   EXPECT_EQ(lines[16], "call %helper% ka_hi C5 295.000 45 6 350 61 -90 0");
+}
+
+namespace {
+
+// A VCV bank: several aliases per recording, a prefix.map with a suffix.
+class VcvProjectTest : public ProjectBatchTest {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(bank());
+    ASSERT_TRUE(writeFileBytes(bank() + "/oto.ini",
+                               "\xEF\xBB\xBF_ああか.wav=- あ,50,80,-300,60\r\n_ああか.wav=a あ,250,80,-300,60\r\n"
+                               "_ああか.wav=a か,450,80,-300,60\r\n_ああか.wav=a か↑,450,80,-300,60\r\n"
+                               "_いき.wav=- き,50,80,-300,60\r\n_いき.wav=i き,250,80,-300,60\r\n"));
+    ASSERT_TRUE(writeFileBytes(bank() + "/prefix.map", "C5\t\t↑\r\n"));
+    song.voiceFolder = bank();
+    song.tempoText = "120";
+    tables.oto = *OtoTable::load(bank());
+  }
+};
+
+}  // namespace
+
+TEST_F(VcvProjectTest, VcvLyricsComeBackExactlyAndCacheNamesDiffer) {
+  add("あ", 1920, 36, "");    // "- あ" at the song's start
+  add("a か", 1920, 36, "");  // an alias as typed
+  add("か", 1920, 36, "");    // "a か" after a lyric ending in a
+  add("か", 1920, 48, "");    // "a か↑" through the suffix of C5
+  add("x y", 1920, 36, "");   // no entry: kept whole in quotes
+  add("R", 1920, 36, "");
+  add("き", 1920, 36, "");    // "- き" after a rest
+  add("い", 1920, 36, "");    // no "i い" in the bank: sung as typed
+  add("\"q", 1920, 36, "");  // a leading quote is quoted, so that it stays
+  add("a%b\"", 1920, 36, "");
+  ASSERT_TRUE(write(dir / "song.bat"));
+  auto lines = splitLines(cp932ToUtf8(fileText(dir / "song.bat")));
+  std::vector<std::string> calls;
+  for (const auto& line : lines)
+    if (line.starts_with("call ") || line.starts_with("@rem lyric=") || line.starts_with("@set cachetag="))
+      calls.push_back(line);
+  EXPECT_EQ(calls, (std::vector<std::string>{
+                       "call %helper% _ああか C4 560.000 60 50 600 80 -300 0",
+                       "@rem lyric=あ",
+                       "@set cachetag=~450_80_-300",
+                       "call %helper% _ああか C4 560.000 60 450 600 80 -300 1",
+                       "call %helper% _ああか C4 560.000 60 450 600 80 -300 2",
+                       "@rem lyric=か",
+                       "call %helper% _ああか C5 560.000 60 450 600 80 -300 3",
+                       "@rem lyric=か",
+                       "@set cachetag=",
+                       "call %helper% \"x y\" C4 500.000 0 0 550 0 0 4",
+                       "call %helper% _いき C4 560.000 60 50 600 80 -300 6",
+                       "@rem lyric=き",
+                       "call %helper% い C4 500.000 0 0 550 0 0 7",
+                       "call %helper% \"\"q\" C4 500.000 0 0 550 0 0 8",
+                       "call %helper% a%b\" C4 500.000 0 0 550 0 0 9",
+                   }));
+  Song loaded = reload(dir / "song.bat");
+  ASSERT_EQ(loaded.noteCount, song.noteCount);
+  for (int i = 0; i < song.noteCount; ++i) EXPECT_EQ(loaded[i].lyric, song[i].lyric) << i;
+  // Written again, the file is the same.
+  ASSERT_TRUE(writeScript(loaded, tables, {"テスト", dir / "song.bat", 0, 99, "out.wav", true}));
+  EXPECT_EQ(splitLines(cp932ToUtf8(fileText(dir / "song.bat"))), lines);
+}
+
+TEST_F(VcvProjectTest, LyricsAProjectFileCannotCarryAreRefusedByNote) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"x\ry", "note 1 (x\ry): the name 'x\ry' holds a line break"},
+      {"a \"b", "note 1 (a \"b): the name 'a \"b' holds both a blank and a double quote"},
+      {"♫", "note 1 (♫): the name '♫' holds a character the project file (CP932) cannot hold"},
+  };
+  for (const auto& [lyric, message] : cases) {
+    song.noteCount = 0;
+    add("あ", 960, 36, "");
+    add(lyric, 960, 36, "");
+    auto written = write(dir / "bad.bat");
+    ASSERT_FALSE(written) << lyric;
+    EXPECT_TRUE(written.error().message.starts_with(message)) << written.error().message;
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.bat"));
+  }
+}
+
+TEST_F(ProjectBatchTest, EnvelopeAndStartOffsetOutsideABlockHoldForTheNotesAfter) {
+  ASSERT_TRUE(writeTextLines(dir / "held.bat", {"@set tempo=120", "@set env=0 10 30 0 90 90 0", "@set stp=20", "",
+                                                "@set params=100 100 ", "call %helper% a C4 500.000 0 10 550 100 20 0",
+                                                "@set params=100 100 ", "@set env=0 5 35 0 100 100 0",
+                                                "@set stp=", "call %helper% a C4 500.000 0 10 550 100 20 1"}));
+  Song loaded = reload(dir / "held.bat");
+  ASSERT_EQ(loaded.noteCount, 2);
+  EXPECT_EQ(loaded[0].props, "0\t100\t100\t\t\tenv=0 10 30 0 90 90 0\\nstp=20");
+  EXPECT_EQ(loaded[1].props, "0\t100\t100\t\t\tstp=");
+}
+
+TEST_F(VcvProjectTest, VcvLyricsSurviveEveryFormTheEditorSaves) {
+  for (const char* lyric : {"あ", "a か", "か", "R", "き", "x y"}) add(lyric, 1920, 36, "");
+  for (const std::string extension : {".bat", ".wsq", ".vsq"}) {
+    Song saved = song;
+    ASSERT_TRUE(saveDocumentAs(saved, tables, dir / ("song" + extension), SaveOptions{dir.path(), true})) << extension;
+    Song loaded;
+    VoiceBankTables fresh;
+    OpenOptions options;
+    options.defaults.voiceFolder = bank();
+    options.chooseTrack = [](const std::vector<std::string>&) { return 1; };
+    options.tracePath.clear();
+    ASSERT_TRUE(loadDocument(loaded, fresh, dir / ("song" + extension), options)) << extension;
+    ASSERT_EQ(loaded.noteCount, song.noteCount) << extension;
+    for (int i = 0; i < song.noteCount; ++i) EXPECT_EQ(loaded[i].lyric, song[i].lyric) << extension << " " << i;
+  }
 }

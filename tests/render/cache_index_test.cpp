@@ -162,18 +162,21 @@ TEST_F(CacheCheckTest, ShiftedIndexedNotesAreMadeAgain) {
   EXPECT_EQ(render(), 0);
 }
 
-TEST_F(CacheCheckTest, NotesSharingAFileWithOtherInputsAreReported) {
+TEST_F(CacheCheckTest, NotesWithOtherFlagsGetTheirOwnFile) {
   song[2] = Note{"あ", 960, 36, ""};  // named and made like note 0
   write();
   auto same = checkCache(script());
   ASSERT_TRUE(same);
   EXPECT_TRUE(same->warnings.empty());
-  song[2].props = "\t\t\t\tB9\t";  // the same name, other flags
+  ASSERT_EQ(same->calls.size(), 3u);  // the rest makes no call
+  EXPECT_EQ(same->calls[1].cacheName, "a_C4_350.wav");
+  song[2].props = "\t\t\t\tB9/\t";  // other flags: the script tags the name
   write();
   auto other = checkCache(script());
   ASSERT_TRUE(other);
-  ASSERT_EQ(other->warnings.size(), 1u);
-  EXPECT_NE(other->warnings[0].find("a_C4_350.wav"), std::string::npos) << other->warnings[0];
+  EXPECT_TRUE(other->warnings.empty());
+  EXPECT_EQ(other->calls[0].cacheName, "a_C4_350.wav");
+  EXPECT_EQ(other->calls[1].cacheName, "a_C4_350~B9@2F.wav");
 }
 
 TEST(CacheIndex, RoundTripsAndRefusesWhatALineCannotHold) {

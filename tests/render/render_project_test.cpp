@@ -127,3 +127,29 @@ TEST_F(RenderProjectTest, ToolsNamedByBareNameAreFoundOnThePath) {
   setenv("PATH", saved.c_str(), 1);
   EXPECT_TRUE(outcome.success) << (output.empty() ? "" : output.back());
 }
+
+TEST_F(RenderProjectTest, NamesTheHelperCannotPassAreRefusedBeforeAnythingRuns) {
+  const std::vector<std::string> lyrics = {"x y", "a\"b", "100%", "x\ty"};
+  for (const std::string& lyric : lyrics) {
+    song[2].lyric = lyric;
+    RenderOutcome outcome = renderWhole();
+    EXPECT_FALSE(outcome.ran) << lyric;
+    EXPECT_EQ(outcome.details, std::vector<std::string>{"note 2 (" + lyric + "): the recording '" + lyric +
+                                                        "' holds a blank, a double quote, '%' or a control "
+                                                        "character, which the helper batch cannot pass"});
+    EXPECT_FALSE(std::filesystem::exists(dir / "mix.wav")) << lyric;
+  }
+}
+
+TEST_F(RenderProjectTest, UnrenderedNotesAreNamedByPositionAndLyricAsTyped) {
+  // A VCV bank: "か" after a rest is sung through "- か", whose recording is missing.
+  ASSERT_TRUE(writeTextLines(dir / "bank/oto.ini", {"a.wav=あ,0,50,0,40", "gone.wav=- か,0,50,0,40"}));
+  tables.oto = *OtoTable::load(dir / "bank");
+  song[2].lyric = "か";
+  RenderOutcome outcome = renderWhole();
+  ASSERT_TRUE(outcome.success) << (output.empty() ? "" : output.back());
+  ASSERT_EQ(outcome.unrendered.size(), 1u);
+  EXPECT_EQ(outcome.unrendered[0].index, 2);
+  EXPECT_EQ(outcome.unrendered[0].lyric, "か");
+  EXPECT_NE(outcome.message.find("2「か」"), std::string::npos) << outcome.message;
+}

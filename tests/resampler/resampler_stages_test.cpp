@@ -216,12 +216,15 @@ TEST(RateConverter, KeepsPitchAndGivesTheExactCount) {
 TEST(Level, LimiterHoldsThePeakAndLeavesQuietSoundAlone) {
   auto quiet = sine(441, 4410, 0.4);
   auto copy = quiet;
-  applyVolumeAndLimit(copy, 200);
+  applyVolumeAndLimit(copy, 200, 0.98, kLimiterHold, 1.0);
   for (size_t n = 0; n < quiet.size(); ++n) ASSERT_FLOAT_EQ(copy[n], quiet[n] * 2) << n;
+  auto halved = quiet;
+  applyVolumeAndLimit(halved, 200);
+  for (size_t n = 0; n < quiet.size(); ++n) ASSERT_FLOAT_EQ(halved[n], quiet[n] * 2 * kNoteHeadroom) << n;
 
   auto loud = sine(441, 4410, 0.4);
   loud[2000] = 3.0f;  // a spike
-  applyVolumeAndLimit(loud, 300);
+  applyVolumeAndLimit(loud, 300, 0.98, kLimiterHold, 1.0);
   for (float s : loud) ASSERT_LE(std::abs(s), 0.9801f);
   // Away from the spike the limiter lets the tone through at its level:
   // 0.4 x 3 = 1.2 needs limiting everywhere, so look at the shape instead.

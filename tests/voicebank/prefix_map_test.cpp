@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/text_file.h"
 #include "support/temp_folder.h"
 
@@ -29,4 +31,16 @@ TEST(PrefixMap, LoadsLazilyAndAMissingFileEmptiesIt) {
   EXPECT_EQ(*map.load(dir.path()), 2);
   EXPECT_EQ(*map.load(dir / "nothing"), 0);
   EXPECT_EQ(map.getPrefix(48, dir.path()), "");
+}
+
+TEST(PrefixMap, ASecondTabGivesTheSuffix) {
+  PrefixMap map;
+  map.loadLines({"C5\t\t↑", "D5\tx\t_D", "E5\ty", "F5\t\t↑", "C5\tz\tlater"});
+  const std::vector<std::tuple<int, std::string, std::string>> cases = {
+      {48, "", "↑"}, {50, "x", "_D"}, {52, "y", ""}, {47, "", ""}};
+  for (const auto& [note, prefix, suffix] : cases) {
+    EXPECT_EQ(map.getPrefix(note, ""), prefix) << note;
+    EXPECT_EQ(map.getSuffix(note, ""), suffix) << note;
+  }
+  EXPECT_EQ(map.suffixes(), (std::vector<std::string>{"↑", "_D", "later"}));
 }

@@ -6,6 +6,7 @@
 #include "gui/editor/roll_mouse_controller.h"
 #include "gui/noteprops/note_property_dialog.h"
 #include "noteprops/note_cache_files.h"
+#include "project/note_sample.h"
 
 namespace ruvo::gui {
 
@@ -48,6 +49,7 @@ void NotePropertyController::showSingle(int index) {
   PropertyValues values = singleValues(song, index);
   NoteSound sound = noteSoundOf(song, m_window.session().tables(), values.lyric, values.note, values.length,
                                 cacheFolder());
+  sound.chosenAlias = resolveNoteSample(song, m_window.session().tables(), index).chosenAlias;
   if (!NotePropertyDialog::showDialog(&m_window, values, sound, m_window.session().settings(), m_window.services().prompts)) return;
   finish(applySingle(song, index, values));
 }

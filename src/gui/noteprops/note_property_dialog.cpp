@@ -48,6 +48,12 @@ NotePropertyDialog::NotePropertyDialog(QWidget* owner, const PropertyValues& val
   auto* top = new QGridLayout;
   top->addWidget(captionLabel(this, tr("詞")), 0, 0);
   top->addWidget(addBox(PropertyBox::Word, "txtWord"), 0, 1);
+  if (!m_sound.chosenAlias.empty()) {
+    // The VCV entry the render sings for this lyric, chosen from the note before.
+    QLabel* entry = captionLabel(this, QStringLiteral("→ ") + qs(m_sound.chosenAlias));
+    entry->setObjectName(QStringLiteral("lblChosenAlias"));
+    top->addWidget(entry, 0, 2);
+  }
   top->addWidget(captionLabel(this, tr("長さ")), 1, 0);
   top->addWidget(addBox(PropertyBox::Length, "txtLeng"), 1, 1);
   top->addWidget(captionLabel(this, tr("キー")), 2, 0);

@@ -113,6 +113,19 @@ TEST_F(PropertyDialogTest, DetailToggleAndMissingVoiceFolder) {
   EXPECT_EQ(find<QLabel>(next.get(), "lblDetail")->text(), QStringLiteral("△隠す"));
 }
 
+TEST_F(PropertyDialogTest, TheVcvAliasChosenForTheLyricShowsBesideIt) {
+  NoteSound sound;
+  sound.chosenAlias = "a か";
+  NotePropertyDialog chosen(nullptr, PropertyValues{36, 1920, "か", "", 0}, sound, m_settings, m_prompts);
+  chosen.show();
+  auto* label = find<QLabel>(&chosen, "lblChosenAlias");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), QStringLiteral("→ a か"));
+  EXPECT_TRUE(label->isVisible());
+  auto plain = open(PropertyValues{36, 1920, "か", "", 0});
+  EXPECT_EQ(plain->findChild<QLabel*>(QStringLiteral("lblChosenAlias")), nullptr);
+}
+
 TEST_F(PropertyDialogTest, PitchButtonOpensTheCurveOverTheCachedNoteAndTakesItsText) {
   TempFolder dir;
   WaveSpec spec;

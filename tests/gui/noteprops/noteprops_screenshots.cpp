@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
   ok = save(single, folder + QStringLiteral("note_property_dialog.png")) && ok;
   ruvo::gui::NotePropertyDialog range(nullptr, {-1, -1, "*", "30\t*\t\t\t*,N,*\t*", -1}, sound, settings, prompts);
   ok = save(range, folder + QStringLiteral("note_property_dialog_range.png")) && ok;
+  ruvo::NoteSound chosen = sound;
+  chosen.chosenAlias = "a か";  // a VCV bank sings "か" after "あ" through this alias
+  ruvo::gui::NotePropertyDialog vcv(nullptr, {38, 960, "か", "", 4}, chosen, settings, prompts);
+  ok = save(vcv, folder + QStringLiteral("note_property_dialog_vcv.png")) && ok;
 
   ruvo::PitchEditorInput input;
   input.pitches = "-200Q120 -170 -120 -60 -20 0 0 0 0 0 30 60 80 60 30 -30 -60 -80 -60 -30 30 60 80 60 30";
