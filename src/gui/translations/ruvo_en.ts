@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>「%1」は開かれていません。</source>
-        <translation>"%1" is not open.</translation>
+        <translation>&quot;%1&quot; is not open.</translation>
     </message>
     <message>
         <source>このプロジェクトは次のプログラムを実行します（%1用）。</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1 "%2"</translation>
+        <translation>%1 &quot;%2&quot;</translation>
     </message>
     <message>
         <source>新規プロジェクト - ＲＵＶＯ</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>%1「%2」、%3</source>
-        <translation>%1 "%2", %3</translation>
+        <translation>%1 &quot;%2&quot;, %3</translation>
     </message>
     <message>
         <source>「%1」の周波数表を再作成します。</source>
-        <translation>Makes the frequency table of "%1" again.</translation>
+        <translation>Makes the frequency table of &quot;%1&quot; again.</translation>
     </message>
     <message>
         <source>%1の周波数表を更新しました。</source>
@@ -281,11 +281,11 @@
     </message>
     <message>
         <source>ノート%1「%2」の長さ %3 → %4</source>
-        <translation>Note %1 "%2": length %3 → %4</translation>
+        <translation>Note %1 &quot;%2&quot;: length %3 → %4</translation>
     </message>
     <message>
         <source>ノート%1「%2」のキー %3 → %4</source>
-        <translation>Note %1 "%2": key %3 → %4</translation>
+        <translation>Note %1 &quot;%2&quot;: key %3 → %4</translation>
     </message>
     <message>
         <source>作業フォルダを作成できません。</source>
@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>テンポ「%1」は使えません。%2から%3までの数を入力してください。</source>
-        <translation>Tempo "%1" cannot be used. Enter a number from %2 to %3.</translation>
+        <translation>Tempo &quot;%1&quot; cannot be used. Enter a number from %2 to %3.</translation>
     </message>
     <message>
         <source>%1「%2」は使えません。%3から%4までの数を入力してください。</source>
-        <translation>%1 "%2" cannot be used. Enter a number from %3 to %4.</translation>
+        <translation>%1 &quot;%2&quot; cannot be used. Enter a number from %3 to %4.</translation>
     </message>
     <message>
         <source>長さ</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>「%1」の周波数表を作成しています...</source>
-        <translation>Making the frequency table of "%1"...</translation>
+        <translation>Making the frequency table of &quot;%1&quot;...</translation>
     </message>
 </context>
 <context>
@@ -1018,20 +1018,20 @@
         <translation>Reset Frequency Table</translation>
     </message>
     <message>
-        <source>「エイリアス」はファイル名を読み替えます。("sa.wav"→"さ"等）</source>
-        <translation>"Alias" gives a recording the name lyrics use (for example "sa.wav" → "sa").</translation>
+        <source>「エイリアス」はファイル名を読み替えます。(&quot;sa.wav&quot;→&quot;さ&quot;等）</source>
+        <translation>&quot;Alias&quot; gives a recording the name lyrics use (for example &quot;sa.wav&quot; → &quot;sa&quot;).</translation>
     </message>
     <message>
         <source>「オフセット」は原音ファイルの頭の無音部分を読み飛ばす設定です。</source>
-        <translation>"Offset" skips the silence at the start of the recording.</translation>
+        <translation>&quot;Offset&quot; skips the silence at the start of the recording.</translation>
     </message>
     <message>
         <source>「子音部」には頭の伸縮させない部分の長さを指定します。</source>
-        <translation>"Consonant" is the length of the start that is never stretched.</translation>
+        <translation>&quot;Consonant&quot; is the length of the start that is never stretched.</translation>
     </message>
     <message>
         <source>「ブランク」は終りの空白部分です。</source>
-        <translation>"Blank" is the unused part at the end.</translation>
+        <translation>&quot;Blank&quot; is the unused part at the end.</translation>
     </message>
     <message>
         <source>設定は原音側に保存されます</source>
