@@ -36,7 +36,7 @@ ruvo::Song bigSong() {
 }
 
 ruvo::SessionSettings benchSettings(const std::string& folder) {
-  return *ruvo::loadSessionSettings(ruvo::resolveAppFolders(folder, ruvo::FolderEnvironment{folder, "", ""}));
+  return *ruvo::loadSessionSettings(ruvo::resolveAppFolders(folder, ruvo::FolderEnvironment{folder, "", "", "", ""}));
 }
 
 std::string benchFolder() {

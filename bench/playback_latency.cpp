@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     fs::create_symlink(fs::path(bin) / tool, work / tool);
 
   auto settings = *ruvo::loadSessionSettings(
-      ruvo::resolveAppFolders(work.string(), ruvo::FolderEnvironment{work.string(), "", ""}));
+      ruvo::resolveAppFolders(work.string(), ruvo::FolderEnvironment{work.string(), "", "", "", ""}));
   settings.settings.CacheEnable = true;
   ruvo::testing::StrictPrompts prompts;
   ruvo::testing::ScriptedFiles files;

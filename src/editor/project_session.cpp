@@ -13,6 +13,7 @@
 #include "settings/settings_file.h"
 #include "settings/song_defaults.h"
 #include "settings/trusted_programs.h"
+#include "song/value_bounds.h"
 
 namespace ruvo {
 
@@ -21,6 +22,11 @@ namespace {
 bool fileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::is_regular_file(nativePath(path), ec);
+}
+
+bool folderExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_directory(nativePath(path), ec);
 }
 
 }  // namespace
@@ -115,8 +121,10 @@ bool ProjectSession::load(const std::string& path) {
   OpenOptions options{clearDefaultsFrom(settings()),
                       [this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
                       tracePath()};
-  auto loaded = loadDocument(m_song, m_tables, path, options);
-  notify(SessionChange::SongReplaced);
+  // Read beside the open song: a file that fails leaves it as it was.
+  Song song;
+  VoiceBankTables tables = m_tables;
+  auto loaded = loadDocument(song, tables, path, options);
   if (!loaded) {
     if (loaded.error().code == ErrorCode::BadFormat)
       m_services.prompts.message(loaded.error().message == kBadSequenceFile ? std::string(kBadSequenceFile)
@@ -126,7 +134,26 @@ bool ProjectSession::load(const std::string& path) {
       showError(loaded.error().message);
     return false;
   }
+  m_song = std::move(song);
+  m_tables = std::move(tables);
+  const std::vector<std::string> bounded = boundNotes(m_song);
+  if (!bounded.empty()) m_song.modified = true;
+  notify(SessionChange::SongReplaced);
+  reportOpenedProject(bounded);
   return true;
+}
+
+void ProjectSession::reportOpenedProject(const std::vector<std::string>& bounded) {
+  std::string text;
+  if (!m_song.voiceFolder.empty() && !folderExists(m_song.voiceFolder))
+    text = std::string(kMissingVoiceFolderText) + m_song.voiceFolder;
+  if (const std::string tempo = tempoTextProblem(m_song.tempoText); !tempo.empty())
+    text += (text.empty() ? "" : "\n") + tempo;
+  if (!bounded.empty()) {
+    text += (text.empty() ? "" : "\n\n") + std::string(kBoundedValuesText);
+    for (const std::string& line : bounded) text += "\n" + line;
+  }
+  if (!text.empty()) m_services.prompts.message(text, applicationTitle(settings()), MessageIcon::Warning);
 }
 
 void ProjectSession::rememberInHistory(const std::string& path) {
@@ -136,10 +163,10 @@ void ProjectSession::rememberInHistory(const std::string& path) {
 }
 
 bool ProjectSession::openPath(const std::string& path) {
-  bool loaded = load(path);
+  if (!load(path)) return false;
   notify(SessionChange::Title);
   rememberInHistory(path);
-  return loaded;
+  return true;
 }
 
 bool ProjectSession::openHistory(size_t index) {
@@ -208,8 +235,16 @@ bool ProjectSession::importPath(const std::string& path) {
   return true;
 }
 
+bool ProjectSession::playableTempo() {
+  const std::string problem = tempoTextProblem(m_song.tempoText);
+  if (problem.empty()) return true;
+  m_services.prompts.message(problem, applicationTitle(settings()), MessageIcon::Warning);
+  return false;
+}
+
 bool ProjectSession::save() {
   if (!m_song.modified) return true;
+  if (!playableTempo()) return false;
   if (m_song.projectPath.empty()) return saveAs();
   Result<void> saved;
   if (endsWithNoCase(m_song.projectPath, ".wsq")) {
@@ -229,6 +264,7 @@ bool ProjectSession::save() {
 }
 
 bool ProjectSession::saveAs() {
+  if (!playableTempo()) return false;
   const std::string& current = m_song.projectPath;
   bool sequence = endsWithNoCase(current, ".wsq");
   std::string proposed = current.empty() ? m_song.projectName : current.substr(0, current.size() - extensionOf(current).size());
@@ -238,6 +274,7 @@ bool ProjectSession::saveAs() {
 }
 
 bool ProjectSession::saveAsPath(const std::string& path) {
+  if (!playableTempo()) return false;
   std::string oldPath = m_song.projectPath;
   std::string oldCacheDir = m_song.cacheDir;
   auto saved = saveDocumentAs(m_song, m_tables, path, SaveOptions{folders().tempDir, settings().CacheEnable},

@@ -105,7 +105,16 @@ class ProjectSession {
  private:
   void notify(SessionChange change);
   void showError(const std::string& description);
+  // Reads the file into a song of its own and only then replaces the open
+  // one, so a file that cannot be read changes nothing. Values out of bounds
+  // are brought within them (and the song marked changed).
   bool load(const std::string& path);
+  // Names what the opened project lacks or had out of bounds: a voice folder
+  // that does not exist, a tempo it cannot play, the values bounded.
+  void reportOpenedProject(const std::vector<std::string>& bounded);
+  // False, after naming the value, when the tempo box holds a tempo the song
+  // cannot play: such a song is not saved.
+  bool playableTempo();
   void rememberInHistory(const std::string& path);
   std::string tracePath() const;
 

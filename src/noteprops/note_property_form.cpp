@@ -7,6 +7,7 @@
 #include "noteprops/plain_decimal.h"
 #include "noteprops/property_record.h"
 #include "song/song_model.h"
+#include "song/value_bounds.h"
 
 namespace ruvo {
 
@@ -126,6 +127,32 @@ void NotePropertyForm::clear() {
   m_boxes[index(PropertyBox::Breath)] = BoxState{};
   m_boxes[index(PropertyBox::Flags)] = BoxState{};
   m_check = CheckValue::Unchecked;
+}
+
+std::string NotePropertyForm::problem() const {
+  struct Bound {
+    PropertyBox which;
+    const char* caption;
+    double lowest, highest;
+  };
+  const Bound bounds[] = {
+      {PropertyBox::Length, "長さ", 0, kLongestNoteLength / 4.0},
+      {PropertyBox::Offset, "先行発声", -kLongestPreUtteranceMs, kLongestPreUtteranceMs},
+      {PropertyBox::Breath, "BRE", 0, 100},
+  };
+  for (const Bound& bound : bounds) {
+    const BoxState& state = box(bound.which);
+    if (state.keep) continue;
+    // A length that is no number above 0 keeps the note's length; the other
+    // boxes are emptied at OK when they hold no number.
+    const bool length = bound.which == PropertyBox::Length;
+    const double value = leadingNumber(state.text);
+    if (length ? !(value > 0) : !isNumberText(state.text)) continue;
+    if (value >= bound.lowest && value <= bound.highest) continue;
+    return std::string(bound.caption) + "「" + state.text + "」は使えません。" + plainDecimal(bound.lowest, 2) +
+           "から" + plainDecimal(bound.highest, 2) + "までの数を入力してください。";
+  }
+  return "";
 }
 
 PropertyValues NotePropertyForm::accept() {

@@ -40,6 +40,7 @@ struct BarRange {
 constexpr BarRange kVolumeBar{-200, 0};
 constexpr BarRange kModulationBar{-200, 200};
 constexpr int kBarStart = -100;
+constexpr double kLongestPreUtteranceMs = 10000;
 
 class NotePropertyForm {
  public:
@@ -73,6 +74,11 @@ class NotePropertyForm {
   // state), bars to 100 %, no pitch curve, check box off; in range mode the
   // notes' curves are to be emptied too.
   void clear();
+  // Before OK: "" when every number typed can be played, else a message
+  // naming the first that cannot: a length above kLongestNoteLength ticks,
+  // a pre-utterance beyond kLongestPreUtteranceMs either way, a breath
+  // outside 0 to 100.
+  std::string problem() const;
   // OK: pre-utterance, volume, modulation and breath boxes holding anything
   // but a number are emptied. Then the values to hand back.
   PropertyValues accept();

@@ -28,7 +28,7 @@ bool parseProgressLine(const std::string& line, int& k, int& n) {
 }
 
 Result<BatchRun> BatchRun::start(const std::string& interpreter, const std::string& batchPath,
-                                 const std::string& outputPath) {
+                                 const std::string& outputPath, bool ownProcessGroup) {
   std::string folder = folderOf(batchPath);
   if (folder.empty()) return fail(ErrorCode::BadArgument, "the batch path names no folder: " + batchPath);
   folder = nativePath(folder);
@@ -36,6 +36,7 @@ Result<BatchRun> BatchRun::start(const std::string& interpreter, const std::stri
   options.folder = folder;
   options.out = ChildOptions::Output::Pipe;
   options.errToOut = true;
+  options.ownProcessGroup = ownProcessGroup;
   auto child = ChildProcess::start(interpreter, {fileNameOf(batchPath)}, options);
   if (!child) return tl::unexpected(child.error());
   std::string output = nativePath(outputPath);
@@ -54,6 +55,8 @@ std::optional<BatchRunResult> BatchRun::poll(int timeoutMs, const BatchRunObserv
   result.outputExists = std::filesystem::is_regular_file(result.outputPath, ec);
   return result;
 }
+
+void BatchRun::stop(int graceMs) { m_child.stop(graceMs); }
 
 Result<BatchRunResult> runBatch(const std::string& interpreter, const std::string& batchPath,
                                 const std::string& outputPath, const BatchRunObserver& observer) {

@@ -32,12 +32,19 @@ class BatchRun {
  public:
   // `interpreter` is the path of ruvo-batch. The batch path must name a
   // folder; a relative output path is taken relative to the batch folder.
+  // With `ownProcessGroup` the batch leads a process group of its own, so
+  // stop() ends the programs it started as well.
   [[nodiscard]] static Result<BatchRun> start(const std::string& interpreter, const std::string& batchPath,
-                                              const std::string& outputPath);
+                                              const std::string& outputPath, bool ownProcessGroup = false);
 
   // Hands on what the batch printed within `timeoutMs`; the result once the
   // batch has ended (and all its output was handed on), else nothing.
   std::optional<BatchRunResult> poll(int timeoutMs, const BatchRunObserver& observer);
+
+  // Ends the batch, and all its programs when it leads its own process group
+  // (SIGTERM, SIGKILL after `graceMs`), and reaps it; its unread output is
+  // dropped.
+  void stop(int graceMs);
 
  private:
   BatchRun(ChildProcess child, std::string outputPath)

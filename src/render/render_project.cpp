@@ -8,6 +8,7 @@
 #include "project/project_batch.h"
 #include "render/cache_index.h"
 #include "render/render_messages.h"
+#include "song/value_bounds.h"
 
 namespace ruvo {
 
@@ -60,6 +61,14 @@ std::optional<RenderOutcome> refuseEscapingNotes(const Song& song, VoiceBankTabl
   return std::nullopt;
 }
 
+// Time the batch and its programs get to end on SIGTERM before SIGKILL.
+constexpr int kStopGraceMs = 500;
+
+void removeOutput(const std::string& outputPath) {
+  std::error_code ec;
+  for (const char* suffix : {"", ".whd", ".dat"}) std::filesystem::remove(outputPath + suffix, ec);
+}
+
 RenderOutcome failedBeforeRunning(RenderOutcome outcome, const std::string& detail) {
   // What the batch would do first: no stale output survives a failed render.
   std::error_code ec;
@@ -85,6 +94,11 @@ RenderJob::Started RenderJob::start(const Song& song, const RenderContext& conte
   std::string folder = folderOf(batchPath);
   if (folder.empty()) return message(render_messages::kBadBatchPath, true);
   pending.outputPath = resolveIn(folder, output);
+  // Without its recordings every note would fail while the joiner still
+  // writes silence.
+  std::error_code ec;
+  if (!song.voiceFolder.empty() && !std::filesystem::is_directory(resolveIn(folder, song.voiceFolder), ec))
+    return message(std::string(render_messages::kMissingVoiceFolder) + song.voiceFolder, true);
   if (auto tool = missingTool(song, folder)) return failedBeforeRunning(pending, *tool);
   if (auto untrusted = untrustedTools(song, folder, context.trust); !untrusted.empty()) {
     RenderOutcome refused = message(untrustedToolMessage(untrusted.front()), true);
@@ -99,7 +113,7 @@ RenderJob::Started RenderJob::start(const Song& song, const RenderContext& conte
     if (!checked) return failedBeforeRunning(pending, "cache: " + checked.error().message);
     cache = std::move(*checked);
   }
-  auto run = BatchRun::start(context.interpreter, batchPath, output);
+  auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup);
   if (!run) return failedBeforeRunning(pending, run.error().message);
   RenderJob job(std::move(*run), std::move(pending));
   job.m_batchPath = batchPath;
@@ -141,11 +155,23 @@ std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserv
   return outcome;
 }
 
+RenderOutcome RenderJob::cancel() {
+  m_run.stop(kStopGraceMs);
+  removeOutput(m_pending.outputPath);
+  RenderOutcome outcome = m_pending;
+  outcome.ran = true;
+  outcome.cancelled = true;
+  outcome.message = std::string(render_messages::kRenderCancelled);
+  return outcome;
+}
+
 RenderJob::Started RenderJob::startProject(Song& song, VoiceBankTables& tables, const RenderContext& context,
                                            const OutputChooser& chooseOutput) {
   if (song.projectPath.empty())
     return message(song.modified ? render_messages::kSaveFirst : render_messages::kNothingCreated);
   if (song.voiceFolder.empty()) return message(render_messages::kNoVoiceFolder, true);
+  // Rendering saves the project: never with a tempo the song cannot play.
+  if (std::string problem = tempoTextProblem(song.tempoText); !problem.empty()) return message(problem, true);
 
   std::string projectFolder = folderOf(song.projectPath);
   std::string folderPrefix = projectFolder.empty() ? std::string() : projectFolder + "/";
@@ -160,7 +186,11 @@ RenderJob::Started RenderJob::startProject(Song& song, VoiceBankTables& tables, 
     song.outputFile.erase(0, folderPrefix.size());
   if (auto refused = refuseEscapingNotes(song, tables, 0, song.noteCount - 1)) return *refused;
 
+  // A sequence-file project renders through a script in the working folder;
+  // its own file is not written, so its changes stay unsaved.
+  const bool unsavedSequence = song.modified && endsWithNoCase(song.projectPath, ".wsq");
   auto script = saveAsProjectBatch(song, tables, song.projectPath, {context.workingFolder, context.cacheEnable});
+  if (unsavedSequence) song.modified = true;
   if (!script) return message(script.error().message);
   RenderOutcome pending;
   pending.message = song.outputFile + std::string(render_messages::kCreated);

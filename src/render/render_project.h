@@ -28,6 +28,10 @@ struct RenderContext {
   std::string interpreter;    // path of ruvo-batch
   bool cacheEnable = true;
   ToolTrust trust;            // the programs the render may start
+  // The batch leads a process group of its own, so that cancel() ends every
+  // program it started. A console render leaves it off: Ctrl+C in the
+  // terminal then reaches the batch and its programs as well.
+  bool ownProcessGroup = false;
 };
 
 // A sung note the batch did not make a resampled file for.
@@ -40,6 +44,7 @@ struct RenderOutcome {
   bool success = false;
   bool ran = false;         // the batch was started
   bool warning = false;     // show the message with a warning icon
+  bool cancelled = false;   // the batch was stopped by cancel()
   std::string message;      // what to tell the user ("" for a silent cancel)
   std::vector<std::string> details;  // why it failed: which tool, which file
   std::string outputPath;   // the WAV, resolved against the batch folder
@@ -66,6 +71,13 @@ class RenderJob {
   // Hands on what the batch reports within `timeoutMs`; the outcome once it
   // has ended. Dropping an unfinished job stops waiting, not the batch.
   std::optional<RenderOutcome> poll(int timeoutMs, const BatchRunObserver& observer);
+
+  // Stops the batch (with every program it started when the context asked
+  // for a process group of its own), waits for them to end,
+  // and removes the partial output (the output WAV and the joiner's ".whd"
+  // and ".dat" beside it). The outcome says the render was cancelled; the
+  // job is done with afterwards.
+  RenderOutcome cancel();
 
  private:
   RenderJob(BatchRun run, RenderOutcome pending) : m_run(std::move(run)), m_pending(std::move(pending)) {}

@@ -4,6 +4,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <vector>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/paths.h"
@@ -44,10 +47,44 @@ std::string configFolder(const FolderEnvironment& env) {
   return "";
 }
 
+std::string cacheFolder(const FolderEnvironment& env) {
+  if (!env.cacheHome.empty()) return env.cacheHome;
+  if (!env.home.empty()) return joinPath(env.home, ".cache");
+  return "";
+}
+
+// Creates the folder (and its missing parents) with mode 0700; whether it
+// then may be used is isPrivateFolder's to say.
+void makePrivateFolder(const std::string& folder) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), ignored);
+  ::mkdir(folder.c_str(), 0700);
+}
+
 }  // namespace
 
 FolderEnvironment processFolderEnvironment() {
-  return {environmentValue("TMPDIR"), environmentValue("XDG_CONFIG_HOME"), environmentValue("HOME")};
+  return {environmentValue("XDG_RUNTIME_DIR"), environmentValue("XDG_CONFIG_HOME"), environmentValue("HOME"),
+          environmentValue("XDG_CACHE_HOME"), environmentValue("TMPDIR")};
+}
+
+bool isPrivateFolder(const std::string& folder, uid_t owner) {
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) != 0) return false;
+  return S_ISDIR(info.st_mode) && info.st_uid == owner && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string privateWorkFolder(const FolderEnvironment& env) {
+  std::vector<std::string> candidates;
+  if (!env.runtimeDir.empty()) candidates.push_back(joinPath(env.runtimeDir, "ruvo"));
+  if (std::string cache = cacheFolder(env); !cache.empty()) candidates.push_back(joinPath(cache, "ruvo/work"));
+  for (const std::string& folder : candidates) {
+    makePrivateFolder(folder);
+    if (isPrivateFolder(folder, ::geteuid())) return folder;
+  }
+  std::string pattern = joinPath(env.tmpDir.empty() ? "/tmp" : env.tmpDir, "ruvo-XXXXXX");
+  if (::mkdtemp(pattern.data()) == nullptr) return "";
+  return pattern;
 }
 
 std::string runningProgramFolder() {
@@ -63,9 +100,7 @@ AppFolders resolveAppFolders(const std::string& programFolder, const FolderEnvir
   if (canCreateTempBatch(programFolder)) {
     folders.tempDir = programFolder;
   } else {
-    folders.tempDir = joinPath(env.tmpDir.empty() ? "/tmp" : env.tmpDir, "ruvo");
-    std::error_code ignored;
-    std::filesystem::create_directories(folders.tempDir, ignored);
+    folders.tempDir = privateWorkFolder(env);
   }
   std::string config = configFolder(env);
   if (isWritableFolder(programFolder) || config.empty())

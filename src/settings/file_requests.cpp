@@ -16,6 +16,8 @@ std::optional<std::string> chooseVoiceFolder(FileChooser& chooser) {
 std::optional<std::string> chooseToolProgram(FileChooser& chooser) {
   FileDialogRequest request;
   request.filter = kToolFilter;
+  // Programs here have no ".exe": the dialog starts on every file.
+  request.selectedFilter = 1;
   return chooser.openFile(request);
 }
 

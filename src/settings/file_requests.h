@@ -19,7 +19,8 @@ inline constexpr const char* kToolFilter = "実行ファイル(*.exe)|*.exe|全�
 // empty when the user cancelled.
 [[nodiscard]] std::optional<std::string> chooseVoiceFolder(FileChooser& chooser);
 
-// The full path of the chosen program; empty when the user cancelled.
+// The full path of the chosen program; empty when the user cancelled. The
+// dialog starts on its every-file filter.
 [[nodiscard]] std::optional<std::string> chooseToolProgram(FileChooser& chooser);
 
 }  // namespace ruvo

@@ -1,5 +1,7 @@
 #include "settings/options_form.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "core/numbers.h"
@@ -51,6 +53,12 @@ void OptionsForm::browseVoiceFolder(FileChooser& chooser) {
 void OptionsForm::browseTool1(FileChooser& chooser) { replaceWhenChosen(tool1Path, chooseToolProgram(chooser)); }
 
 void OptionsForm::browseTool2(FileChooser& chooser) { replaceWhenChosen(tool2Path, chooseToolProgram(chooser)); }
+
+std::string OptionsForm::missingVoiceFolder() const {
+  std::error_code ec;
+  if (voiceBanks.folder.empty() || std::filesystem::is_directory(nativePath(voiceBanks.folder), ec)) return "";
+  return kMissingVoiceFolderMessage + voiceBanks.folder;
+}
 
 void OptionsForm::resetToolPaths() {
   tool1Path = joinPath(m_programFolder, "splicer");

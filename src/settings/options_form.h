@@ -14,6 +14,7 @@ namespace ruvo {
 
 inline constexpr const char* kBadIntervalMessage = "期限の設定が不正";
 inline constexpr const char* kBadLimitMessage = "上限の設定が不正";
+inline constexpr const char* kMissingVoiceFolderMessage = "音声フォルダが見つかりません: ";  // the folder follows
 // What the limit boxes show while the cache is off.
 inline constexpr const char* kInitialCacheLimitSize = "1000";
 inline constexpr const char* kInitialCacheDeleteDays = "30";
@@ -38,6 +39,10 @@ class OptionsForm {
   void browseVoiceFolder(FileChooser& chooser);
   void browseTool1(FileChooser& chooser);
   void browseTool2(FileChooser& chooser);
+  // The message naming the folder box's folder when it is not empty and
+  // no folder of that name exists, else "". The row is still written: the
+  // folder may be on a drive that is not there now.
+  std::string missingVoiceFolder() const;
   // "リセット": the tools of the program folder.
   void resetToolPaths();
 

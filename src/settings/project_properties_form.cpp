@@ -31,10 +31,18 @@ bool ProjectPropertiesForm::cacheHasFiles() const {
 
 void ProjectPropertiesForm::deleteCache(Prompts& prompts) const {
   auto deleted = deleteAllCache(m_cacheFolder);
-  if (!deleted)
-    prompts.message(deleted.error().message, kUnexpectedErrorTitle, MessageIcon::Critical);
-  else if (*deleted > 0)
-    prompts.message(kCacheDeletedMessage, "", MessageIcon::None);
+  if (!deleted) return prompts.message(deleted.error().message, kUnexpectedErrorTitle, MessageIcon::Critical);
+  // Whatever is left could not be deleted: the cache was not emptied.
+  auto left = listWavFiles(m_cacheFolder);
+  if (!left) return prompts.message(left.error().message, kUnexpectedErrorTitle, MessageIcon::Critical);
+  if (!left->empty()) {
+    constexpr size_t kNamed = 10;
+    std::string text = kCacheNotDeletedMessage;
+    for (size_t i = 0; i < left->size() && i < kNamed; ++i) text += "\n" + (*left)[i].path;
+    if (left->size() > kNamed) text += "\nほか" + std::to_string(left->size() - kNamed) + "個";
+    return prompts.message(text, "", MessageIcon::Warning);
+  }
+  if (*deleted > 0) prompts.message(kCacheDeletedMessage, "", MessageIcon::None);
 }
 
 void ProjectPropertiesForm::browseVoiceFolder(FileChooser& chooser) {

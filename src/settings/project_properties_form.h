@@ -14,6 +14,8 @@
 namespace ruvo {
 
 inline constexpr const char* kCacheDeletedMessage = "WAV作成時の中間ファイルを全て削除しました。";
+// Followed by the files left, one a line.
+inline constexpr const char* kCacheNotDeletedMessage = "次の中間ファイルを削除できませんでした:";
 
 class ProjectPropertiesForm {
  public:
@@ -28,8 +30,9 @@ class ProjectPropertiesForm {
   // True when the cache folder holds at least one "*.wav" file.
   bool cacheHasFiles() const;
   // Deletes every "*.wav" of the cache folder at once (whatever closes the
-  // dialog later) and says so when at least one was deleted. A folder that
-  // cannot be listed is reported as an unexpected error.
+  // dialog later) and says so when at least one was deleted; files that
+  // could not be deleted are named instead. A folder that cannot be listed
+  // is reported as an unexpected error.
   void deleteCache(Prompts& prompts) const;
 
   void browseVoiceFolder(FileChooser& chooser);

@@ -6,6 +6,8 @@
 namespace ruvo {
 
 Result<SessionSettings> loadSessionSettings(const AppFolders& folders) {
+  if (folders.tempDir.empty())
+    return fail(ErrorCode::Unwritable, "作業フォルダを作成できません。\n" + folders.programFolder);
   auto loaded = loadSettings(folders.settingsFile, folders.programFolder);
   if (!loaded) return tl::unexpected(loaded.error());
   SessionSettings session{folders, std::move(loaded->settings), loaded->fileExisted};

@@ -17,8 +17,9 @@ struct SessionSettings {
   bool fileExisted = false;
 };
 
-// Loads folders.settingsFile and applies the start-up defaults. Fails only
-// when the settings file exists but cannot be read.
+// Loads folders.settingsFile and applies the start-up defaults. Fails when
+// the settings file exists but cannot be read, or when there is no working
+// folder (an empty tempDir).
 [[nodiscard]] Result<SessionSettings> loadSessionSettings(const AppFolders& folders);
 
 }  // namespace ruvo

@@ -25,7 +25,8 @@ namespace {
 class SessionTest : public ::testing::Test {
  protected:
   SessionTest()
-      : m_settings(*loadSessionSettings(resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", ""}))),
+      : m_settings(*loadSessionSettings(
+            resolveAppFolders(m_dir.path(), FolderEnvironment{m_dir.path(), "", "", "", ""}))),
         m_session(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {
     m_session.clear();
   }
@@ -286,4 +287,66 @@ TEST_F(SessionTest, ImportAsksForTheTrackOfAMidiFile) {
   m_dialogs.tracks = {2};
   ASSERT_TRUE(m_session.append());
   EXPECT_EQ(m_session.song().noteCount, 4);
+}
+
+TEST_F(SessionTest, AFailedOpenLeavesWindowSongAndHistoryAsTheyWere) {
+  addNote("あ");
+  m_files.paths = {m_dir / "mine"};
+  ASSERT_TRUE(m_session.saveAs());
+  addNote("い");  // unsaved
+  const std::string title = m_session.title();
+  const auto history = m_session.settings().History;
+  const std::string damaged = m_dir / "damaged.wsq";
+  ASSERT_TRUE(writeFileBytes(damaged, "MThd\x01\x02 not a sequence"));
+  std::vector<SessionChange> changes;
+  m_session.setListener([&](SessionChange change) { changes.push_back(change); });
+
+  EXPECT_FALSE(m_session.openPath(damaged));
+  EXPECT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_TRUE(changes.empty());
+  EXPECT_EQ(m_session.title(), title);
+  EXPECT_EQ(m_session.settings().History, history);
+  EXPECT_EQ(m_session.song().projectPath, m_dir / "mine.bat");
+  EXPECT_EQ(m_session.song().noteCount, 2);
+  EXPECT_TRUE(m_session.song().modified);
+  // Yes to the save question saves the open song, not over the damaged file.
+  const std::string saved = bytesOf(m_dir / "mine.bat");
+  m_prompts.answers = {Answer::Yes};
+  ASSERT_TRUE(m_session.close(0));
+  EXPECT_EQ(bytesOf(damaged), "MThd\x01\x02 not a sequence");
+  EXPECT_NE(bytesOf(m_dir / "mine.bat"), saved);
+}
+
+TEST_F(SessionTest, ATempoTheSongCannotPlayIsNeverSaved) {
+  for (const char* tempo : {"", "0", "abc", "1e9"}) {
+    addNote("あ");
+    m_session.song().tempoText = tempo;
+    m_session.song().projectPath = m_dir / "t.bat";
+    m_prompts.messages.clear();
+    EXPECT_FALSE(m_session.save()) << tempo;
+    EXPECT_FALSE(m_session.saveAsPath(m_dir / "u")) << tempo;
+    EXPECT_FALSE(fs::exists(m_dir / "t.bat") || fs::exists(m_dir / "u.bat")) << tempo;
+    EXPECT_EQ(m_prompts.messages, std::vector<std::string>(2, "テンポ「" + std::string(tempo) +
+                                                                  "」は使えません。1から10000までの数を入力してください。"));
+    EXPECT_TRUE(m_session.song().modified);
+  }
+  m_session.song().tempoText = "96";
+  EXPECT_TRUE(m_session.save());
+  EXPECT_TRUE(fs::exists(m_dir / "t.bat"));
+}
+
+TEST_F(SessionTest, OpeningNamesAMissingVoiceFolderAndBoundsValuesOutOfRange) {
+  Song& song = m_session.song();
+  song.voiceFolder = m_dir / "gone";
+  song.at(0) = Note{"あ", 1920, 119976, ""};
+  song.noteCount = 1;
+  song.modified = true;
+  ASSERT_TRUE(m_session.saveAsPath(m_dir / "far"));
+  ASSERT_TRUE(m_session.openPath(m_dir / "far.bat"));
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0], "音声フォルダが見つかりません: " + (m_dir / "gone") +
+                                       "\n\n範囲外の値を直しました:\nノート0「あ」のキー 119976 → 103");
+  EXPECT_EQ(m_prompts.icons[0], MessageIcon::Warning);
+  EXPECT_EQ(m_session.song()[0].noteNumber, 103);
+  EXPECT_TRUE(m_session.song().modified);
 }

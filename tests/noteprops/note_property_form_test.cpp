@@ -119,3 +119,35 @@ TEST(NotePropertyForm, StoredPercentagesBeyondTheBarsSurviveOpeningAndOk) {
 }
 
 }  // namespace
+
+TEST(NotePropertyForm, NumbersTheNoteCannotPlayAreNamedBeforeOk) {
+  const struct {
+    PropertyBox box;
+    const char* text;
+    const char* problem;
+  } cases[] = {
+      {PropertyBox::Length, "7864320", ""},
+      {PropertyBox::Length, "7864321", "長さ「7864321」は使えません。0から7864320までの数を入力してください。"},
+      {PropertyBox::Length, "1e999", "長さ「1e999」は使えません。0から7864320までの数を入力してください。"},
+      {PropertyBox::Length, "9999999999x", "長さ「9999999999x」は使えません。0から7864320までの数を入力してください。"},
+      {PropertyBox::Length, "-5", ""},  // no length above 0: the note keeps its own
+      {PropertyBox::Length, "abc", ""},
+      {PropertyBox::Offset, "-10000", ""},
+      {PropertyBox::Offset, "1e30", "先行発声「1e30」は使えません。-10000から10000までの数を入力してください。"},
+      {PropertyBox::Offset, "abc", ""},  // emptied at OK
+      {PropertyBox::Breath, "100", ""},
+      {PropertyBox::Breath, "101", "BRE「101」は使えません。0から100までの数を入力してください。"},
+      {PropertyBox::Breath, "-1", "BRE「-1」は使えません。0から100までの数を入力してください。"},
+  };
+  for (const auto& c : cases) {
+    NotePropertyForm form(single(""));
+    form.edit(c.box, c.text);
+    EXPECT_EQ(form.problem(), c.problem) << c.text;
+    if (c.box == PropertyBox::Length && std::string(c.problem).empty()) {
+      const int length = form.accept().length;
+      EXPECT_TRUE(length == 1920 || length == 4 * 7864320) << c.text;
+    }
+  }
+  NotePropertyForm mixed(range(""));
+  EXPECT_EQ(mixed.problem(), "");
+}

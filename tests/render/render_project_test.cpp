@@ -153,3 +153,46 @@ TEST_F(RenderProjectTest, UnrenderedNotesAreNamedByPositionAndLyricAsTyped) {
   EXPECT_EQ(outcome.unrendered[0].lyric, "か");
   EXPECT_NE(outcome.message.find("2「か」"), std::string::npos) << outcome.message;
 }
+
+TEST_F(RenderProjectTest, CancelEndsTheBatchAndRemovesItsPartialOutput) {
+  const std::string slow = dir / "slow-resampler";
+  ASSERT_TRUE(writeFileBytes(slow, "#!/bin/sh\nsleep 0.5\nexec '" + std::string(RUVO_COPY_RESAMPLER) + "' \"$@\"\n"));
+  std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
+  song.resamplerPath = slow;
+  context.ownProcessGroup = true;
+  auto started = RenderJob::startProject(song, tables, context, [](const std::string& proposed) { return proposed; });
+  ASSERT_TRUE(std::holds_alternative<RenderJob>(started));
+  auto& job = std::get<RenderJob>(started);
+  // Once the second note is under way the joiner has written the first.
+  BatchRunObserver observer{[&](int k, int n) { progress.emplace_back(k, n); }, {}};
+  while (progress.size() < 2) ASSERT_FALSE(job.poll(100, observer).has_value());
+  EXPECT_TRUE(std::filesystem::exists(dir / "mix.wav.whd"));
+  RenderOutcome outcome = job.cancel();
+  EXPECT_TRUE(outcome.cancelled);
+  EXPECT_TRUE(outcome.ran);
+  EXPECT_FALSE(outcome.success);
+  EXPECT_EQ(outcome.message, render_messages::kRenderCancelled);
+  for (const char* file : {"mix.wav", "mix.wav.whd", "mix.wav.dat"})
+    EXPECT_FALSE(std::filesystem::exists(dir / file)) << file;
+}
+
+// A render names a voice folder that is gone before anything runs, and
+// rendering a sequence-file project writes only its script: its changes
+// stay unsaved.
+TEST_F(RenderProjectTest, RenderStartChecksAndTheChangedFlag) {
+  song.voiceFolder = dir / "gone";
+  song.selFirst = song.selLast = 0;
+  for (const RenderOutcome& outcome : {renderWhole(), renderSelection(song, tables, context, {})}) {
+    EXPECT_EQ(outcome.message, std::string(render_messages::kMissingVoiceFolder) + (dir / "gone"));
+    EXPECT_TRUE(outcome.warning);
+    EXPECT_FALSE(outcome.ran);
+  }
+  song.voiceFolder = dir / "bank";
+  song.projectPath = dir / "song.wsq";
+  song.modified = true;
+  ASSERT_TRUE(renderWhole().success);
+  EXPECT_TRUE(song.modified);
+  song.projectPath = dir / "song.bat";
+  ASSERT_TRUE(renderWhole().success);
+  EXPECT_FALSE(song.modified);
+}

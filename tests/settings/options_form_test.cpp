@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_answers.h"
+#include "support/temp_folder.h"
 
 using namespace ruvo;
 using ruvo::testing::ScriptedFileChooser;
@@ -166,6 +167,20 @@ TEST(OptionsForm, VoiceBankRowsAreEditedThroughTheTwoBoxes) {
   EXPECT_FALSE(isAcceptedVoiceBankName("a\tb"));
 }
 
+TEST(OptionsForm, AVoiceFolderThatDoesNotExistIsNamed) {
+  ruvo::testing::TempFolder banks;
+  OptionsForm form(Settings{}, "/prog");
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {banks.path(), ""},
+      {banks / "gone", "音声フォルダが見つかりません: " + (banks / "gone")},
+  };
+  for (const auto& [folder, message] : cases) {
+    form.voiceBanks.folder = folder;
+    EXPECT_EQ(form.missingVoiceFolder(), message) << folder;
+  }
+}
+
 TEST(OptionsForm, FileDialogsFillTheBoxesAndCancelLeavesThem) {
   OptionsForm form(Settings{}, "/prog");
   form.voiceBanks.folder = "/before";
@@ -187,6 +202,7 @@ TEST(OptionsForm, FileDialogsFillTheBoxesAndCancelLeavesThem) {
   EXPECT_EQ(chooser.requests[0].filter, "wavファイル(*.wav)|*.wav|全てのファイル(*.*)|*.*");
   EXPECT_EQ(chooser.requests[0].defaultName, "あ.wav");
   EXPECT_EQ(chooser.requests[2].filter, "実行ファイル(*.exe)|*.exe|全てのファイル(*.*)|*.*");
+  EXPECT_EQ(chooser.requests[2].selectedFilter, 1);
 
   form.resetToolPaths();
   EXPECT_EQ(form.tool1Path, "/prog/splicer");

@@ -4,6 +4,12 @@
 #include <tuple>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "support/scripted_answers.h"
 #include "support/temp_folder.h"
 #include "test_files.h"
@@ -19,6 +25,23 @@ namespace {
 
 ProjectProperties sample() {
   return {"曲", "mix.wav", "/v/a", "/bin/splicer", "/bin/resampler", "/p/song.cache", "B50"};
+}
+
+// Makes a file this process cannot delete: its folder read-only, and for
+// root, whom that does not stop, the file immutable. False when neither
+// holds here; `pinned = false` undoes it.
+bool pin(const std::string& file, bool pinned) {
+  const std::string folder = std::filesystem::path(file).parent_path().string();
+  ::chmod(folder.c_str(), pinned ? 0500 : 0700);
+  if (::geteuid() != 0) return true;
+  int fd = ::open(file.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = pinned ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+  done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  ::close(fd);
+  return done;
 }
 
 }  // namespace
@@ -103,6 +126,23 @@ TEST(ProjectPropertiesForm, DeletingTheCacheEmptiesItsWavFilesAndSaysSoOnlyWhenI
       }
     }
   }
+}
+
+TEST(ProjectPropertiesForm, CacheFilesThatCannotBeDeletedAreNamedNotCalledDeleted) {
+  TempFolder project;
+  ProjectProperties properties = sample();
+  properties.cacheDir = project / "song.cache";
+  std::filesystem::create_directory(properties.cacheDir);
+  const std::string kept = properties.cacheDir + "/a_C4_480.wav";
+  makeFile(kept);
+  if (!pin(kept, true)) GTEST_SKIP() << "no file can be kept from deletion here";
+  ProjectPropertiesForm form(properties, Settings{}, project.path());
+  ScriptedPrompts prompts;
+  form.deleteCache(prompts);
+  pin(kept, false);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, std::string(kCacheNotDeletedMessage) + "\n" + kept);
+  EXPECT_TRUE(exists(kept));
 }
 
 TEST(ProjectPropertiesForm, FileDialogsFillTheBoxesAndCancelLeavesThem) {

@@ -1,6 +1,8 @@
 #include "gui/editor/edit_box_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/lyric_phrase.h"
@@ -21,9 +23,19 @@ EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(ow
   m_text = new QPlainTextEdit(this);
   m_text->setObjectName(QStringLiteral("txtPhrase"));
   m_text->setPlainText(qs(phraseToLines(ss(phrase))));
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("OKButton"));
+  QPushButton* cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("CancelButton"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, [this, phrase] {
+    m_text->setPlainText(qs(phraseToLines(ss(phrase))));
+    reject();
+  });
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_text);
+  layout->addWidget(buttons);
   resize(360, 300);
 }
 

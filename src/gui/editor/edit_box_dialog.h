@@ -1,7 +1,7 @@
 #pragma once
 // frmEditBox, "テキスト入力": the lyric line's phrase one word per line in a
-// multi-line box, for phrases too long for the line. Whatever closes the
-// window, its text becomes the phrase.
+// multi-line box, for phrases too long for the line. OK and closing the
+// window take its text as the phrase; ｷｬﾝｾﾙ keeps the phrase as it was.
 
 #include <QDialog>
 

@@ -160,6 +160,10 @@ MainMenus buildMainMenus(QMenuBar* bar, QObject* owner) {
   for (const char* item : {"mnHightSmall", "mnHeightMid", "mnHeightLarge"})
     menus.action(QString::fromUtf8(item))->setCheckable(true);
   height->setChecked(true);
+  // Delete alone deletes the selection too, as in every editor; a focused
+  // text box still takes it for its text.
+  QAction* remove = menus.action(QStringLiteral("mnDelete"));
+  remove->setShortcuts({remove->shortcut(), QKeySequence(Qt::Key_Delete)});
   return menus;
 }
 

@@ -13,8 +13,10 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "core/numbers.h"
+#include "song/value_bounds.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_controller.h"
@@ -34,6 +36,10 @@
 #include "gui/voicebank/sound_list_window.h"
 
 namespace ruvo::gui {
+
+namespace {
+constexpr int kWheelRows = 3;  // rows one notch of the wheel scrolls
+}  // namespace
 
 MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices> services) : m_settings(settings) {
   setObjectName(QStringLiteral("Form1"));
@@ -83,6 +89,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
     connect(item, &QAction::triggered, this, [this, render] { showSoundList(render->media()); });
   }
   connectVoiceBankCommands(*this);
+  m_roll->installEventFilter(this);
   m_session->setListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.
@@ -90,15 +97,26 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   layoutRoll();
   m_session->clear();
   m_session->song().modified = false;
+  // The keys act on the notes from the start, not on the tempo box.
+  m_roll->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
 
 int MainWindow::quantizeUnit() const { return m_topBar.quantize->currentData().toInt(); }
 
+void MainWindow::runCommand(const std::function<void()>& command) {
+  if (m_settings.settings.DebugMode) return command();
+  try {
+    command();
+  } catch (const std::exception& failure) {
+    m_services->prompts.message(failure.what(), std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
+  }
+}
+
 void MainWindow::connectCommands() {
-  auto on = [this](const char* name, auto slot) {
-    connect(m_menus.action(QString::fromUtf8(name)), &QAction::triggered, this, slot);
+  auto on = [this](const char* name, const std::function<void()>& slot) {
+    connect(m_menus.action(QString::fromUtf8(name)), &QAction::triggered, this, [this, slot] { runCommand(slot); });
   };
   on("mnNew", [this] { m_session->newProject(); });
   on("mnOpen", [this] { m_session->open(); });
@@ -121,6 +139,7 @@ void MainWindow::connectCommands() {
   connect(m_topBar.goTop, &QPushButton::clicked, this, &MainWindow::goToTop);
   connect(m_topBar.goEnd, &QPushButton::clicked, this, &MainWindow::goToEnd);
   connect(m_topBar.tempo, &QLineEdit::textChanged, this, &MainWindow::onTempoEdited);
+  connect(m_topBar.tempo, &QLineEdit::editingFinished, this, &MainWindow::onTempoConfirmed);
   connect(m_topBar.lyricLength, &QComboBox::currentIndexChanged, this,
           [this] { m_lyricLength = m_topBar.lyricLength->currentData().toInt(); });
   connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int value) {
@@ -162,8 +181,9 @@ void MainWindow::onSessionChange(SessionChange change) {
       rebuildHistoryMenu(m_menus, paths);
       for (QAction* item : m_menus.history)
         if (!item->isSeparator())
-          connect(item, &QAction::triggered, this,
-                  [this, index = item->data().toInt()] { m_session->openHistory(static_cast<size_t>(index)); });
+          connect(item, &QAction::triggered, this, [this, index = item->data().toInt()] {
+            runCommand([this, index] { m_session->openHistory(static_cast<size_t>(index)); });
+          });
       break;
     }
   }
@@ -176,6 +196,7 @@ void MainWindow::syncTempoBox() {
     m_topBar.tempo->setText(text);
     m_session->song().modified = modified;  // the song set the box, not the user
   }
+  if (tempoTextProblem(m_session->song().tempoText).empty()) m_playableTempo = m_session->song().tempoText;
   m_panel1->setText(qs(beatLengthText(m_session->song().tempoText)));
 }
 
@@ -186,6 +207,17 @@ void MainWindow::onTempoEdited(const QString& text) {
   m_session->setTempoText(ss(text));
   m_panel1->setText(qs(beatLengthText(ss(text))));
   m_inTempoChange = false;
+}
+
+void MainWindow::onTempoConfirmed() {
+  const std::string text = ss(m_topBar.tempo->text());
+  const std::string problem = tempoTextProblem(text);
+  if (problem.empty()) {
+    m_playableTempo = text;
+    return;
+  }
+  m_topBar.tempo->setText(qs(m_playableTempo));
+  m_services->prompts.message(problem, applicationTitle(m_settings.settings), MessageIcon::Warning);
 }
 
 void MainWindow::showTempo(float tempo) {
@@ -244,6 +276,33 @@ void MainWindow::zoomOut() {
   if (m_roll->view().zoom < kMaxZoom) ++m_roll->view().zoom;
   updateZoomControls();
   redraw();
+}
+
+void MainWindow::zoomAbout(int steps, int x) {
+  const double intoRoll = toTwips(x) - kKeyboardWidth;  // twips
+  const double tick = intoRoll * m_roll->view().zoom + static_cast<double>(m_hScroll->value()) * kTicksPerBeat;
+  if (steps > 0)
+    zoomIn();
+  else
+    zoomOut();
+  m_hScroll->setValue(qRound((tick - intoRoll * m_roll->view().zoom) / kTicksPerBeat));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != m_roll || event->type() != QEvent::Wheel) return QMainWindow::eventFilter(watched, event);
+  const auto* wheel = static_cast<QWheelEvent*>(event);
+  const QPoint angle = wheel->angleDelta();
+  const bool sideways = (wheel->modifiers() & Qt::ShiftModifier) || (angle.y() == 0 && angle.x() != 0);
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  const int steps = delta / 120 != 0 ? delta / 120 : (delta > 0) - (delta < 0);
+  if (steps == 0) return true;
+  if (wheel->modifiers() & Qt::ControlModifier)
+    zoomAbout(steps, qRound(wheel->position().x()));
+  else if (sideways)
+    m_hScroll->setValue(m_hScroll->value() - steps);
+  else
+    m_vScroll->setValue(m_vScroll->value() - steps * kWheelRows);
+  return true;
 }
 
 void MainWindow::setRowHeight(int twips) {

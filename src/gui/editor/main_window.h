@@ -5,6 +5,7 @@
 // (editing, roll interaction, rendering, playback, note properties) hook in
 // through session(), roll(), menus() and the signals of the roll.
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,10 @@ class MainWindow final : public QMainWindow {
   EditController& editing() { return *m_editing; }
   // The editing commands and the undo journal of the open song.
   EditSession& edits() { return *m_edits; }
+  // Runs a command so that an unexpected failure is shown in a message box
+  // titled "予期せぬエラー" instead of ending the program; with the DebugMode
+  // setting on, failures are not caught.
+  void runCommand(const std::function<void()>& command);
   // After any editing command (menus, roll gestures, dialogs): redraws what
   // it changed, refreshes the title and the undo item.
   void applyEdit(const EditResult& result);
@@ -64,6 +69,9 @@ class MainWindow final : public QMainWindow {
   // Zoom and row-height commands.
   void zoomIn();
   void zoomOut();
+  // Zooms one step in (steps > 0) or out, keeping the beat under the roll's
+  // pixel x where it is, as far as whole-beat scrolling allows.
+  void zoomAbout(int steps, int x);
   void setRowHeight(int twips);
   void goToTop();
   void goToEnd();
@@ -72,6 +80,9 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The wheel over the roll: up and down scroll the rows, Shift (or a
+  // sideways wheel) scrolls the beats, Ctrl zooms about the pointer.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -81,6 +92,9 @@ class MainWindow final : public QMainWindow {
   void redraw();
   void syncTempoBox();
   void onTempoEdited(const QString& text);
+  // The tempo box was left or confirmed: a tempo the song cannot play is
+  // named in a message and the box gets its last playable tempo back.
+  void onTempoConfirmed();
   void updateZoomControls();
   void showReadme();
   void showAbout();
@@ -102,6 +116,7 @@ class MainWindow final : public QMainWindow {
   QLabel* m_panel2 = nullptr;
   int m_lyricLength = 1920;
   bool m_inTempoChange = false;
+  std::string m_playableTempo{kDefaultTempoText};  // the tempo box's last playable text
   std::optional<SessionServices> m_services;
   QPointer<SoundListWindow> m_soundList;
   // Last, so that they go first: their filters and connections end before

@@ -9,6 +9,7 @@
 
 #include "core/paths.h"
 #include "editor/play_position.h"
+#include "editor/selection_snapshot.h"
 #include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/editor/main_window.h"
@@ -48,11 +49,17 @@ RenderController::RenderController(MainWindow& window)
   m_markerTimer.setInterval(kMarkerMs);
   connect(&m_markerTimer, &QTimer::timeout, this, &RenderController::moveMarker);
   connectCommands();
-  // "temp.wav" is closed before the working folder's files are deleted.
-  window.session().setBeforeTempFilesRemoved([this] { m_playback.stopSelection(); });
+  // The batch ends, and "temp.wav" is closed, before the working folder's
+  // files are deleted.
+  window.session().setBeforeTempFilesRemoved([this] {
+    cancelRender(false);
+    m_playback.stopSelection();
+  });
 }
 
-RenderController::~RenderController() = default;
+RenderController::~RenderController() {
+  if (m_job) m_job->cancel();
+}
 
 void RenderController::connectCommands() {
   auto on = [this](const char* name, std::function<void()> command) {
@@ -104,6 +111,10 @@ void RenderController::guarded(const std::function<void()>& command) {
 
 void RenderController::playSelection() {
   if (m_job) return;
+  // A paused render of notes since changed is not resumed: it is made anew.
+  if (m_media.mode(PlaybackCommands::kTempName) == "paused" &&
+      selectionSnapshot(m_window.session().song()) != m_renderedSelection)
+    m_playback.stopSelection();
   if (m_playback.selectionNeedsRender())
     startRender(Kind::Selection, std::nullopt);
   else
@@ -131,10 +142,12 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
     const Song& song = session.song();
     m_playedFirst = std::min(song.selFirst, song.selLast);
     m_playedLast = std::min(std::max(song.selFirst, song.selLast), song.noteCount - 1);
+    m_renderedSelection = selectionSnapshot(song);
   }
   const RenderContext context{session.folders().tempDir,
                               joinPath(session.folders().programFolder, "ruvo-batch"),
-                              session.settings().CacheEnable, trust ? std::move(*trust) : currentTrust()};
+                              session.settings().CacheEnable, trust ? std::move(*trust) : currentTrust(),
+                              true};
   auto chooseOutput = [this, &session](const std::string& proposed) -> std::optional<std::string> {
     if (m_retried) return proposed;  // chosen before the trust question
     FileDialogRequest request;
@@ -160,8 +173,7 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
   m_job.emplace(std::move(std::get<RenderJob>(started)));
   setRenderCommandsEnabled(false);
   m_running = new ShowRunningWindow(&m_window);
-  m_running->setAttribute(Qt::WA_DeleteOnClose);
-  connect(m_running, &ShowRunningWindow::stopWaiting, this, &RenderController::stopWaiting);
+  connect(m_running, &QDialog::rejected, this, [this] { guarded([this] { cancelRender(true); }); });
   m_running->show();
   m_clock.start();
   m_poll.start();
@@ -196,13 +208,25 @@ void RenderController::poll() {
                             }};
   auto outcome = m_job->poll(0, observer);
   if (!outcome) return;
+  endJob();
+  finish(std::move(*outcome));
+}
+
+void RenderController::cancelRender(bool tell) {
+  if (!m_job) return;
+  RenderOutcome outcome = m_job->cancel();
+  endJob();
+  if (!tell) outcome.message.clear();
+  finish(std::move(outcome));
+}
+
+void RenderController::endJob() {
   m_poll.stop();
   m_job.reset();
-  if (m_running) m_running->close();
+  if (m_running && m_running->isVisible()) m_running->accept();
   m_running = nullptr;
   m_window.activateWindow();
   setRenderCommandsEnabled(true);
-  finish(std::move(*outcome));
 }
 
 void RenderController::finish(RenderOutcome outcome) {
@@ -226,14 +250,6 @@ void RenderController::setRenderCommandsEnabled(bool enabled) {
   for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"})
     m_window.menus().action(QString::fromUtf8(name))->setEnabled(enabled);
   m_window.topBar().play->setEnabled(enabled);
-}
-
-void RenderController::stopWaiting() {
-  // The batch goes on; the window is the user's again, without the render
-  // commands until the batch has ended.
-  if (m_running) m_running->close();
-  m_running = nullptr;
-  m_window.activateWindow();
 }
 
 void RenderController::followPlayback() {

@@ -4,14 +4,17 @@
 // note popup), the play, pause and stop commands of the selection render and
 // of the generated file, and the question about programs nobody chose. A
 // render runs as a RenderJob polled (never waited on) from a timer, so the
-// window stays live; frmShowRunning shows its progress.
+// window stays live; frmShowRunning shows its progress, and closing it in any
+// way cancels the render. Closing the project (quitting) cancels it first.
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include "render/media_service.h"
@@ -36,6 +39,9 @@ class RenderController final : public QObject {
 
   MediaService& media() { return m_media; }
   bool rendering() const { return m_job.has_value(); }
+  // Stops a running render (the batch and all its programs) and removes its
+  // partial output; `tell` shows that it was cancelled. Nothing when idle.
+  void cancelRender(bool tell);
 
  signals:
   // A render ended and its outcome was shown (and a selection played).
@@ -58,7 +64,9 @@ class RenderController final : public QObject {
   ToolTrust currentTrust();
   void showOutcome(const RenderOutcome& outcome);
   void setRenderCommandsEnabled(bool enabled);
-  void stopWaiting();
+  // Ends the job's polling and hands the window back; the running window
+  // closes without cancelling.
+  void endJob();
   // Follows the selection render's playback with the marker on the roll.
   void followPlayback();
   void moveMarker();
@@ -73,11 +81,12 @@ class RenderController final : public QObject {
   bool m_trustProblemShown = false;  // a damaged trust file is reported once
   QTimer m_poll;
   QElapsedTimer m_clock;
-  ShowRunningWindow* m_running = nullptr;
+  QPointer<ShowRunningWindow> m_running;  // deletes itself once closed
   PlayMarkerView* m_marker = nullptr;
   QTimer m_markerTimer;
   int m_playedFirst = 0;  // the notes of the last selection render
   int m_playedLast = -1;
+  std::string m_renderedSelection;  // selectionSnapshot of the last selection render
 };
 
 }  // namespace ruvo::gui

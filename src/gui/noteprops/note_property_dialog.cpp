@@ -226,6 +226,11 @@ void NotePropertyDialog::editPitches() {
 }
 
 void NotePropertyDialog::onOk() {
+  // A number the note cannot play keeps the dialog open for another.
+  if (const std::string problem = m_form.problem(); !problem.empty()) {
+    m_prompts.message(problem, utf8(windowTitle()), MessageIcon::Warning);
+    return;
+  }
   m_result = m_form.accept();
   accept();
 }

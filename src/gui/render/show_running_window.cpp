@@ -14,6 +14,7 @@ constexpr int kOutputLines = 6;
 
 ShowRunningWindow::ShowRunningWindow(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("frmShowRunning"));
+  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(tr("wavファイルの作成"));
   // The owner takes no input while this is up, yet it repaints.
   setWindowModality(Qt::WindowModal);
@@ -41,7 +42,7 @@ ShowRunningWindow::ShowRunningWindow(QWidget* owner) : QDialog(owner) {
   layout->addWidget(m_stop, 0, Qt::AlignHCenter);
   setElapsed(0);
   resize(420, sizeHint().height());
-  connect(m_stop, &QPushButton::clicked, this, &ShowRunningWindow::stopWaiting);
+  connect(m_stop, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ShowRunningWindow::setProgress(int note, int notes) {

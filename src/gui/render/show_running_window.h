@@ -1,8 +1,9 @@
 #pragma once
 // frmShowRunning: shown while a render batch runs. It tells that an outside
 // process is running, shows the batch's progress (note k of n), the time
-// since the start and the batch's last output lines; "待機をやめる" hands
-// the main window back while the batch keeps running.
+// since the start and the batch's last output lines. "待機をやめる", Esc and
+// the close button reject the window, which cancels the render; the window
+// deletes itself once closed.
 
 #include <QDialog>
 
@@ -23,9 +24,6 @@ class ShowRunningWindow final : public QDialog {
   void setProgress(int note, int notes);
   void setElapsed(qint64 ms);
   void addOutput(const QString& line);
-
- signals:
-  void stopWaiting();
 
  private:
   QProgressBar* m_progress = nullptr;

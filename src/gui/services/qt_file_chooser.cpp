@@ -20,6 +20,22 @@ QStringList qtFilters(const std::string& filter) {
   return filters;
 }
 
+QStringList defaultSuffixes(const std::string& filter) {
+  QStringList parts = qs(filter).split(QLatin1Char('|'));
+  QStringList suffixes;
+  QString first;
+  for (qsizetype i = 1; i < parts.size(); i += 2) {
+    const QString pattern = parts[i].split(QLatin1Char(';')).constFirst().trimmed();
+    QString suffix = pattern.startsWith(QStringLiteral("*.")) ? pattern.mid(2) : QString();
+    if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) suffix.clear();
+    if (first.isEmpty()) first = suffix;
+    suffixes << suffix;
+  }
+  for (QString& suffix : suffixes)
+    if (suffix.isEmpty()) suffix = first;
+  return suffixes;
+}
+
 namespace {
 
 std::optional<std::string> run(QWidget* owner, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
@@ -32,6 +48,17 @@ std::optional<std::string> run(QWidget* owner, const FileDialogRequest& request,
   dialog.setNameFilters(filters);
   if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
     dialog.selectNameFilter(filters[request.selectedFilter]);
+  if (mode == QFileDialog::AcceptSave) {
+    // The dialog completes a name typed without its extension before it
+    // asks about replacing a file, so that question sees the real name.
+    const QStringList suffixes = defaultSuffixes(request.filter);
+    auto follow = [&dialog, filters, suffixes](const QString& chosen) {
+      const qsizetype index = filters.indexOf(chosen);
+      dialog.setDefaultSuffix(index >= 0 && index < suffixes.size() ? suffixes[index] : QString());
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+  }
   if (!request.folder.empty()) dialog.setDirectory(qs(request.folder));
   if (!request.defaultName.empty()) dialog.selectFile(qs(request.defaultName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

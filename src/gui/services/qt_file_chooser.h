@@ -1,7 +1,8 @@
 #pragma once
 // The file dialogs of the editor, over the core's FileChooser. Filters come
 // as "description|patterns|..." pairs and become Qt's "description
-// (patterns)" entries; "*.*" means every file, with or without a dot.
+// (patterns)" entries; "*.*" means every file, with or without a dot. A save
+// dialog adds the chosen filter's extension to a name typed without one.
 
 #include <QStringList>
 
@@ -12,6 +13,10 @@ class QWidget;
 namespace ruvo::gui {
 
 QStringList qtFilters(const std::string& filter);
+// The extension a save dialog adds to a name typed without one, per filter
+// pair: the first pattern's ("*.wsq" gives "wsq"); for a pattern of every
+// file, that of the first filter, since that form is what gets saved.
+QStringList defaultSuffixes(const std::string& filter);
 
 class QtFileChooser final : public FileChooser {
  public:

@@ -115,11 +115,13 @@ void OptionsDialog::buildVoiceBankPage() {
   });
   connect(add, &QPushButton::clicked, this, [this] {
     readBoxes();
-    onRowEdit(m_form.voiceBanks.add());
+    const std::string warning = m_form.missingVoiceFolder();
+    onRowEdit(m_form.voiceBanks.add(), warning);
   });
   connect(set, &QPushButton::clicked, this, [this] {
     readBoxes();
-    onRowEdit(m_form.voiceBanks.set());
+    const std::string warning = m_form.missingVoiceFolder();
+    onRowEdit(m_form.voiceBanks.set(), warning);
   });
   connect(remove, &QPushButton::clicked, this, [this] {
     readBoxes();
@@ -287,8 +289,9 @@ void OptionsDialog::onRowChanged(int row) {
   showForm();
 }
 
-void OptionsDialog::onRowEdit(RowEdit outcome) {
+void OptionsDialog::onRowEdit(RowEdit outcome, const std::string& warning) {
   showForm();
+  if (outcome == RowEdit::Done && !warning.empty()) m_prompts.message(warning, "", MessageIcon::Warning);
   if (outcome == RowEdit::NeedName) m_otoName->setFocus();
   if (outcome == RowEdit::NeedFolder) m_otoPath->setFocus();
 }

@@ -44,7 +44,9 @@ class OptionsDialog final : public QDialog {
   void showForm();
   void showVoiceBankRows();
   void onRowChanged(int row);
-  void onRowEdit(RowEdit outcome);
+  // Shows the form after an add or set; a row written with `warning` set
+  // shows it.
+  void onRowEdit(RowEdit outcome, const std::string& warning);
   // A refused limit: its tab comes to the front and the box gets the focus.
   void focusCacheBox(QLineEdit* box);
   void onOk();

@@ -120,6 +120,19 @@ TEST_F(EditingWindowTest, DoubleClickOnTheLyricLineEditsThePhraseOneWordPerLine)
   EXPECT_EQ(line->text(), QStringLiteral("か き く"));
 }
 
+TEST_F(EditingWindowTest, TheTextWindowsButtonsTakeOrKeepThePhrase) {
+  auto* line = find<QLineEdit>("Text2");
+  for (auto [button, expected] : {std::pair{"OKButton", "か き"}, std::pair{"CancelButton", "あ い"}}) {
+    line->setText(QStringLiteral("あ い"));
+    whenDialogOpens(QStringLiteral("frmEditBox"), [button = button](QWidget* dialog) {
+      child<QPlainTextEdit>(dialog, "txtPhrase")->setPlainText(QStringLiteral("か\nき"));
+      child<QPushButton>(dialog, button)->click();
+    });
+    QTest::mouseDClick(line, Qt::LeftButton);
+    EXPECT_EQ(line->text(), QString::fromUtf8(expected)) << button;
+  }
+}
+
 TEST_F(EditingWindowTest, TheLyricBoxChangesOneLyricPerUndoStep) {
   m_window.session().tables().oto = OtoTable::fromLines({"ka.wav=か,10,20,30,44,5"});
   loadSong({{"あ", 1920, 36, "12\t\t\t\t\t"}, {"い", 1920, 38, "12\t\t\t\t\t"}});

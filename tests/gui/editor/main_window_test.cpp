@@ -10,20 +10,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "core/text_file.h"
 #include "editor/session_texts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
+#include "gui/editor/twips.h"
+#include "gui/services/qt_file_chooser.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
 #include "support/temp_folder.h"
@@ -204,4 +210,139 @@ TEST_F(WindowTest, NewProjectThroughForm3) {
   EXPECT_EQ(song.outputFile, "mix.wav");
   EXPECT_EQ(song.projectFlags, "B50N");
   EXPECT_EQ(m_window.windowTitle(), QStringLiteral("うた - ＲＵＶＯ"));
+}
+
+TEST_F(WindowTest, TheKeysActOnTheNotesFromTheStart) {
+  loadSong({Note{"あ", 1920, 36, ""}, Note{"い", 1920, 38, ""}});
+  m_window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+  EXPECT_EQ(QApplication::focusWidget(), m_window.roll());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(find<QLineEdit>("txtTempo")->text(), QStringLiteral("120.0"));
+  EXPECT_EQ(std::min(song().selFirst, song().selLast), 0);
+  EXPECT_EQ(std::max(song().selFirst, song().selLast), 1);
+}
+
+TEST_F(WindowTest, TheWheelScrollsAndZoomsTheRollAndDeleteDeletes) {
+  std::vector<Note> notes(64, Note{"あ", 1920, 36, ""});
+  loadSong(notes);
+  auto* h = find<QScrollBar>("HScroll1");
+  auto* v = find<QScrollBar>("VScroll1");
+  h->setValue(10);
+  const QPoint at(m_window.roll()->width() / 2, 40);
+  auto wheel = [&](int notches, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(at, m_window.roll()->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_window.roll(), &event);
+  };
+  // Zooming in from 2 to 1 tick a twip keeps the beat under the pointer
+  // there: the roll scrolls by half the beats between its start and x.
+  const int shift = qRound((toTwips(at.x()) - kKeyboardWidth) / static_cast<double>(kTicksPerBeat));
+  const struct {
+    int notches;
+    Qt::KeyboardModifiers modifiers;
+    int h, v, zoom;
+  } cases[] = {
+      {-1, Qt::NoModifier, 10, 39, 2},  // down three rows
+      {1, Qt::NoModifier, 10, 36, 2},
+      {-2, Qt::ShiftModifier, 12, 36, 2},  // sideways two beats
+      {1, Qt::ControlModifier, 12 + shift, 36, 1},
+      {-1, Qt::ControlModifier, 12, 36, 2},
+  };
+  for (const auto& c : cases) {
+    wheel(c.notches, c.modifiers);
+    EXPECT_EQ(h->value(), c.h) << c.notches << " " << c.modifiers;
+    EXPECT_EQ(v->value(), c.v) << c.notches << " " << c.modifiers;
+    EXPECT_EQ(m_window.roll()->view().zoom, c.zoom) << c.notches << " " << c.modifiers;
+  }
+  song().selFirst = song().selLast = 3;
+  m_window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+  QTest::keyClick(m_window.roll(), Qt::Key_Delete);
+  EXPECT_EQ(song().noteCount, 63);
+}
+
+TEST_F(WindowTest, CommandsThatFailUnexpectedlySaySo) {
+  // The scripted file chooser throws when it has no answer.
+  const std::pair<const char*, const char*> commands[] = {
+      {"mnOpen", "openFile"}, {"mnSaveAt", "saveFile"}, {"mnAppendLoad", "openFile"}, {"mnImport", "openFile"}};
+  for (auto [command, asked] : commands) {
+    m_prompts.messages.clear();
+    action(command)->trigger();
+    ASSERT_EQ(m_prompts.messages.size(), 1u) << command;
+    EXPECT_EQ(m_prompts.messages[0], std::string("no scripted answer for ") + asked);
+    EXPECT_EQ(m_prompts.titles.back(), "予期せぬエラー");
+    EXPECT_EQ(m_prompts.icons.back(), MessageIcon::Critical);
+  }
+}
+
+TEST_F(WindowTest, TheTempoBoxKeepsAPlayableTempo) {
+  auto* tempo = find<QLineEdit>("txtTempo");
+  const struct {
+    const char* typed;
+    const char* shown;  // after Enter
+    bool told;
+  } cases[] = {
+      {"0", "120.0", true}, {"", "120.0", true}, {"abc", "120.0", true}, {"96", "96", false}, {"-3", "96", true},
+  };
+  for (const auto& c : cases) {
+    m_prompts.messages.clear();
+    tempo->setFocus();
+    tempo->setText(QString::fromUtf8(c.typed));
+    QTest::keyClick(tempo, Qt::Key_Return);
+    EXPECT_EQ(tempo->text(), QString::fromUtf8(c.shown)) << c.typed;
+    EXPECT_EQ(m_window.session().song().tempoText, c.shown) << c.typed;
+    EXPECT_EQ(m_prompts.messages.size(), c.told ? 1u : 0u) << c.typed;
+    if (c.told) {
+      EXPECT_EQ(m_prompts.messages[0],
+                "テンポ「" + std::string(c.typed) + "」は使えません。1から10000までの数を入力してください。");
+    }
+    EXPECT_FALSE(find<QLabel>("Panel1")->text().contains(QStringLiteral("inf")));
+  }
+}
+
+// A name typed without its extension gets the chosen filter's inside the
+// dialog, so its question about replacing a file sees the real name.
+TEST(SaveDialog, AddsTheChosenFiltersExtensionBeforeItAsksToReplace) {
+  TempFolder dir("ruvo_save_dialog");
+  ASSERT_TRUE(writeFileBytes(dir / "old.wsq", "kept"));
+  const struct {
+    int filter;
+    const char* typed;
+    std::optional<std::string> chosen;  // nothing: the replace question was answered No
+  } cases[] = {
+      {0, "song", dir / "song.bat"},
+      {1, "song", dir / "song.wsq"},
+      {2, "song", dir / "song.bat"},
+      {1, "song.bat", dir / "song.bat"},
+      {1, "old", std::nullopt},
+  };
+  QWidget owner;
+  QtFileChooser chooser(&owner);
+  for (const auto& c : cases) {
+    QString asked;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      types->setCurrentIndex(c.filter);
+      emit types->activated(c.filter);  // as a choice with the mouse or keys
+      emit types->textActivated(types->itemText(c.filter));
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QString::fromUtf8(c.typed));
+      QTimer::singleShot(0, [&, dialog] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!question) return;
+        asked = question->text();
+        question->button(QMessageBox::No)->click();
+        QTimer::singleShot(0, dialog, &QDialog::reject);
+      });
+      QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    });
+    FileDialogRequest request;
+    request.filter = std::string(kProjectFilter);
+    request.folder = dir.path();
+    EXPECT_EQ(chooser.saveFile(request), c.chosen) << c.typed;
+    EXPECT_EQ(asked.contains(QStringLiteral("old.wsq")), !c.chosen) << asked.toStdString();
+  }
+  EXPECT_EQ(readFileBytes(dir / "old.wsq").value_or(""), "kept");
 }

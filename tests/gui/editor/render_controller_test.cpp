@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
+
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -101,6 +104,18 @@ class RenderWindowTest : public ::testing::Test, protected WindowFixture {
   }
   std::string lastMessage() const { return m_prompts.messages.empty() ? "" : m_prompts.messages.back(); }
 
+  // A stand-in resampler that notes its process id in "<path>.pids" and
+  // waits `seconds` before it renders; it becomes the song's resampler.
+  std::string slowResampler(double seconds) {
+    const std::string slow = m_dir / "slow-resampler";
+    std::ofstream(slow) << "#!/bin/sh\necho $$ >> '" << slow << ".pids'\nsleep " << seconds << "\nexec '" << kBin
+                        << "/resampler' \"$@\"\n";
+    fs::permissions(slow, fs::perms::owner_all);
+    m_settings.settings.Tool2Path = slow;
+    song().resamplerPath = slow;
+    return slow;
+  }
+
   static std::string s_bank;
   RenderController* m_controller = nullptr;
 };
@@ -114,6 +129,19 @@ void whenDialogOpens(std::function<void(QWidget*)> act) {
     ASSERT_NE(dialog, nullptr);
     act(dialog);
   });
+}
+
+// Whether the process still runs, or has ended without this process reaping
+// it.
+bool runsOrIsOurZombie(int pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return false;
+  std::istringstream fields(line.substr(line.rfind(')') + 2));
+  char state = 0;
+  int parent = 0;
+  fields >> state >> parent;
+  return state != 'Z' || parent == ::getpid();
 }
 
 void click(QWidget* dialog, const char* button) {
@@ -236,13 +264,9 @@ TEST_F(RenderWindowTest, MissingResamplerFails) {
   EXPECT_TRUE(action("mnGenerate")->isEnabled());
 }
 
-TEST_F(RenderWindowTest, WindowStaysLiveAndCanStopWaiting) {
+TEST_F(RenderWindowTest, WindowStaysLiveWhileTheBatchRuns) {
   // A resampler that takes its time, so the batch runs for seconds.
-  const std::string slow = m_dir / "slow-resampler";
-  std::ofstream(slow) << "#!/bin/sh\nsleep 0.5\nexec '" << kBin << "/resampler' \"$@\"\n";
-  fs::permissions(slow, fs::perms::owner_all);
-  m_settings.settings.Tool2Path = slow;
-  song().resamplerPath = slow;
+  const std::string slow = slowResampler(0.5);
   song().selFirst = 0;
   song().selLast = 4;
 
@@ -250,8 +274,12 @@ TEST_F(RenderWindowTest, WindowStaysLiveAndCanStopWaiting) {
   qint64 last = 0, longestGap = 0;
   QTimer ticker;
   ticker.setInterval(10);
+  // Counted from the first tick: the progress window's first showing is
+  // no wait on the batch.
+  bool ticked = false;
   QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestGap = std::max(longestGap, clock.elapsed() - last);
+    if (ticked) longestGap = std::max(longestGap, clock.elapsed() - last);
+    ticked = true;
     last = clock.elapsed();
   });
   QSignalSpy ended(m_controller, &RenderController::renderEnded);
@@ -262,35 +290,56 @@ TEST_F(RenderWindowTest, WindowStaysLiveAndCanStopWaiting) {
   QTimer::singleShot(1000, [&] {
     ASSERT_NE(running(), nullptr);
     EXPECT_GT(running()->findChild<QProgressBar*>(QStringLiteral("prgNotes"))->maximum(), 0);
-    click(running(), "OKButton");
   });
   ASSERT_TRUE(ended.wait(120000));
   const qint64 total = clock.elapsed();
   ticker.stop();
   EXPECT_GT(total, 1500);
   EXPECT_LT(longestGap, 100) << "over " << total << " ms";
+  EXPECT_FALSE(runningShown());
   EXPECT_EQ(m_controller->media().mode("temp"), "playing");
 }
 
-TEST_F(RenderWindowTest, StoppingTheWaitKeepsTheRenderCommandsOff) {
-  const std::string slow = m_dir / "slow-resampler";
-  std::ofstream(slow) << "#!/bin/sh\nsleep 0.3\nexec '" << kBin << "/resampler' \"$@\"\n";
-  fs::permissions(slow, fs::perms::owner_all);
-  m_settings.settings.Tool2Path = slow;
-  song().resamplerPath = slow;
-  song().selFirst = 0;
-  song().selLast = 4;
-  QSignalSpy ended(m_controller, &RenderController::renderEnded);
-  action("mnPlayTemp")->trigger();
-  ASSERT_NE(running(), nullptr);
-  click(running(), "OKButton");
-  EXPECT_FALSE(runningShown());
-  EXPECT_TRUE(m_controller->rendering());
-  EXPECT_FALSE(action("mnGenerate")->isEnabled());
-  action("mnPlayTemp")->trigger();  // ignored while the batch runs
-  ASSERT_TRUE(ended.wait(120000));
-  EXPECT_EQ(ended.count(), 1);
-  EXPECT_TRUE(action("mnGenerate")->isEnabled());
+// Every way of leaving a running render ends the batch and every program it
+// started, leaves no partial output and no zombie, and never says the render
+// succeeded; the window keeps working.
+TEST_F(RenderWindowTest, ClosingTheRunningWindowOrQuittingCancelsTheRender) {
+  const std::string pids = slowResampler(0.4) + ".pids";
+  song().projectPath = m_dir / "song.bat";
+  const struct {
+    const char* how;
+    std::function<void()> cancel;
+  } ways[] = {
+      {"Esc", [&] { QTest::keyClick(running(), Qt::Key_Escape); }},
+      {"close button", [&] { running()->close(); }},
+      {"待機をやめる", [&] { click(running(), "OKButton"); }},
+      {"quit", [&] { EXPECT_TRUE(m_window.close()); }},
+  };
+  for (const auto& way : ways) {
+    fs::remove(pids);
+    m_prompts.messages.clear();
+    m_files.paths = {m_dir / "out.wav"};
+    QSignalSpy ended(m_controller, &RenderController::renderEnded);
+    action("mnGenerate")->trigger();
+    ASSERT_TRUE(m_controller->rendering()) << way.how;
+    for (int i = 0; i < 1000 && !fs::exists(pids); ++i) QTest::qWait(10);
+    ASSERT_TRUE(fs::exists(pids)) << way.how;
+    way.cancel();
+    EXPECT_EQ(ended.count(), 1) << way.how;
+    EXPECT_FALSE(m_controller->rendering()) << way.how;
+    QTest::qWait(50);  // the window deletes itself
+    EXPECT_EQ(running(), nullptr) << way.how;
+    for (const char* file : {"out.wav", "out.wav.whd", "out.wav.dat"})
+      EXPECT_FALSE(fs::exists(m_dir / file)) << way.how << " " << file;
+    std::ifstream started(pids);
+    for (int pid = 0; started >> pid;) EXPECT_FALSE(runsOrIsOurZombie(pid)) << way.how << " " << pid;
+    if (std::string(way.how) == "quit") {
+      EXPECT_TRUE(m_prompts.messages.empty()) << lastMessage();
+    } else {
+      EXPECT_EQ(lastMessage(), render_messages::kRenderCancelled) << way.how;
+      EXPECT_TRUE(action("mnGenerate")->isEnabled()) << way.how;
+    }
+  }
 }
 
 TEST_F(RenderWindowTest, ProgramsNobodyChoseAreAskedAbout) {
@@ -333,4 +382,31 @@ TEST_F(RenderWindowTest, ProgramsNobodyChoseAreAskedAbout) {
   action("mnStopTemp")->trigger();
   renderWith("mnPlayTemp");  // trusted now: no question
   EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+}
+
+TEST_F(RenderWindowTest, APausedRenderIsResumedOnlyWhileItsNotesAreUnchanged) {
+  const std::pair<const char*, std::function<void()>> edits[] = {
+      {"nothing", [] {}},
+      {"lyric", [&] { song().notes[1].lyric = "さ"; }},
+      {"length", [&] { song().notes[0].length = 960; }},
+      {"key", [&] { song().notes[1].noteNumber = 41; }},
+      {"tempo", [&] { song().tempoText = "100"; }},
+      {"selection", [&] { song().selLast = 2; }},
+  };
+  song().selFirst = 0;
+  song().selLast = 1;
+  renderWith("mnPlayTemp");
+  for (const auto& [what, edit] : edits) {
+    action("mnPauseTemp")->trigger();
+    ASSERT_EQ(m_controller->media().mode("temp"), "paused") << what;
+    edit();
+    QSignalSpy ended(m_controller, &RenderController::renderEnded);
+    action("mnPlayTemp")->trigger();
+    const bool unchanged = std::string(what) == "nothing";
+    EXPECT_EQ(m_controller->rendering(), !unchanged) << what;
+    if (!unchanged) {
+      ASSERT_TRUE(ended.wait(120000)) << what;
+    }
+    EXPECT_EQ(m_controller->media().mode("temp"), "playing") << what;
+  }
 }

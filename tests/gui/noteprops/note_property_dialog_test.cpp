@@ -71,6 +71,24 @@ TEST_F(PropertyDialogTest, SingleNoteShowsItsFlagsAndWritesThemBack) {
   EXPECT_EQ(dialog->result().props, "\t80\t\t\tB50Nxyz\ttempo=150\\nenv=0 5");
 }
 
+TEST_F(PropertyDialogTest, OkOnANumberTheNoteCannotPlayNamesItAndStaysOpen) {
+  auto dialog = open(PropertyValues{36, 1920, "a", "", 3});
+  for (const char* box : {"txtLeng", "txtOffset", "txtBre"}) {
+    m_prompts.messages.clear();
+    auto* edit = find<QLineEdit>(dialog.get(), box);
+    const QString before = edit->text();
+    edit->setText(QStringLiteral("99999999"));
+    QTest::mouseClick(find<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
+    EXPECT_TRUE(dialog->isVisible()) << box;
+    ASSERT_EQ(m_prompts.messages.size(), 1u) << box;
+    EXPECT_NE(m_prompts.messages[0].find("「99999999」"), std::string::npos) << m_prompts.messages[0];
+    edit->setText(before);
+  }
+  QTest::mouseClick(find<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result().length, 1920);
+}
+
 TEST_F(PropertyDialogTest, RangeModeGreysMixedBoxesAndCyclesTheCheckBox) {
   auto dialog = open(PropertyValues{-1, -1, "*", "\t*\t\t\tB50,*,\t", NotePropertyForm::kRangeId});
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("** 選択範囲のプロパティ **"));

@@ -24,7 +24,7 @@ namespace ruvo::testing {
 // The settings a fresh program folder loads.
 inline SessionSettings freshSettings(const TempFolder& programFolder) {
   const std::string folder = programFolder.path();
-  return *loadSessionSettings(resolveAppFolders(folder, FolderEnvironment{folder, "", ""}));
+  return *loadSessionSettings(resolveAppFolders(folder, FolderEnvironment{folder, "", "", "", ""}));
 }
 
 class WindowFixture {
