@@ -711,6 +711,10 @@
         <source>テキスト入力</source>
         <translation>Text Entry</translation>
     </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>ruvo::gui::FrequencyGenerationDialog</name>
