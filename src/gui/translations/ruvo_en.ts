@@ -607,63 +607,63 @@
     <name>TopBar</name>
     <message>
         <source>L64 64分音符</source>
-        <translation>L64 1/64</translation>
+        <translation>1/64</translation>
     </message>
     <message>
         <source>L48 3連32分</source>
-        <translation>L48 1/32 tr</translation>
+        <translation>1/32T</translation>
     </message>
     <message>
         <source>L32 32分音符</source>
-        <translation>L32 1/32</translation>
+        <translation>1/32</translation>
     </message>
     <message>
         <source>L24 3連16分</source>
-        <translation>L24 1/16 tr</translation>
+        <translation>1/16T</translation>
     </message>
     <message>
         <source>L16 16分音符</source>
-        <translation>L16 1/16</translation>
+        <translation>1/16</translation>
     </message>
     <message>
         <source>L12 3連8分</source>
-        <translation>L12 1/8 tr</translation>
+        <translation>1/8T</translation>
     </message>
     <message>
         <source>L8  8分音符</source>
-        <translation>L8  1/8</translation>
+        <translation>1/8</translation>
     </message>
     <message>
         <source>L6  3連4分</source>
-        <translation>L6  1/4 tr</translation>
+        <translation>1/4T</translation>
     </message>
     <message>
         <source>L4  4分音符</source>
-        <translation>L4  1/4</translation>
+        <translation>1/4</translation>
     </message>
     <message>
         <source>L2  ２分音符</source>
-        <translation>L2  1/2</translation>
+        <translation>1/2</translation>
     </message>
     <message>
         <source>L3  ３連２分</source>
-        <translation>L3  1/2 tr</translation>
+        <translation>1/2T</translation>
     </message>
     <message>
         <source>L4  ４分音符</source>
-        <translation>L4  1/4</translation>
+        <translation>1/4</translation>
     </message>
     <message>
         <source>L6  ３連４分</source>
-        <translation>L6  1/4 tr</translation>
+        <translation>1/4T</translation>
     </message>
     <message>
         <source>L8  ８分音符</source>
-        <translation>L8  1/8</translation>
+        <translation>1/8</translation>
     </message>
     <message>
         <source>L12 ３連８分</source>
-        <translation>L12 1/8 tr</translation>
+        <translation>1/8T</translation>
     </message>
     <message>
         <source>置換</source>
