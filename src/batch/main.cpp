@@ -3,11 +3,37 @@
 
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
 #include <unistd.h>
 
 #include "batch/interpreter.h"
+#include "core/program_info.h"
+
+namespace {
+
+constexpr std::string_view kHelp = R"(usage: ruvo-batch FILE [ARG...]
+
+Runs the project batch file FILE (a script ruvo wrote, read as CP932) in the
+current folder, with ARG... as %1..%9. It runs the commands ruvo writes:
+@, rem, set, call, if exist / if not exist / if "a"=="b" (...) else (...),
+del, mkdir, copy /Y a /B + b /B c, and a quoted program with its arguments,
+started directly (never through a shell). Any other command is reported on
+stderr and skipped. Progress (note k of n) goes to stderr.
+
+Options:
+  --help     show this text.
+  --version  show the version.
+
+Exit status 0 when the script ran to its end, 2 when it could not be read.
+)";
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> words(argv + 1, argv + argc);
+  if (auto answered = ruvo::answerInfoRequest(words, "ruvo-batch", kHelp, std::cout)) return *answered;
   if (argc < 2) {
     std::cerr << "usage: ruvo-batch FILE [ARG...]\n";
     return 2;

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "core/program_info.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ Options:
                      encoding, entries, kind, prefixMapEncoding, suffixes
                      and problems [{line (0 for the folder), message}].
   --help             show this text.
+  --version          show the version.
 
 A render whose output was written but some of whose notes were not (their
 resampler wrote nothing) names those notes in a warning and exits 1.
@@ -121,6 +123,7 @@ const std::vector<ruvo::cli::CommandSpec> kCommands = {
 int main(int argc, char** argv) {
   using namespace ruvo::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (auto answered = ruvo::answerInfoRequest(args, "ruvo-cli", kUsage, std::cout)) return *answered;
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;

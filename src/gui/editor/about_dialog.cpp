@@ -10,11 +10,11 @@ namespace ruvo::gui {
 
 AboutDialog::AboutDialog(const QString& title, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Dialog"));
-  setWindowTitle(QStringLiteral("これについて"));
+  setWindowTitle(tr("これについて"));
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Image1"));
   picture->setPixmap(QApplication::windowIcon().pixmap(64, 64));
-  auto* name = new QLabel(title.isEmpty() ? QStringLiteral("ＲＵＶＯ") : title, this);
+  auto* name = new QLabel(title.isEmpty() ? tr("ＲＵＶＯ") : title, this);
   name->setObjectName(QStringLiteral("lblTitle"));
   QFont big = name->font();
   big.setPointSize(big.pointSize() * 2);

@@ -18,7 +18,7 @@ QString EditBoxDialog::editPhrase(QWidget* owner, const QString& phrase) {
 
 EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(owner) {
   setObjectName(QStringLiteral("frmEditBox"));
-  setWindowTitle(QStringLiteral("テキスト入力"));
+  setWindowTitle(tr("テキスト入力"));
   setModal(true);
   m_text = new QPlainTextEdit(this);
   m_text->setObjectName(QStringLiteral("txtPhrase"));
@@ -26,7 +26,7 @@ EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(ow
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("OKButton"));
-  QPushButton* cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(tr("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, [this, phrase] {

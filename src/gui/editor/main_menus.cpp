@@ -1,6 +1,7 @@
 #include "gui/editor/main_menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -28,91 +29,91 @@ const Item kSeparator{"-", "", "", true};
 // their items are disabled.
 const std::vector<Menu>& menuTable() {
   static const std::vector<Menu> menus = {
-      {"mnFile", "ファイル(&F)",
-       {{"mnNew", "新規(&N)...", "", true},
-        {"mnOpen", "開く(&O)...", "", true},
-        {"mnSave", "保存(&S)", "Ctrl+S", true},
-        {"mnSaveAt", "名前をつけて保存(&A)...", "", true},
+      {"mnFile", QT_TRANSLATE_NOOP("MainMenus", "ファイル(&F)"),
+       {{"mnNew", QT_TRANSLATE_NOOP("MainMenus", "新規(&N)..."), "", true},
+        {"mnOpen", QT_TRANSLATE_NOOP("MainMenus", "開く(&O)..."), "", true},
+        {"mnSave", QT_TRANSLATE_NOOP("MainMenus", "保存(&S)"), "Ctrl+S", true},
+        {"mnSaveAt", QT_TRANSLATE_NOOP("MainMenus", "名前をつけて保存(&A)..."), "", true},
         kSeparator,
-        {"mnAppendLoad", "追加で読込む(&P)...", "", true},
+        {"mnAppendLoad", QT_TRANSLATE_NOOP("MainMenus", "追加で読込む(&P)..."), "", true},
         kSeparator,
-        {"mnImport", "インポート(&I)...", "", true},
+        {"mnImport", QT_TRANSLATE_NOOP("MainMenus", "インポート(&I)..."), "", true},
         kSeparator,
-        {"mnQuit", "終了(&Q)", "", true}}},
-      {"mnEdit", "編集(&E)",
-       {{"mnUndo", "元に戻す(&U)", "Ctrl+Z", false},
+        {"mnQuit", QT_TRANSLATE_NOOP("MainMenus", "終了(&Q)"), "", true}}},
+      {"mnEdit", QT_TRANSLATE_NOOP("MainMenus", "編集(&E)"),
+       {{"mnUndo", QT_TRANSLATE_NOOP("MainMenus", "元に戻す(&U)"), "Ctrl+Z", false},
         kSeparator,
-        {"mnCut", "切り取り(&T)", "Ctrl+X", false},
-        {"mnCopy", "コピー(&C)", "Ctrl+C", false},
-        {"mnPaste", "貼り付け(&P)", "Ctrl+V", false},
-        {"mnDelete", "削除(&K)", "Shift+Del", false},
+        {"mnCut", QT_TRANSLATE_NOOP("MainMenus", "切り取り(&T)"), "Ctrl+X", false},
+        {"mnCopy", QT_TRANSLATE_NOOP("MainMenus", "コピー(&C)"), "Ctrl+C", false},
+        {"mnPaste", QT_TRANSLATE_NOOP("MainMenus", "貼り付け(&P)"), "Ctrl+V", false},
+        {"mnDelete", QT_TRANSLATE_NOOP("MainMenus", "削除(&K)"), "Shift+Del", false},
         kSeparator,
-        {"mnSelectAll", "全て選択(&A)", "Ctrl+A", false},
+        {"mnSelectAll", QT_TRANSLATE_NOOP("MainMenus", "全て選択(&A)"), "Ctrl+A", false},
         kSeparator,
-        {"mnInsert", "Rを挿入(&I)", "Ctrl+R", false},
+        {"mnInsert", QT_TRANSLATE_NOOP("MainMenus", "Rを挿入(&I)"), "Ctrl+R", false},
         kSeparator,
-        {"mnMoveUp", "選択部分を上へ移動(&U)", "", false},
-        {"mnMoveDown", "選択部分を下へ移動(&D)", "", false},
-        {"mnMoveNote", "選択部分を数値で移動(&N)...", "", false},
+        {"mnMoveUp", QT_TRANSLATE_NOOP("MainMenus", "選択部分を上へ移動(&U)"), "", false},
+        {"mnMoveDown", QT_TRANSLATE_NOOP("MainMenus", "選択部分を下へ移動(&D)"), "", false},
+        {"mnMoveNote", QT_TRANSLATE_NOOP("MainMenus", "選択部分を数値で移動(&N)..."), "", false},
         kSeparator,
-        {"mnNoteMerge", "ノート結合(&M)", "Ctrl+U", false},
+        {"mnNoteMerge", QT_TRANSLATE_NOOP("MainMenus", "ノート結合(&M)"), "Ctrl+U", false},
         kSeparator,
-        {"mnQuontize", "クォンタイズ(&Q)...", "", false},
-        {"mnRemoveR", "休符の除去(&J)...", "", false},
+        {"mnQuontize", QT_TRANSLATE_NOOP("MainMenus", "クォンタイズ(&Q)..."), "", false},
+        {"mnRemoveR", QT_TRANSLATE_NOOP("MainMenus", "休符の除去(&J)..."), "", false},
         kSeparator,
-        {"mnPropRange", "選択部分のﾌﾟﾛﾊﾟﾃｨ(&R)...", "Ctrl+E", false}}},
-      {"mnView", "表示(&V)",
-       {{"mnZoomIn", "拡大(&I)", "", true},
-        {"mnZoomOut", "縮小(&O)", "", true},
+        {"mnPropRange", QT_TRANSLATE_NOOP("MainMenus", "選択部分のﾌﾟﾛﾊﾟﾃｨ(&R)..."), "Ctrl+E", false}}},
+      {"mnView", QT_TRANSLATE_NOOP("MainMenus", "表示(&V)"),
+       {{"mnZoomIn", QT_TRANSLATE_NOOP("MainMenus", "拡大(&I)"), "", true},
+        {"mnZoomOut", QT_TRANSLATE_NOOP("MainMenus", "縮小(&O)"), "", true},
         kSeparator,
-        {"mnGotoTop", "先頭へ移動(&T)", "", true},
-        {"mnGotoEnd", "最後へ移動(&E)", "", true},
+        {"mnGotoTop", QT_TRANSLATE_NOOP("MainMenus", "先頭へ移動(&T)"), "", true},
+        {"mnGotoEnd", QT_TRANSLATE_NOOP("MainMenus", "最後へ移動(&E)"), "", true},
         kSeparator,
-        {"mnInsertFrom", "音リストを表示(&L)...", "Ctrl+F", false},
+        {"mnInsertFrom", QT_TRANSLATE_NOOP("MainMenus", "音リストを表示(&L)..."), "Ctrl+F", false},
         kSeparator,
-        {"mnHightSmall", "縦幅（小)(&S)", "", true},
-        {"mnHeightMid", "縦幅（中）(&M)", "", true},
-        {"mnHeightLarge", "縦幅（大）(&L)", "", true}}},
-      {"mnProject", "プロジェクト(&P)",
-       {{"mnGenerate", "wavファイルを生成(&G)...", "", false},
+        {"mnHightSmall", QT_TRANSLATE_NOOP("MainMenus", "縦幅（小)(&S)"), "", true},
+        {"mnHeightMid", QT_TRANSLATE_NOOP("MainMenus", "縦幅（中）(&M)"), "", true},
+        {"mnHeightLarge", QT_TRANSLATE_NOOP("MainMenus", "縦幅（大）(&L)"), "", true}}},
+      {"mnProject", QT_TRANSLATE_NOOP("MainMenus", "プロジェクト(&P)"),
+       {{"mnGenerate", QT_TRANSLATE_NOOP("MainMenus", "wavファイルを生成(&G)..."), "", false},
         kSeparator,
-        {">", "生成ファイルを再生(&P)...", "", true},
-        {"mnMCIPlay", "聞く(&P)", "", false},
-        {"mnMCIPause", "一時停止(&A)", "", false},
-        {"mnMCIStop", "停止(&S)", "", false},
+        {">", QT_TRANSLATE_NOOP("MainMenus", "生成ファイルを再生(&P)..."), "", true},
+        {"mnMCIPlay", QT_TRANSLATE_NOOP("MainMenus", "聞く(&P)"), "", false},
+        {"mnMCIPause", QT_TRANSLATE_NOOP("MainMenus", "一時停止(&A)"), "", false},
+        {"mnMCIStop", QT_TRANSLATE_NOOP("MainMenus", "停止(&S)"), "", false},
         {"<", "", "", true},
         kSeparator,
-        {"mnProjSetting", "プロジェクトのプロパティ(&R)", "", false}}},
-      {"mnPlay", "再生(&P)",
-       {{"mnPlayTemp", "選択部分を再生(&O)", "F5", false},
-        {"mnPlayAgain", "もう一度再生(&R)", "Shift+F5", false},
-        {"mnPauseTemp", "一時停止(&P)", "F6", false},
-        {"mnStopTemp", "停止(&O)", "F7", false},
+        {"mnProjSetting", QT_TRANSLATE_NOOP("MainMenus", "プロジェクトのプロパティ(&R)"), "", false}}},
+      {"mnPlay", QT_TRANSLATE_NOOP("MainMenus", "再生(&P)"),
+       {{"mnPlayTemp", QT_TRANSLATE_NOOP("MainMenus", "選択部分を再生(&O)"), "F5", false},
+        {"mnPlayAgain", QT_TRANSLATE_NOOP("MainMenus", "もう一度再生(&R)"), "Shift+F5", false},
+        {"mnPauseTemp", QT_TRANSLATE_NOOP("MainMenus", "一時停止(&P)"), "F6", false},
+        {"mnStopTemp", QT_TRANSLATE_NOOP("MainMenus", "停止(&O)"), "F7", false},
         kSeparator,
-        {"mnTempSaveAt", "今聞いたのを保存(S)...", "", false}}},
-      {"mnTool", "ツール(&T)",
-       {{"mnEditAlias", "原音の設定(&S)...", "Ctrl+G", false},
+        {"mnTempSaveAt", QT_TRANSLATE_NOOP("MainMenus", "今聞いたのを保存(S)..."), "", false}}},
+      {"mnTool", QT_TRANSLATE_NOOP("MainMenus", "ツール(&T)"),
+       {{"mnEditAlias", QT_TRANSLATE_NOOP("MainMenus", "原音の設定(&S)..."), "Ctrl+G", false},
         kSeparator,
-        {"mnOptions", "オプション(&O)...", "", false}}},
-      {"mnHelp", "ヘルプ(&H)",
-       {{"mnShowReadme", "&ReadMe.txt...", "", true}, {"mnVersion", "バージョン(&V)...", "", true}}},
-      {"mnTest", "テスト",
-       {{"mnToneGen", "生成・再生♪", "", false},
-        {"mnTonePlay", "再生のみ♪", "", false},
+        {"mnOptions", QT_TRANSLATE_NOOP("MainMenus", "オプション(&O)..."), "", false}}},
+      {"mnHelp", QT_TRANSLATE_NOOP("MainMenus", "ヘルプ(&H)"),
+       {{"mnShowReadme", "&ReadMe.txt...", "", true}, {"mnVersion", QT_TRANSLATE_NOOP("MainMenus", "バージョン(&V)..."), "", true}}},
+      {"mnTest", QT_TRANSLATE_NOOP("MainMenus", "テスト"),
+       {{"mnToneGen", QT_TRANSLATE_NOOP("MainMenus", "生成・再生♪"), "", false},
+        {"mnTonePlay", QT_TRANSLATE_NOOP("MainMenus", "再生のみ♪"), "", false},
         kSeparator,
-        {"mnToneCut", "切り取り", "", false},
-        {"mnToneCpy", "コピー", "", false},
-        {"mnTonePaste", "貼り付け", "", false},
+        {"mnToneCut", QT_TRANSLATE_NOOP("MainMenus", "切り取り"), "", false},
+        {"mnToneCpy", QT_TRANSLATE_NOOP("MainMenus", "コピー"), "", false},
+        {"mnTonePaste", QT_TRANSLATE_NOOP("MainMenus", "貼り付け"), "", false},
         kSeparator,
-        {"mnToneDel", "削除", "", false},
+        {"mnToneDel", QT_TRANSLATE_NOOP("MainMenus", "削除"), "", false},
         kSeparator,
-        {"mnToneProp", "プロパティ", "", false}}},
-      {"mnTest2", "テスト２",
-       {{"mnWordList", "音リスト...", "", false},
-        {"mnToneIns", "挿入...", "", false},
+        {"mnToneProp", QT_TRANSLATE_NOOP("MainMenus", "プロパティ"), "", false}}},
+      {"mnTest2", QT_TRANSLATE_NOOP("MainMenus", "テスト２"),
+       {{"mnWordList", QT_TRANSLATE_NOOP("MainMenus", "音リスト..."), "", false},
+        {"mnToneIns", QT_TRANSLATE_NOOP("MainMenus", "挿入..."), "", false},
         kSeparator,
-        {"mnSelectAll2", "全て選択", "", false},
-        {"mnReleaseSelect", "選択解除", "", false}}},
+        {"mnSelectAll2", QT_TRANSLATE_NOOP("MainMenus", "全て選択"), "", false},
+        {"mnReleaseSelect", QT_TRANSLATE_NOOP("MainMenus", "選択解除"), "", false}}},
   };
   return menus;
 }
@@ -124,12 +125,12 @@ QMenu* fillMenu(QMenu* menu, const Menu& table, MainMenus& menus, QObject* owner
     if (name == QLatin1String("-")) {
       target->addSeparator();
     } else if (name == QLatin1String(">")) {
-      target = menu->addMenu(QString::fromUtf8(item.caption));
+      target = menu->addMenu(QCoreApplication::translate("MainMenus", item.caption));
       target->setObjectName(QStringLiteral("mnPlayGenerated"));
     } else if (name == QLatin1String("<")) {
       target = menu;
     } else {
-      auto* action = new QAction(QString::fromUtf8(item.caption), owner);
+      auto* action = new QAction(QCoreApplication::translate("MainMenus", item.caption), owner);
       action->setObjectName(name);
       if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
       action->setEnabled(item.enabled);
@@ -147,7 +148,7 @@ MainMenus buildMainMenus(QMenuBar* bar, QObject* owner) {
   for (const Menu& table : menuTable()) {
     const QString name = QString::fromUtf8(table.name);
     const bool popup = name.startsWith(QLatin1String("mnTest"));
-    QMenu* menu = popup ? new QMenu(QString::fromUtf8(table.caption), bar) : bar->addMenu(QString::fromUtf8(table.caption));
+    QMenu* menu = popup ? new QMenu(QCoreApplication::translate("MainMenus", table.caption), bar) : bar->addMenu(QCoreApplication::translate("MainMenus", table.caption));
     menu->setObjectName(name);
     fillMenu(menu, table, menus, owner);
     if (name == QLatin1String("mnFile")) menus.file = menu;

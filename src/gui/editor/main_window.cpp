@@ -32,6 +32,7 @@
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
+#include "gui/translations/logic_text.h"
 #include "gui/voicebank/sound_list_window.h"
 
 namespace ruvo::gui {
@@ -172,7 +173,7 @@ void MainWindow::onSessionChange(SessionChange change) {
       redraw();
       break;
     case SessionChange::Title:
-      setWindowTitle(qs(m_session->title()));
+      setWindowTitle(logicText(m_session->title()));
       break;
     case SessionChange::History: {
       QStringList paths;
@@ -228,13 +229,13 @@ void MainWindow::redraw() { m_roll->redraw(); }
 
 void MainWindow::applyEdit(const EditResult& result) {
   if (!result.redraw.empty()) redraw();
-  if (result.modifiedSet) setWindowTitle(qs(m_session->title()));
+  if (result.modifiedSet) setWindowTitle(logicText(m_session->title()));
   if (result.journalChanged) refreshUndoItem();
 }
 
 void MainWindow::refreshUndoItem() {
   QAction* undo = m_menus.action(QStringLiteral("mnUndo"));
-  undo->setText(qs(m_edits->journal().caption()));
+  undo->setText(logicText(m_edits->journal().caption()));
   undo->setEnabled(m_edits->journal().canUndo());
 }
 

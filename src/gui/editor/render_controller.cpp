@@ -18,6 +18,7 @@
 #include "gui/render/show_running_window.h"
 #include "gui/render/trust_tool_dialog.h"
 #include "gui/services/qt_text.h"
+#include "gui/translations/logic_text.h"
 #include "render/trust_choice.h"
 #include "settings/trusted_programs.h"
 #include "settings/worker_count.h"
@@ -184,7 +185,7 @@ std::optional<ToolTrust> RenderController::askAboutTools(const std::vector<Untru
   ProjectSession& session = m_window.session();
   const std::string trustFile = TrustedPrograms::fileBeside(session.folders().settingsFile);
   for (const UntrustedTool& tool : tools) {
-    const TrustChoice choice = TrustToolDialog::ask(qs(untrustedToolMessage(tool)), &m_window);
+    const TrustChoice choice = TrustToolDialog::ask(logicText(untrustedToolMessage(tool)), &m_window);
     if (choice == TrustChoice::Cancel) return std::nullopt;
     auto applied = applyTrustChoice(choice, tool, trust, session.song(), session.settings(), trustFile);
     if (!applied)

@@ -1,14 +1,19 @@
 #include "gui/editor/screenshots.h"
 
+#include <functional>
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextStream>
+#include <QTimer>
 
-#include "editor/session_texts.h"
 #include "core/paths.h"
+#include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_box_dialog.h"
@@ -16,15 +21,24 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/render_controller.h"
 #include "gui/editor/select_track_dialog.h"
+#include "gui/noteprops/note_property_dialog.h"
+#include "gui/render/show_running_window.h"
+#include "gui/render/trust_tool_dialog.h"
+#include "gui/settings/options_dialog.h"
 #include "gui/settings/project_properties_dialog.h"
 #include "gui/services/qt_file_chooser.h"
 #include "gui/services/qt_prompts.h"
 #include "gui/services/qt_text.h"
+#include "gui/translations/logic_text.h"
 #include "gui/voicebank/frequency_table_dialog.h"
-#include "gui/voicebank/sound_list_window.h"
-#include "voicebank/sound_list.h"
 #include "gui/voicebank/oto_settings_dialog.h"
 #include "gui/voicebank/sample_editor_dialog.h"
+#include "gui/voicebank/sound_list_window.h"
+#include "noteprops/note_sound.h"
+#include "noteprops/property_apply.h"
+#include "render/tool_trust.h"
+#include "settings/own_settings.h"
+#include "voicebank/sound_list.h"
 
 namespace ruvo::gui {
 
@@ -41,6 +55,19 @@ bool shoot(QWidget& widget, const QString& path) {
   widget.raise();
   QApplication::processEvents();
   return widget.grab().save(path);
+}
+
+// Takes the picture of the modal dialog that `open` starts, then closes it.
+bool shootModal(const std::function<void()>& open, const QString& path) {
+  bool saved = false;
+  QTimer::singleShot(0, [&saved, path] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    saved = shoot(*dialog, path);
+    dialog->close();
+  });
+  open();
+  return saved;
 }
 
 // The voice-bank dialog over the song's voice folder with the first sung
@@ -76,7 +103,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   QDir dir(folder);
   bool ok = true;
-  window.resize(1100, 640);
+  window.resize(1024, 640);
   // Show the song where it starts, with its notes in the middle rows.
   window.session().song().selFirst = window.session().song().selLast = 0;
   if (auto* v = window.findChild<QScrollBar*>(QStringLiteral("VScroll1"))) v->setValue(30);
@@ -98,17 +125,54 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
                                prompts, files);
   ok &= shoot(form, dir.filePath(QStringLiteral("form3.png")));
 
+  Settings settings = session.settings();
+  // The song's voice bank registered, as after the first visit to this dialog.
+  if (settings.OtoList.empty()) settings.OtoList.push_back("demo\t" + session.song().voiceFolder);
+  OwnSettings own;
+  OptionsDialog options(&window, settings, own, session.folders().programFolder, prompts, files);
+  auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tbsOptions"));
+  const char* const optionPages[] = {"options_general.png", "options_voice_banks.png", "options_cache.png",
+                                     "options_paths.png"};
+  for (int page = 0; page < tabs->count(); ++page) {
+    tabs->setCurrentIndex(page);
+    ok &= shoot(options, dir.filePath(QString::fromLatin1(optionPages[page])));
+  }
+
+  // The first sung note's properties with the details open, and its pitch editor.
+  Song& song = session.song();
+  int sung = 0;
+  while (sung + 1 < song.noteCount && isRest(song[sung].lyric)) ++sung;
+  PropertyValues values = singleValues(song, sung);
+  NoteSound sound = noteSoundOf(song, session.tables(), values.lyric, values.note, values.length,
+                                projectCacheFolder(song, session.folders().tempDir));
+  settings.PropExpandDetail = true;
+  NotePropertyDialog note(&window, values, sound, settings, prompts);
+  ok &= shoot(note, dir.filePath(QStringLiteral("note_property.png")));
+  ok &= shootModal([&note] { note.findChild<QPushButton*>(QStringLiteral("cmdEditPitches"))->click(); },
+                   dir.filePath(QStringLiteral("pitch_editor.png")));
+  note.hide();
+
   SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, &window);
   ok &= shoot(tracks, dir.filePath(QStringLiteral("select_track.png")));
 
-  EditBoxDialog phrase(&window, QStringLiteral("あ か さ た な"));
-  ok &= shoot(phrase, dir.filePath(QStringLiteral("edit_box.png")));
+  EditBoxDialog edit(&window, QStringLiteral("さくら さくら"));
+  ok &= shoot(edit, dir.filePath(QStringLiteral("edit_box.png")));
+
+  TrustToolDialog trust(logicText(untrustedToolMessage({"resampler", "tools/resampler", "/home/user/tools/resampler"})),
+                        &window);
+  ok &= shoot(trust, dir.filePath(QStringLiteral("trust_tool.png")));
+
+  ShowRunningWindow running(&window);
+  running.setProgress(5, 14);
+  running.setElapsed(2400);
+  running.addOutput(QStringLiteral("infile_size:52964"));
+  ok &= shoot(running, dir.filePath(QStringLiteral("running.png")));
 
   AboutDialog about(qs(session.settings().TransformTitle), &window);
   ok &= shoot(about, dir.filePath(QStringLiteral("about.png")));
 
-  QMessageBox prompt(QMessageBox::Warning, qs(applicationTitle(session.settings())), qs(std::string(kSavePromptText)),
-                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window);
+  QMessageBox prompt(QMessageBox::Warning, logicText(applicationTitle(session.settings())),
+                     logicText(kSavePromptText), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window);
   ok &= shoot(prompt, dir.filePath(QStringLiteral("save_prompt.png")));
 
   // The voice bank's windows over the song's bank: the sound list, and the

@@ -13,17 +13,17 @@ namespace ruvo::gui {
 
 SelectTrackDialog::SelectTrackDialog(const std::vector<std::string>& trackList, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmSelectTrack"));
-  setWindowTitle(QStringLiteral("トラックを選択"));
+  setWindowTitle(tr("トラックを選択"));
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("List1"));
   for (const auto& track : trackList) m_list->addItem(qs(track));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("取込むトラックを選択してください。"), this));
+  layout->addWidget(new QLabel(tr("取込むトラックを選択してください。"), this));
   layout->addWidget(m_list);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

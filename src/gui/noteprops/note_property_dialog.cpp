@@ -24,8 +24,8 @@ namespace {
 constexpr int kCollapsedHeight = 3360;  // twips
 constexpr int kExpandedHeight = 5100;
 constexpr int kWidth = 6600;
-const QString kShowDetail = QStringLiteral("▽詳細");
-const QString kHideDetail = QStringLiteral("△隠す");
+const char* const kShowDetail = QT_TRANSLATE_NOOP("ruvo::gui::NotePropertyDialog", "▽詳細");
+const char* const kHideDetail = QT_TRANSLATE_NOOP("ruvo::gui::NotePropertyDialog", "△隠す");
 const QColor kKeepBackground(0xE0, 0xE0, 0xE0);
 constexpr int kHighestNote = 95;
 
@@ -43,10 +43,10 @@ NotePropertyDialog::NotePropertyDialog(QWidget* owner, const PropertyValues& val
                                        Settings& settings, Prompts& prompts)
     : QDialog(owner), m_form(values), m_sound(sound), m_settings(settings), m_prompts(prompts) {
   setObjectName(QStringLiteral("frmNoteProperty"));
-  setWindowTitle(m_form.rangeMode() ? QStringLiteral("** 選択範囲のプロパティ **") : QStringLiteral("音のプロパティ"));
+  setWindowTitle(m_form.rangeMode() ? tr("** 選択範囲のプロパティ **") : tr("音のプロパティ"));
 
   auto* top = new QGridLayout;
-  top->addWidget(captionLabel(this, QStringLiteral("詞")), 0, 0);
+  top->addWidget(captionLabel(this, tr("詞")), 0, 0);
   top->addWidget(addBox(PropertyBox::Word, "txtWord"), 0, 1);
   if (!m_sound.chosenAlias.empty()) {
     // The VCV entry the render sings for this lyric, chosen from the note before.
@@ -54,16 +54,16 @@ NotePropertyDialog::NotePropertyDialog(QWidget* owner, const PropertyValues& val
     entry->setObjectName(QStringLiteral("lblChosenAlias"));
     top->addWidget(entry, 0, 2);
   }
-  top->addWidget(captionLabel(this, QStringLiteral("長さ")), 1, 0);
+  top->addWidget(captionLabel(this, tr("長さ")), 1, 0);
   top->addWidget(addBox(PropertyBox::Length, "txtLeng"), 1, 1);
-  top->addWidget(captionLabel(this, QStringLiteral("キー")), 2, 0);
+  top->addWidget(captionLabel(this, tr("キー")), 2, 0);
   m_note = new QComboBox(this);
   m_note->setObjectName(QStringLiteral("cboNote"));
   m_note->addItem(QString(), -1);
   for (int note = kHighestNote; note >= 0; --note) m_note->addItem(qs(noteNameOf(note)), note);
   m_note->setCurrentIndex(m_form.note() < 0 ? -1 : m_note->findData(m_form.note()));
   top->addWidget(m_note, 2, 1);
-  m_detail = captionLabel(this, kShowDetail);
+  m_detail = captionLabel(this, tr(kShowDetail));
   m_detail->setObjectName(QStringLiteral("lblDetail"));
   m_detail->setCursor(Qt::PointingHandCursor);
   m_detail->installEventFilter(this);
@@ -72,11 +72,11 @@ NotePropertyDialog::NotePropertyDialog(QWidget* owner, const PropertyValues& val
   auto* buttons = new QVBoxLayout;
   bool canEditPitches = !m_sound.recordingPath.empty();
   m_pitches = namedButton(this, "cmdEditPitches",
-                          canEditPitches ? QStringLiteral("ピッチ編集...") : QStringLiteral("原音を設定してください"));
+                          canEditPitches ? tr("ピッチ編集...") : tr("原音を設定してください"));
   m_pitches->setEnabled(canEditPitches && !m_form.rangeMode());
-  QPushButton* clear = namedButton(this, "cmdClear", QStringLiteral("クリア"));
+  QPushButton* clear = namedButton(this, "cmdClear", tr("クリア"));
   QPushButton* ok = namedButton(this, "OKButton", QStringLiteral("OK"));
-  QPushButton* cancel = namedButton(this, "CancelButton", QStringLiteral("ｷｬﾝｾﾙ"));
+  QPushButton* cancel = namedButton(this, "CancelButton", tr("ｷｬﾝｾﾙ"));
   ok->setDefault(true);
   for (QPushButton* button : {m_pitches, clear, ok, cancel}) buttons->addWidget(button);
   buttons->addStretch(1);
@@ -91,10 +91,10 @@ NotePropertyDialog::NotePropertyDialog(QWidget* owner, const PropertyValues& val
     detail->addWidget(box, r, column + 1);
     if (!unit.isEmpty()) detail->addWidget(captionLabel(m_detailPanel, unit), r, column + 2);
   };
-  row(0, 0, QStringLiteral("先行発声"), PropertyBox::Offset, "txtOffset", QStringLiteral("ミリ秒"));
-  row(1, 0, QStringLiteral("音量"), PropertyBox::Volume, "txtVolume", QStringLiteral("%"));
-  row(2, 0, QStringLiteral("モジュレーション"), PropertyBox::Modulation, "txtModulation", QStringLiteral("%"));
-  row(0, 3, QStringLiteral("BRE"), PropertyBox::Breath, "txtBre", QStringLiteral("0～100(normal=50)"));
+  row(0, 0, tr("先行発声"), PropertyBox::Offset, "txtOffset", tr("ミリ秒"));
+  row(1, 0, tr("音量"), PropertyBox::Volume, "txtVolume", QStringLiteral("%"));
+  row(2, 0, tr("モジュレーション"), PropertyBox::Modulation, "txtModulation", QStringLiteral("%"));
+  row(0, 3, QStringLiteral("BRE"), PropertyBox::Breath, "txtBre", tr("0～100(normal=50)"));
   m_noFilter = new QCheckBox(QStringLiteral("No Formant Filter"), m_detailPanel);
   m_noFilter->setObjectName(QStringLiteral("chkNoFilter"));
   m_noFilter->setTristate(m_form.rangeMode());
@@ -203,8 +203,8 @@ bool NotePropertyDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NotePropertyDialog::toggleDetail() {
-  bool expand = m_detail->text() == kShowDetail;
-  m_detail->setText(expand ? kHideDetail : kShowDetail);
+  bool expand = m_detail->text() == tr(kShowDetail);
+  m_detail->setText(tr(expand ? kHideDetail : kShowDetail));
   m_detailPanel->setVisible(expand);
   setFixedSize(qRound(toPixels(kWidth)), qRound(toPixels(expand ? kExpandedHeight : kCollapsedHeight)));
   m_settings.PropExpandDetail = expand;

@@ -26,7 +26,7 @@ std::optional<std::string> PitchCurveDialog::showDialog(QWidget* owner, const Pi
 
 PitchCurveDialog::PitchCurveDialog(QWidget* owner, PitchCurveForm form) : QDialog(owner), m_form(std::move(form)) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("ピッチエディタ"));
+  setWindowTitle(tr("ピッチエディタ"));
   m_view = new PitchCurveView(m_form, this);
   m_scroll = new QScrollBar(Qt::Horizontal, this);
   m_scroll->setObjectName(QStringLiteral("HScroll1"));
@@ -48,9 +48,9 @@ PitchCurveDialog::PitchCurveDialog(QWidget* owner, PitchCurveForm form) : QDialo
     return button;
   };
   add("cmdCurve", QStringLiteral("∫"), [this] { command(&PitchCurveForm::curve); });
-  add("cmdStraight", QStringLiteral("／"), [this] { command(&PitchCurveForm::straight); });
+  add("cmdStraight", tr("／"), [this] { command(&PitchCurveForm::straight); });
   add("cmdSetZero", QStringLiteral("0"), [this] { command(&PitchCurveForm::setZero); });
-  add("cmdReset", QStringLiteral("リセット"), [this] { command(&PitchCurveForm::reset); });
+  add("cmdReset", tr("リセット"), [this] { command(&PitchCurveForm::reset); });
   add("cmdVibrato", QStringLiteral("<"), [this] { command(&PitchCurveForm::vibratoMore); });
   buttons->addWidget(m_depth);
   add("cmdVibrato2", QStringLiteral(">"), [this] { command(&PitchCurveForm::vibratoLess); });
@@ -59,7 +59,7 @@ PitchCurveDialog::PitchCurveDialog(QWidget* owner, PitchCurveForm form) : QDialo
   buttons->addWidget(m_scroll, 1);
   buttons->addWidget(m_oldData);
   QPushButton* ok = add("cmdOK", QStringLiteral("OK"), [this] { accept(); });
-  add("cmdCancel", QStringLiteral("キャンセル"), [this] { reject(); });
+  add("cmdCancel", tr("キャンセル"), [this] { reject(); });
   ok->setDefault(true);
 
   auto* layout = new QVBoxLayout(this);

@@ -15,10 +15,10 @@ constexpr int kOutputLines = 6;
 ShowRunningWindow::ShowRunningWindow(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("frmShowRunning"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("wavファイルの作成"));
+  setWindowTitle(tr("wavファイルの作成"));
   // The owner takes no input while this is up, yet it repaints.
   setWindowModality(Qt::WindowModal);
-  auto* text = new QLabel(QStringLiteral("外部プロセス実行中です..."), this);
+  auto* text = new QLabel(tr("外部プロセス実行中です..."), this);
   text->setObjectName(QStringLiteral("Label1"));
   m_progress = new QProgressBar(this);
   m_progress->setObjectName(QStringLiteral("prgNotes"));
@@ -32,7 +32,7 @@ ShowRunningWindow::ShowRunningWindow(QWidget* owner) : QDialog(owner) {
   m_output->setMaximumBlockCount(kOutputLines);
   m_output->setLineWrapMode(QPlainTextEdit::NoWrap);
   m_output->setFixedHeight(m_output->fontMetrics().lineSpacing() * (kOutputLines + 1));
-  m_stop = new QPushButton(QStringLiteral("待機をやめる"), this);
+  m_stop = new QPushButton(tr("待機をやめる"), this);
   m_stop->setObjectName(QStringLiteral("OKButton"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
@@ -51,7 +51,7 @@ void ShowRunningWindow::setProgress(int note, int notes) {
 }
 
 void ShowRunningWindow::setElapsed(qint64 ms) {
-  m_elapsed->setText(QStringLiteral("経過時間 %1 秒").arg(static_cast<double>(ms) / 1000.0, 0, 'f', 1));
+  m_elapsed->setText(tr("経過時間 %1 秒").arg(static_cast<double>(ms) / 1000.0, 0, 'f', 1));
 }
 
 void ShowRunningWindow::addOutput(const QString& line) { m_output->appendPlainText(line); }

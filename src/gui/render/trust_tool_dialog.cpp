@@ -10,7 +10,7 @@ namespace ruvo::gui {
 
 TrustToolDialog::TrustToolDialog(const QString& message, QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("frmTrustTool"));
-  setWindowTitle(QStringLiteral("プログラムの実行"));
+  setWindowTitle(tr("プログラムの実行"));
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
   auto* text = new QLabel(message, this);
@@ -27,10 +27,10 @@ TrustToolDialog::TrustToolDialog(const QString& message, QWidget* owner) : QDial
     });
     return button;
   };
-  add("cmdRun", QStringLiteral("実行する"), TrustChoice::Run, QDialogButtonBox::AcceptRole);
-  add("cmdUseConfigured", QStringLiteral("設定のツールを使う"), TrustChoice::UseConfigured,
+  add("cmdRun", tr("実行する"), TrustChoice::Run, QDialogButtonBox::AcceptRole);
+  add("cmdUseConfigured", tr("設定のツールを使う"), TrustChoice::UseConfigured,
       QDialogButtonBox::AcceptRole);
-  add("cmdCancel", QStringLiteral("キャンセル"), TrustChoice::Cancel, QDialogButtonBox::RejectRole)
+  add("cmdCancel", tr("キャンセル"), TrustChoice::Cancel, QDialogButtonBox::RejectRole)
       ->setDefault(true);
   auto* row = new QHBoxLayout;
   row->addWidget(icon, 0, Qt::AlignTop);

@@ -4,11 +4,12 @@
 #include <QFileDialog>
 
 #include "gui/services/qt_text.h"
+#include "gui/translations/logic_text.h"
 
 namespace ruvo::gui {
 
 QStringList qtFilters(const std::string& filter) {
-  QStringList parts = qs(filter).split(QLatin1Char('|'));
+  QStringList parts = logicText(filter).split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
@@ -38,7 +39,7 @@ QStringList defaultSuffixes(const std::string& filter) {
 namespace {
 
 std::optional<std::string> run(QWidget* owner, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(owner, qs(request.title));
+  QFileDialog dialog(owner, logicText(request.title));
   dialog.setObjectName(QStringLiteral("FileDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
@@ -75,7 +76,7 @@ std::optional<std::string> QtFileChooser::saveFile(const FileDialogRequest& requ
 }
 
 std::optional<std::string> QtFileChooser::chooseFolder(const FileDialogRequest& request) {
-  QString folder = QFileDialog::getExistingDirectory(m_owner, qs(request.title), qs(request.folder),
+  QString folder = QFileDialog::getExistingDirectory(m_owner, logicText(request.title), qs(request.folder),
                                                      QFileDialog::DontUseNativeDialog);
   if (folder.isEmpty()) return std::nullopt;
   return ss(folder);

@@ -3,7 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "gui/services/qt_text.h"
+#include "gui/translations/logic_text.h"
 
 namespace ruvo::gui {
 
@@ -23,7 +23,7 @@ QMessageBox::Icon iconOf(MessageIcon icon) {
 }  // namespace
 
 void QtPrompts::message(const std::string& text, const std::string& title, MessageIcon icon) {
-  QMessageBox box(iconOf(icon), qs(title), qs(text), QMessageBox::Ok, m_owner);
+  QMessageBox box(iconOf(icon), logicText(title), logicText(text), QMessageBox::Ok, m_owner);
   box.setObjectName(QStringLiteral("MessageBox"));
   box.exec();
 }
@@ -31,7 +31,7 @@ void QtPrompts::message(const std::string& text, const std::string& title, Messa
 Answer QtPrompts::ask(const std::string& text, const std::string& title, MessageIcon icon, bool withCancel) {
   auto buttons = QMessageBox::Yes | QMessageBox::No;
   if (withCancel) buttons |= QMessageBox::Cancel;
-  QMessageBox box(iconOf(icon), qs(title), qs(text), buttons, m_owner);
+  QMessageBox box(iconOf(icon), logicText(title), logicText(text), buttons, m_owner);
   box.setObjectName(QStringLiteral("MessageBox"));
   box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
   switch (box.exec()) {
@@ -44,9 +44,10 @@ Answer QtPrompts::ask(const std::string& text, const std::string& title, Message
 std::optional<std::string> QtPrompts::input(const std::string& prompt, const std::string& title,
                                             const std::string& initial) {
   bool ok = false;
-  QString text = QInputDialog::getText(m_owner, qs(title), qs(prompt), QLineEdit::Normal, qs(initial), &ok);
+  QString text = QInputDialog::getText(m_owner, logicText(title), logicText(prompt), QLineEdit::Normal,
+                                       QString::fromStdString(initial), &ok);
   if (!ok) return std::nullopt;
-  return ss(text);
+  return text.toStdString();
 }
 
 }  // namespace ruvo::gui

@@ -14,6 +14,7 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include "gui/settings/language_choice_view.h"
 #include "gui/settings/named_controls.h"
 #include "settings/worker_count.h"
 
@@ -64,7 +65,7 @@ OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings, OwnSettings& ow
       m_form(settings, programFolder) {
   m_form.showOwn(own);
   setObjectName(QStringLiteral("frmOptions"));
-  setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
+  setWindowTitle(tr("ｵﾌﾟｼｮﾝ"));
   setModal(true);
 
   m_tabs = new QTabWidget(this);
@@ -75,7 +76,7 @@ OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings, OwnSettings& ow
   buildPathPage();
 
   auto* ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
-  auto* cancel = namedButton(this, "cmdCancel", QStringLiteral("ｷｬﾝｾﾙ"));
+  auto* cancel = namedButton(this, "cmdCancel", tr("ｷｬﾝｾﾙ"));
   connect(ok, &QPushButton::clicked, this, &OptionsDialog::onOk);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
@@ -91,23 +92,24 @@ OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings, OwnSettings& ow
 }
 
 void OptionsDialog::buildGeneralPage() {
-  QWidget* page = addPage(m_tabs, 0, QStringLiteral("全般"));
+  QWidget* page = addPage(m_tabs, 0, tr("全般"));
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(captionLabel(page, QStringLiteral("全般に設定する項目はありません。")));
+  m_language = new LanguageChoiceView(page);
+  layout->addWidget(m_language);
   layout->addStretch();
 }
 
 void OptionsDialog::buildVoiceBankPage() {
-  QWidget* page = addPage(m_tabs, 1, QStringLiteral("原音の登録"));
+  QWidget* page = addPage(m_tabs, 1, tr("原音の登録"));
   m_otoList = new QListWidget(page);
   m_otoList->setObjectName(QStringLiteral("lstOtoList"));
   m_otoName = namedLineEdit(page, "txtOtoName");
   m_otoName->setValidator(new VoiceBankNameValidator(m_otoName));
   m_otoPath = namedLineEdit(page, "txtOtoPath");
   auto* browse = namedBrowseButton(page, "cmdOtoFolder");
-  auto* add = namedButton(page, "cmdOtoAdd", QStringLiteral("追加"));
-  auto* set = namedButton(page, "cmdOtoSet", QStringLiteral("セット"));
-  auto* remove = namedButton(page, "cmdOtoDelete", QStringLiteral("削除"));
+  auto* add = namedButton(page, "cmdOtoAdd", tr("追加"));
+  auto* set = namedButton(page, "cmdOtoSet", tr("セット"));
+  auto* remove = namedButton(page, "cmdOtoDelete", tr("削除"));
 
   connect(m_otoList, &QListWidget::currentRowChanged, this, &OptionsDialog::onRowChanged);
   connect(browse, &QPushButton::clicked, this, [this] {
@@ -132,9 +134,9 @@ void OptionsDialog::buildVoiceBankPage() {
   });
 
   auto* boxes = new QGridLayout;
-  boxes->addWidget(captionLabel(page, QStringLiteral("名前")), 0, 0);
+  boxes->addWidget(captionLabel(page, tr("名前")), 0, 0);
   boxes->addWidget(m_otoName, 0, 1);
-  boxes->addWidget(captionLabel(page, QStringLiteral("場所")), 1, 0);
+  boxes->addWidget(captionLabel(page, tr("場所")), 1, 0);
   boxes->addWidget(m_otoPath, 1, 1);
   boxes->addWidget(browse, 1, 2);
   auto* buttons = new QHBoxLayout;
@@ -144,26 +146,26 @@ void OptionsDialog::buildVoiceBankPage() {
   buttons->addWidget(remove);
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(captionLabel(page, QStringLiteral("原音の設定")));
+  layout->addWidget(captionLabel(page, tr("原音の設定")));
   layout->addWidget(m_otoList);
   layout->addLayout(boxes);
   layout->addLayout(buttons);
   layout->addWidget(captionLabel(page,
-                                 QStringLiteral("一番上の設定が新規プロジェクトのデフォルトとなります。"
+                                 tr("一番上の設定が新規プロジェクトのデフォルトとなります。"
                                                 "この設定はプロジェクトのプロパティの原音選択リストに反映されます。"),
                                  true));
 }
 
 void OptionsDialog::buildCachePage() {
-  QWidget* page = addPage(m_tabs, kCachePage, QStringLiteral("キャッシュ"));
-  m_cacheTemp = new QCheckBox(QStringLiteral("中間ファイルをキャッシュする"), page);
+  QWidget* page = addPage(m_tabs, kCachePage, tr("キャッシュ"));
+  m_cacheTemp = new QCheckBox(tr("中間ファイルをキャッシュする"), page);
   m_cacheTemp->setObjectName(QStringLiteral("chkCacheTemp"));
-  m_noDelete = namedRadio(page, "optCacheNoDelete", QStringLiteral("キャッシュを削除しない"));
-  m_deleteOnUnload = namedRadio(page, "optCacheDeleteOnUnload", QStringLiteral("終了時にキャッシュを削除"));
+  m_noDelete = namedRadio(page, "optCacheNoDelete", tr("キャッシュを削除しない"));
+  m_deleteOnUnload = namedRadio(page, "optCacheDeleteOnUnload", tr("終了時にキャッシュを削除"));
   m_deleteBySize =
-      namedRadio(page, "optCacheDeleteBySize", QStringLiteral("一定の容量を超えたら古いものから削除"));
+      namedRadio(page, "optCacheDeleteBySize", tr("一定の容量を超えたら古いものから削除"));
   m_deleteByDate =
-      namedRadio(page, "optCacheDeleteByDate", QStringLiteral("一定の期間を過ぎたファイルを削除"));
+      namedRadio(page, "optCacheDeleteByDate", tr("一定の期間を過ぎたファイルを削除"));
   auto* group = new QButtonGroup(page);
   for (QRadioButton* radio : {m_noDelete, m_deleteOnUnload, m_deleteBySize, m_deleteByDate}) group->addButton(radio);
   m_limitSize = namedLineEdit(page, "txtCacheLimitSize");
@@ -184,13 +186,13 @@ void OptionsDialog::buildCachePage() {
   rules->addWidget(captionLabel(page, QStringLiteral("MB")), 2, 3);
   rules->addWidget(m_deleteByDate, 3, 1);
   rules->addWidget(m_deleteDays, 3, 2);
-  rules->addWidget(captionLabel(page, QStringLiteral("日")), 3, 3);
+  rules->addWidget(captionLabel(page, tr("日")), 3, 3);
   rules->setColumnStretch(4, 1);
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(captionLabel(page, QStringLiteral("キャッシュの設定")));
+  layout->addWidget(captionLabel(page, tr("キャッシュの設定")));
   layout->addWidget(captionLabel(page,
-                                 QStringLiteral("wavファイル生成時の中間ファイルの扱いを設定します。"
+                                 tr("wavファイル生成時の中間ファイルの扱いを設定します。"
                                                 "キャッシとして残すと生成処理が早くなることがありますが、"
                                                 "ディスク容量が多く必要になります。"),
                                  true));
@@ -202,7 +204,7 @@ void OptionsDialog::buildCachePage() {
   m_workers->setObjectName(QStringLiteral("spnResamplerWorkers"));
   m_workers->setRange(1, kMaxWorkers);
   auto* workersRow = new QHBoxLayout;
-  workersRow->addWidget(captionLabel(page, QStringLiteral("同時に実行する resampler の数")));
+  workersRow->addWidget(captionLabel(page, tr("同時に実行する resampler の数")));
   workersRow->addWidget(m_workers);
   workersRow->addStretch();
   layout->addSpacing(12);
@@ -211,12 +213,12 @@ void OptionsDialog::buildCachePage() {
 }
 
 void OptionsDialog::buildPathPage() {
-  QWidget* page = addPage(m_tabs, 3, QStringLiteral("パス"));
+  QWidget* page = addPage(m_tabs, 3, tr("パス"));
   m_tool1 = namedLineEdit(page, "txtTool1Path");
   m_tool2 = namedLineEdit(page, "txtTool2Path");
   auto* browse1 = namedBrowseButton(page, "cmdBrowsTool1");
   auto* browse2 = namedBrowseButton(page, "cmdBrowsTool2");
-  auto* reset = namedButton(page, "Command1", QStringLiteral("リセット"));
+  auto* reset = namedButton(page, "Command1", tr("リセット"));
   connect(browse1, &QPushButton::clicked, this, [this] {
     readBoxes();
     m_form.browseTool1(m_chooser);
@@ -234,19 +236,19 @@ void OptionsDialog::buildPathPage() {
   });
 
   auto* boxes = new QGridLayout;
-  boxes->addWidget(captionLabel(page, QStringLiteral("ツール１（append)")), 0, 0);
+  boxes->addWidget(captionLabel(page, tr("ツール１（append)")), 0, 0);
   boxes->addWidget(m_tool1, 0, 1);
   boxes->addWidget(browse1, 0, 2);
-  boxes->addWidget(captionLabel(page, QStringLiteral("ツール２（resample)")), 1, 0);
+  boxes->addWidget(captionLabel(page, tr("ツール２（resample)")), 1, 0);
   boxes->addWidget(m_tool2, 1, 1);
   boxes->addWidget(browse2, 1, 2);
   auto* resetRow = new QHBoxLayout;
-  resetRow->addWidget(captionLabel(page, QStringLiteral("この設定はプロジェクト新規作成時のデフォルトとなります。")));
+  resetRow->addWidget(captionLabel(page, tr("この設定はプロジェクト新規作成時のデフォルトとなります。")));
   resetRow->addStretch();
   resetRow->addWidget(reset);
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(captionLabel(page, QStringLiteral("切り張りツールと原音リサンプルツールへのパスを設定します。")));
+  layout->addWidget(captionLabel(page, tr("切り張りツールと原音リサンプルツールへのパスを設定します。")));
   layout->addLayout(boxes);
   layout->addLayout(resetRow);
   layout->addStretch();
@@ -324,6 +326,7 @@ void OptionsDialog::onOk() {
     case OptionsCheck::BadLimitSize: focusCacheBox(m_limitSize); return;
     case OptionsCheck::Accepted:
       m_form.acceptOwn(m_own);
+      m_language->store();
       accept();
       return;
   }

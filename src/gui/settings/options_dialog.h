@@ -18,6 +18,8 @@ class QTabWidget;
 
 namespace ruvo::gui {
 
+class LanguageChoiceView;
+
 class OptionsDialog final : public QDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(OptionsDialog)
@@ -58,6 +60,7 @@ class OptionsDialog final : public QDialog {
   OptionsForm m_form;
 
   QTabWidget* m_tabs = nullptr;
+  LanguageChoiceView* m_language = nullptr;
   QListWidget* m_otoList = nullptr;
   QLineEdit* m_otoName = nullptr;
   QLineEdit* m_otoPath = nullptr;

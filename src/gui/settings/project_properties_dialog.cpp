@@ -25,7 +25,7 @@ ProjectPropertiesDialog::ProjectPropertiesDialog(QWidget* owner, const ProjectPr
                                                  Prompts& prompts, FileChooser& chooser)
     : QDialog(owner), m_prompts(prompts), m_chooser(chooser), m_form(properties, settings, tempDir) {
   setObjectName(QStringLiteral("Form3"));
-  setWindowTitle(QStringLiteral("プロジェクトの設定"));
+  setWindowTitle(tr("プロジェクトの設定"));
   setModal(true);
 
   m_projectName = namedLineEdit(this, "txtProjectName");
@@ -39,11 +39,11 @@ ProjectPropertiesDialog::ProjectPropertiesDialog(QWidget* owner, const ProjectPr
   m_tool2 = namedLineEdit(this, "txtTool2Path");
   m_flags = namedLineEdit(this, "txtFlags");
 
-  auto* deleteCache = namedButton(this, "cmdDeleteCache", QStringLiteral("キャッシュを削除"));
+  auto* deleteCache = namedButton(this, "cmdDeleteCache", tr("キャッシュを削除"));
   deleteCache->setEnabled(m_form.cacheHasFiles());
   connect(deleteCache, &QPushButton::clicked, this, [this] { m_form.deleteCache(m_prompts); });
   auto* ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
-  auto* cancel = namedButton(this, "cmdCancel", QStringLiteral("キャンセル"));
+  auto* cancel = namedButton(this, "cmdCancel", tr("キャンセル"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -55,15 +55,15 @@ ProjectPropertiesDialog::ProjectPropertiesDialog(QWidget* owner, const ProjectPr
     if (browse) boxes->addWidget(browse, row, 2);
     ++row;
   };
-  addRow(QStringLiteral("プロジェクト名"), m_projectName, nullptr);
-  addRow(QStringLiteral("出力wavファイル名"), m_outputName, nullptr);
-  addRow(QStringLiteral("音ファイルフォルダ"), m_voiceFolder,
+  addRow(tr("プロジェクト名"), m_projectName, nullptr);
+  addRow(tr("出力wavファイル名"), m_outputName, nullptr);
+  addRow(tr("音ファイルフォルダ"), m_voiceFolder,
          browseButton("cmdBrowsOtoDir", &ProjectPropertiesForm::browseVoiceFolder));
-  addRow(QStringLiteral("ツール１（append)"), m_tool1,
+  addRow(tr("ツール１（append)"), m_tool1,
          browseButton("cmdBrowsTool1", &ProjectPropertiesForm::browseTool1));
-  addRow(QStringLiteral("ツール２（resample)"), m_tool2,
+  addRow(tr("ツール２（resample)"), m_tool2,
          browseButton("cmdBrowsTool2", &ProjectPropertiesForm::browseTool2));
-  addRow(QStringLiteral("生成時オプション"), m_flags, nullptr);
+  addRow(tr("生成時オプション"), m_flags, nullptr);
   boxes->setColumnMinimumWidth(1, 320);
 
   auto* buttons = new QHBoxLayout;

@@ -33,9 +33,9 @@ FrequencyGenerationDialog::FrequencyGenerationDialog(const std::string& toolPath
   auto* bar = new QProgressBar(this);
   bar->setObjectName(QStringLiteral("barRunning"));
   bar->setRange(0, 0);
-  QPushButton* cancel = namedButton(this, "cmdCancel", QStringLiteral("キャンセル"));
+  QPushButton* cancel = namedButton(this, "cmdCancel", tr("キャンセル"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(captionLabel(this, qs("「" + fileNameOf(recordingPath) + "」の周波数表を作成しています...")));
+  layout->addWidget(captionLabel(this, tr("「%1」の周波数表を作成しています...").arg(qs(fileNameOf(recordingPath)))));
   layout->addWidget(bar);
   layout->addWidget(cancel, 0, Qt::AlignRight);
   connect(cancel, &QPushButton::clicked, this, &FrequencyGenerationDialog::reject);

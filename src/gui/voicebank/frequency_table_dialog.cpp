@@ -1,6 +1,7 @@
 #include "gui/voicebank/frequency_table_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,10 +21,12 @@ namespace ruvo::gui {
 namespace {
 
 constexpr int kInitialWidth = 12000;  // twips: about 120 frames of graph
-const char* const kPurposeText =
-    "単音伸縮ツールで使用する周波数表を編集します。ツールはこの表を元にキーの変換を行います。";
-const char* const kEditingText =
-    "基本的にこの表は自動的に作成されますが、原音の特性によっては編集が必要になることがあります。";
+const char* const kPurposeText = QT_TRANSLATE_NOOP(
+    "ruvo::gui::FrequencyTableDialog",
+    "単音伸縮ツールで使用する周波数表を編集します。ツールはこの表を元にキーの変換を行います。");
+const char* const kEditingText = QT_TRANSLATE_NOOP(
+    "ruvo::gui::FrequencyTableDialog",
+    "基本的にこの表は自動的に作成されますが、原音の特性によっては編集が必要になることがあります。");
 const char* const kRegenerateQuestion = "の周波数表を再作成します。";
 
 QPointF point(TwipPoint p) { return {toPixels(p.x), toPixels(p.y)}; }
@@ -39,7 +42,7 @@ QLabel* commandLabel(QWidget* parent, const char* name, const QString& text) {
   label->setAlignment(Qt::AlignCenter);
   label->setFrameShape(QFrame::Panel);
   label->setFrameShadow(QFrame::Raised);
-  label->setToolTip(QStringLiteral("ダブルクリック"));
+  label->setToolTip(QCoreApplication::translate("ruvo::gui::FrequencyTableDialog", "ダブルクリック"));
   return label;
 }
 
@@ -90,7 +93,7 @@ void FrequencyTableDialog::build() {
   constexpr int x = 2040;
   m_value = namedLineEdit(this, "txtFrequency");
   place(m_value, x, 120, 2520, 330);
-  QPushButton* set = namedButton(this, "cmdSetValue", QStringLiteral("セット"));
+  QPushButton* set = namedButton(this, "cmdSetValue", tr("セット"));
   place(set, x, 480, 2520, 360);
 
   struct Command {
@@ -118,20 +121,20 @@ void FrequencyTableDialog::build() {
       });
     };
   }
-  QLabel* revertLabel = commandLabel(this, "lbre", QStringLiteral("元に戻す"));
+  QLabel* revertLabel = commandLabel(this, "lbre", tr("元に戻す"));
   place(revertLabel, x + 1280, 1230, 1240, 300);
   revertLabel->installEventFilter(this);
   m_labelCommands[revertLabel] = [this] { guarded([this] { revert(); }); };
 
-  QLabel* key = captionLabel(this, QStringLiteral("キー"));
+  QLabel* key = captionLabel(this, tr("キー"));
   place(key, x, 1590, 420, 330);
   m_average = namedLineEdit(this, "txtFreqAvg");
   place(m_average, x + 420, 1590, 1740, 330);
   QLabel* hz = captionLabel(this, QStringLiteral("Hz"));
   place(hz, x + 2220, 1590, 300, 330);
 
-  QLabel* purpose = captionLabel(this, QString::fromUtf8(kPurposeText), true);
-  QLabel* editing = captionLabel(this, QString::fromUtf8(kEditingText), true);
+  QLabel* purpose = captionLabel(this, tr(kPurposeText), true);
+  QLabel* editing = captionLabel(this, tr(kEditingText), true);
   for (QLabel* label : {purpose, editing}) {
     QFont small = label->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
@@ -141,9 +144,9 @@ void FrequencyTableDialog::build() {
   place(purpose, x, 2010, 2520, 900);
   place(editing, x, 2940, 2520, 900);
 
-  QPushButton* ok = namedButton(this, "OKButton", QStringLiteral("書き込む"));
-  QPushButton* cancel = namedButton(this, "CancelButton", QStringLiteral("閉じる"));
-  QPushButton* generate = namedButton(this, "cmdGenerate", QStringLiteral("再作成"));
+  QPushButton* ok = namedButton(this, "OKButton", tr("書き込む"));
+  QPushButton* cancel = namedButton(this, "CancelButton", tr("閉じる"));
+  QPushButton* generate = namedButton(this, "cmdGenerate", tr("再作成"));
   place(ok, x, 3930, 820, 360);
   place(cancel, x + 850, 3930, 820, 360);
   place(generate, x + 1700, 3930, 820, 360);

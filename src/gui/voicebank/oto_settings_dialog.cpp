@@ -1,10 +1,7 @@
 #include "gui/voicebank/oto_settings_dialog.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
-
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,9 +11,13 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "core/paths.h"
 #include "gui/services/qt_text.h"
+#include "gui/translations/logic_text.h"
 #include "gui/voicebank/sample_editor_dialog.h"
 
 namespace ruvo::gui {
@@ -26,7 +27,7 @@ constexpr int kPollMs = 50;
 constexpr size_t kColumns = 6;
 
 QPushButton* namedButton(QWidget* parent, const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  auto* button = new QPushButton(QCoreApplication::translate("ruvo::gui::OtoSettingsDialog", text), parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
 }
@@ -38,7 +39,7 @@ QLineEdit* namedBox(QWidget* parent, const char* name) {
 }
 
 QLabel* text(QWidget* parent, const char* caption, bool wrap = false) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  auto* label = new QLabel(QCoreApplication::translate("ruvo::gui::OtoSettingsDialog", caption), parent);
   label->setWordWrap(wrap);
   return label;
 }
@@ -53,7 +54,7 @@ OtoSettingsDialog::OtoSettingsDialog(QWidget* owner, const OtoSettingsContext& c
         if (m_services.deleteCache) m_services.deleteCache(name);
       }) {
   setObjectName(QStringLiteral("frmOtoSetting"));
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(logicText(kCaption));
   build();
   m_poll.setInterval(kPollMs);
   connect(&m_poll, &QTimer::timeout, this, [this] { guarded([this] { pollGeneration(); }); });
@@ -82,8 +83,8 @@ void OtoSettingsDialog::build() {
   m_list->setRootIsDecorated(false);
   m_list->setUniformRowHeights(true);
   m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  m_list->setHeaderLabels({QStringLiteral("名前"), QStringLiteral("エイリアス"), QStringLiteral("オフセット"),
-                           QStringLiteral("子音部"), QStringLiteral("ブランク"), QStringLiteral("先行発声")});
+  m_list->setHeaderLabels(
+      {tr("名前"), tr("エイリアス"), tr("オフセット"), tr("子音部"), tr("ブランク"), tr("先行発声")});
   m_list->header()->setStretchLastSection(false);
   middle->addWidget(m_list, 1);
 
@@ -96,24 +97,32 @@ void OtoSettingsDialog::build() {
   m_fixed = namedBox(this, "txtFixedLen");
   m_blank = namedBox(this, "txtEndBlank");
   m_pre = namedBox(this, "txtOffset2");
-  const std::pair<const char*, QLineEdit*> rows[] = {{"名前", m_name},       {"エイリアス", m_alias},
-                                                     {"オフセット", m_offset}, {"子音部", m_fixed},
-                                                     {"ブランク", m_blank},   {"先行発声", m_pre}};
+  const std::pair<const char*, QLineEdit*> rows[] = {
+      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "名前"), m_name},
+      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "エイリアス"), m_alias},
+      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "オフセット"), m_offset},
+      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "子音部"), m_fixed},
+      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "ブランク"), m_blank},
+      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "先行発声"), m_pre}};
   for (int i = 0; i < 6; ++i) {
     boxes->addWidget(text(this, rows[i].first), i, 0);
     boxes->addWidget(rows[i].second, i, 1);
-    if (i >= 2) boxes->addWidget(text(this, "ミリ秒"), i, 2);
+    if (i >= 2)
+      boxes->addWidget(text(this, QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "ミリ秒")), i, 2);
   }
   side->addLayout(boxes);
 
   auto* edits = new QGridLayout;
-  auto* set = namedButton(this, "cmdSet", "セット");
-  auto* clear = namedButton(this, "cmdClear", "クリア");
-  auto* del = namedButton(this, "cmdDel", "削除");
-  auto* copy = namedButton(this, "cmdCopy", "複製");
-  auto* editor = namedButton(this, "cmdEditGUI", "エディタを起動");
-  m_freqList = namedButton(this, "cmdFreqList", "周波数表の編集");
-  m_regenerate = namedButton(this, "cmdDeleteFreqList", "周波数表を初期化");
+  auto* set = namedButton(this, "cmdSet", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "セット"));
+  auto* clear = namedButton(this, "cmdClear", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "クリア"));
+  auto* del = namedButton(this, "cmdDel", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "削除"));
+  auto* copy = namedButton(this, "cmdCopy", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "複製"));
+  auto* editor =
+      namedButton(this, "cmdEditGUI", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "エディタを起動"));
+  m_freqList =
+      namedButton(this, "cmdFreqList", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "周波数表の編集"));
+  m_regenerate = namedButton(this, "cmdDeleteFreqList",
+                             QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "周波数表を初期化"));
   edits->addWidget(set, 0, 0);
   edits->addWidget(clear, 0, 1);
   edits->addWidget(del, 1, 0);
@@ -122,9 +131,14 @@ void OtoSettingsDialog::build() {
   edits->addWidget(m_freqList, 3, 0);
   edits->addWidget(m_regenerate, 3, 1);
   side->addLayout(edits);
-  for (const char* note : {"「エイリアス」はファイル名を読み替えます。(\"sa.wav\"→\"さ\"等）",
-                           "「オフセット」は原音ファイルの頭の無音部分を読み飛ばす設定です。",
-                           "「子音部」には頭の伸縮させない部分の長さを指定します。", "「ブランク」は終りの空白部分です。"})
+  for (const char* note :
+       {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog",
+                          "「エイリアス」はファイル名を読み替えます。(\"sa.wav\"→\"さ\"等）"),
+        QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog",
+                          "「オフセット」は原音ファイルの頭の無音部分を読み飛ばす設定です。"),
+        QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog",
+                          "「子音部」には頭の伸縮させない部分の長さを指定します。"),
+        QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "「ブランク」は終りの空白部分です。")})
     side->addWidget(text(this, note, true));
   side->addStretch(1);
   auto* sideBox = new QWidget(this);
@@ -134,9 +148,11 @@ void OtoSettingsDialog::build() {
   layout->addLayout(middle, 1);
 
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(text(this, "設定は原音側に保存されます"), 1);
+  bottom->addWidget(
+      text(this, QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "設定は原音側に保存されます")), 1);
   auto* ok = namedButton(this, "cmdOK", "OK");
-  auto* close = namedButton(this, "cmdClose", "キャンセル");
+  auto* close =
+      namedButton(this, "cmdClose", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "キャンセル"));
   bottom->addWidget(ok);
   bottom->addWidget(close);
   layout->addLayout(bottom);
@@ -303,10 +319,10 @@ void OtoSettingsDialog::regenerateTables() {
         for (const auto& [generatedPath, name] : m_generated)
           if (generatedPath == path) m_form.sampleChanged(name);
       });
-  m_progress = new QProgressDialog(QStringLiteral("周波数表を作成しています..."), QStringLiteral("キャンセル"), 0,
+  m_progress = new QProgressDialog(tr("周波数表を作成しています..."), tr("キャンセル"), 0,
                                    static_cast<int>(paths.size()), this);
   m_progress->setObjectName(QStringLiteral("frqProgress"));
-  m_progress->setWindowTitle(QString::fromUtf8(kCaption));
+  m_progress->setWindowTitle(logicText(kCaption));
   m_progress->setWindowModality(Qt::WindowModal);
   m_progress->setMinimumDuration(0);
   m_progress->setAutoClose(false);

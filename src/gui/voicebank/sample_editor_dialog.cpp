@@ -1,5 +1,6 @@
 #include "gui/voicebank/sample_editor_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +16,7 @@ namespace {
 constexpr int kMargin = 8;  // 120 twips
 
 QPushButton* button(QWidget* parent, const char* name, const char* text) {
-  auto* b = new QPushButton(QString::fromUtf8(text), parent);
+  auto* b = new QPushButton(QCoreApplication::translate("ruvo::gui::SampleEditorDialog", text), parent);
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
@@ -61,16 +62,19 @@ SampleEditorDialog::SampleEditorDialog(QWidget* owner, const std::string& captio
   m_blank = valueLabel(m_topBar, "lbBlank");
   top->addWidget(zoomIn);
   top->addWidget(zoomOut);
-  const std::pair<const char*, QLabel*> values[] = {{"オフセット", m_offset}, {"子音部", m_fixed}, {"ブランク", m_blank}};
+  const std::pair<const char*, QLabel*> values[] = {
+      {QT_TRANSLATE_NOOP("ruvo::gui::SampleEditorDialog", "オフセット"), m_offset},
+      {QT_TRANSLATE_NOOP("ruvo::gui::SampleEditorDialog", "子音部"), m_fixed},
+      {QT_TRANSLATE_NOOP("ruvo::gui::SampleEditorDialog", "ブランク"), m_blank}};
   for (auto [caption, label] : values) {
     top->addSpacing(12);
-    top->addWidget(new QLabel(QString::fromUtf8(caption), m_topBar));
+    top->addWidget(new QLabel(tr(caption), m_topBar));
     top->addWidget(label);
   }
   top->addWidget(new QLabel(QStringLiteral("ms"), m_topBar));
 
   m_ok = button(this, "cmdOK", "OK");
-  m_cancel = button(this, "cmdCancel", "キャンセル");
+  m_cancel = button(this, "cmdCancel", QT_TRANSLATE_NOOP("ruvo::gui::SampleEditorDialog", "キャンセル"));
   m_ok->setDefault(true);
 
   connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

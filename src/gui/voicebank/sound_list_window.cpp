@@ -14,16 +14,16 @@ SoundListWindow::SoundListWindow(const std::string& folder, const std::string& t
                                  SoundListServices services, QWidget* owner)
     : QWidget(owner, Qt::Tool), m_services(std::move(services)), m_tempo(soundListTempo(tempoBoxText)) {
   setObjectName(QStringLiteral("frmFromList"));
-  setWindowTitle(QStringLiteral("リストから挿入"));
+  setWindowTitle(tr("リストから挿入"));
   setAttribute(Qt::WA_DeleteOnClose);
 
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("List1"));
-  m_replace = new QCheckBox(QStringLiteral("置換"), this);
+  m_replace = new QCheckBox(tr("置換"), this);
   m_replace->setObjectName(QStringLiteral("chkReplace"));
-  m_silent = new QCheckBox(QStringLiteral("消音"), this);
+  m_silent = new QCheckBox(tr("消音"), this);
   m_silent->setObjectName(QStringLiteral("chkSilent"));
-  QPushButton* close = namedButton(this, "CancelButton", QStringLiteral("閉じる"));
+  QPushButton* close = namedButton(this, "CancelButton", tr("閉じる"));
 
   auto* checks = new QHBoxLayout;
   checks->addWidget(m_replace);
@@ -31,8 +31,8 @@ SoundListWindow::SoundListWindow(const std::string& folder, const std::string& t
   checks->addStretch(1);
   checks->addWidget(close);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(captionLabel(this, QStringLiteral("クリックで音が出ます。"), true));
-  layout->addWidget(captionLabel(this, QStringLiteral("ダブルクリックで選択部分の先頭に挿入します"), true));
+  layout->addWidget(captionLabel(this, tr("クリックで音が出ます。"), true));
+  layout->addWidget(captionLabel(this, tr("ダブルクリックで選択部分の先頭に挿入します"), true));
   layout->addWidget(m_list, 1);
   layout->addLayout(checks);
   resize(260, 420);

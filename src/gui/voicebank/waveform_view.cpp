@@ -19,11 +19,14 @@ int px(double twips) { return static_cast<int>(std::lround(twips / kTwips)); }
 WaveformView::WaveformView(SampleEditorModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
   setObjectName(QStringLiteral("picWaveform"));
   const char* names[] = {"Label1", "Label2", "Label3", "Label4"};
-  const char* tips[] = {"オフセット", "子音部", "ブランク", "先行発声"};
+  const char* tips[] = {QT_TRANSLATE_NOOP("ruvo::gui::WaveformView", "オフセット"),
+                        QT_TRANSLATE_NOOP("ruvo::gui::WaveformView", "子音部"),
+                        QT_TRANSLATE_NOOP("ruvo::gui::WaveformView", "ブランク"),
+                        QT_TRANSLATE_NOOP("ruvo::gui::WaveformView", "先行発声")};
   for (size_t i = 0; i < m_handles.size(); ++i) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(names[i]));
-    label->setToolTip(QString::fromUtf8(tips[i]));
+    label->setToolTip(tr(tips[i]));
     label->setCursor(Qt::SizeHorCursor);
     // A faint tint so the handle can be found; the line it carries is drawn
     // by the plan (or is the region edge).
