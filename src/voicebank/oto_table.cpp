@@ -73,9 +73,9 @@ OtoTable OtoTable::fromLines(const std::vector<std::string>& lines) {
 void OtoTable::addLine(std::string_view line, size_t lineNumber) {
   if (line.empty()) return;
   auto parts = splitFields(line, '=');
-  // A line without a file name names no recording; its alias must not hide
-  // the recordings that do carry it.
-  if (parts.size() != 2 || parts[0].empty()) return;
+  // A line without a file name (or one named only ".wav") names no
+  // recording; its alias must not hide the recordings that do carry it.
+  if (parts.size() != 2 || stripWavExtension(parts[0]).empty()) return;
   if (!staysInsideFolder(parts[0])) {
     m_warnings.push_back("oto.ini line " + std::to_string(lineNumber) + ": the recording '" + parts[0] +
                          "' lies outside the voice folder; the entry is skipped");

@@ -44,8 +44,8 @@ class OtoTable {
  public:
   // The entries of `folder`/oto.ini. A missing file gives an empty table; a
   // file that exists but cannot be read is an error. Lines without exactly
-  // one "=" or with an empty file name are skipped; a line whose value has no
-  // "," keeps only its file name.
+  // one "=", with an empty file name or one named only ".wav" are skipped; a
+  // line whose value has no "," keeps only its file name.
   // A line whose recording lies outside the voice folder (an absolute name or
   // a ".." component) is refused and reported in warnings(): rendering it
   // would read outside the bank and write outside the cache folder. So is a

@@ -36,14 +36,17 @@ TEST(OtoTable, LineWithoutCommaKeepsOnlyTheFileName) {
 }
 
 TEST(OtoTable, MalformedAndEmptyLinesAreSkipped) {
-  auto table = OtoTable::fromLines({"", "b.wav=x=y,1,2,3,4", "no equals", "=c,1,2,3,4", "c.wav=,10,20,30,40"});
+  auto table = OtoTable::fromLines(
+      {"", "b.wav=x=y,1,2,3,4", "no equals", "=c,1,2,3,4", ".WAV=d,1,2,3,4", "c.wav=,10,20,30,40"});
   EXPECT_EQ(table.size(), 1u);
   std::string lyric;
   EXPECT_EQ(table.getAlias(lyric).fields, Fields{});
   lyric = "c";
   EXPECT_EQ(table.getAlias(lyric).fields, (Fields{"c.wav", "", "10", "20", "30", "40"}));
-  lyric = "x";
-  EXPECT_EQ(table.getAlias(lyric).fields, Fields{});
+  for (const char* gone : {"x", "d"}) {
+    lyric = gone;
+    EXPECT_EQ(table.getAlias(lyric).fields, Fields{}) << gone;
+  }
 }
 
 TEST(OtoTable, RecordingsOutsideTheVoiceFolderAreRefusedWithAWarning) {
