@@ -14,7 +14,7 @@
 
 #include "gui/voicebank/oto_settings_dialog.h"
 #include "gui/voicebank/sample_editor_dialog.h"
-#include "render/sdl_audio/sdl_audio_output.h"
+#include "media/sdl_audio/sdl_audio_output.h"
 #include "support/scripted_answers.h"
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "batch/words.h"
+#include "script/words.h"
 #include "core/paths.h"
 #include "core/text_file.h"
 
@@ -48,12 +48,6 @@ std::vector<std::string> copyTokens(const std::vector<std::string>& operands) {
 }
 
 }  // namespace
-
-std::string resolveOperand(const std::string& folder, const std::string& word) {
-  std::string path = pathOperand(word);
-  if (path.empty() || path.front() == '/') return path;
-  return joinPath(folder, path);
-}
 
 Result<void> deleteFiles(const std::string& folder, const std::vector<std::string>& operands) {
   std::string problems;

@@ -26,7 +26,4 @@ namespace ruvo::batch {
 // source is copied into the current folder. /A (text mode) is refused.
 [[nodiscard]] Result<void> copyFiles(const std::string& folder, const std::vector<std::string>& operands);
 
-// The absolute form of a file operand (quotes removed, backslashes as separators).
-std::string resolveOperand(const std::string& folder, const std::string& word);
-
 }  // namespace ruvo::batch

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <utility>
 
-#include "batch/expander.h"
+#include "script/expander.h"
 #include "batch/file_commands.h"
 #include "batch/program_runner.h"
-#include "batch/words.h"
+#include "script/words.h"
 #include "core/paths.h"
 #include "core/program_lookup.h"
 #include "core/text_file.h"

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "batch/script.h"
-#include "batch/variables.h"
+#include "script/script.h"
+#include "script/variables.h"
 #include "core/error.h"
 
 namespace ruvo::batch {

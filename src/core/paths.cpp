@@ -46,6 +46,12 @@ std::string nativePath(std::string_view path) {
   return result;
 }
 
+std::string resolvePath(std::string_view folder, std::string_view path) {
+  std::string native = nativePath(path);
+  if (native.empty() || native.front() == '/') return native;
+  return joinPath(nativePath(folder), native);
+}
+
 bool equalsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });

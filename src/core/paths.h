@@ -20,6 +20,9 @@ std::string extensionOf(std::string_view path);
 std::string joinPath(std::string_view folder, std::string_view name);
 // Backslashes turned into '/' so that a Windows-style path opens here.
 std::string nativePath(std::string_view path);
+// A path named relative to `folder` (a project's, a script's, the program's):
+// made native, and joined to the folder unless it is absolute or empty.
+std::string resolvePath(std::string_view folder, std::string_view path);
 // Case-insensitive (ASCII) suffix test, as file extensions are compared.
 bool endsWithNoCase(std::string_view text, std::string_view suffix);
 bool equalsNoCase(std::string_view a, std::string_view b);

@@ -15,17 +15,13 @@ bool isCandidate(const std::string& path) {
   return isScriptName(path) || ::access(path.c_str(), X_OK) == 0;
 }
 
-std::string absoluteIn(const std::string& folder, const std::string& name) {
-  return !name.empty() && name.front() == '/' ? name : joinPath(folder, name);
-}
-
 }  // namespace
 
 bool isScriptName(const std::string& path) { return endsWithNoCase(path, ".bat") || endsWithNoCase(path, ".cmd"); }
 
 std::optional<std::string> findProgram(const std::string& name, const std::string& folder, const std::string& searchPath) {
   if (name.empty()) return std::nullopt;
-  std::string inFolder = absoluteIn(folder, name);
+  std::string inFolder = resolvePath(folder, name);
   if (isCandidate(inFolder)) return inFolder;
   if (name.find('/') != std::string::npos) return std::nullopt;
   size_t start = 0;
@@ -33,7 +29,7 @@ std::optional<std::string> findProgram(const std::string& name, const std::strin
     size_t end = searchPath.find(':', start);
     if (end == std::string::npos) end = searchPath.size();
     std::string entry = searchPath.substr(start, end - start);
-    std::string candidate = absoluteIn(entry.empty() ? folder : absoluteIn(folder, entry), name);
+    std::string candidate = resolvePath(entry.empty() ? folder : resolvePath(folder, entry), name);
     if (isCandidate(candidate)) return candidate;
     start = end + 1;
   }

@@ -12,8 +12,8 @@
 
 #include "gui/editor/main_window.h"
 #include "gui/editor/screenshots.h"
-#include "gui/services/qt_prompts.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_prompts.h"
+#include "gui/common/qt_text.h"
 #include "gui/translations/translations.h"
 #include "settings/session_settings.h"
 #include "settings/ui_language.h"
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   parser.process(app);
   std::optional<ruvo::UiLanguage> chosen;
   if (parser.isSet(lang)) {
-    chosen = ruvo::parseUiLanguage(ruvo::gui::ss(parser.value(lang)));
+    chosen = ruvo::parseUiLanguage(ruvo::gui::utf8(parser.value(lang)));
     if (!chosen) {
       QTextStream(stderr) << "ruvo: error: --lang takes ja or en, not '" << parser.value(lang) << "'\n";
       return 2;
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   ruvo::SessionSettings settings = std::move(*loaded);
   ruvo::gui::MainWindow window(settings);
   if (!parser.positionalArguments().isEmpty())
-    window.session().openPath(ruvo::gui::ss(parser.positionalArguments().constFirst()));
+    window.session().openPath(ruvo::gui::utf8(parser.positionalArguments().constFirst()));
   if (parser.isSet(screenshot)) return ruvo::gui::saveScreenshots(window, parser.value(screenshot));
   window.show();
   return QApplication::exec();

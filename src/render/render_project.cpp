@@ -21,13 +21,6 @@ RenderOutcome message(std::string_view text, bool warning = false) {
   return outcome;
 }
 
-bool isAbsolute(const std::string& path) { return !path.empty() && (path[0] == '/' || path[0] == '\\'); }
-
-std::string resolveIn(const std::string& folder, const std::string& path) {
-  std::string native = nativePath(path);
-  return isAbsolute(native) ? native : joinPath(nativePath(folder), native);
-}
-
 // The batch would start these programs once per note. When one is missing
 // every note fails while the joiner still writes silence, so the render
 // would look like a success: refuse it before anything runs.
@@ -93,11 +86,11 @@ RenderJob::Started RenderJob::start(const Song& song, const RenderContext& conte
                                     const std::string& output, RenderOutcome pending) {
   std::string folder = folderOf(batchPath);
   if (folder.empty()) return message(render_messages::kBadBatchPath, true);
-  pending.outputPath = resolveIn(folder, output);
+  pending.outputPath = resolvePath(folder, output);
   // Without its recordings every note would fail while the joiner still
   // writes silence.
   std::error_code ec;
-  if (!song.voiceFolder.empty() && !std::filesystem::is_directory(resolveIn(folder, song.voiceFolder), ec))
+  if (!song.voiceFolder.empty() && !std::filesystem::is_directory(resolvePath(folder, song.voiceFolder), ec))
     return message(std::string(render_messages::kMissingVoiceFolder) + song.voiceFolder, true);
   if (auto tool = missingTool(song, folder)) return failedBeforeRunning(pending, *tool);
   if (auto untrusted = untrustedTools(song, folder, context.trust); !untrusted.empty()) {
@@ -198,8 +191,8 @@ RenderJob::Started RenderJob::startProject(Song& song, VoiceBankTables& tables, 
 
   std::string projectFolder = folderOf(song.projectPath);
   std::string folderPrefix = projectFolder.empty() ? std::string() : projectFolder + "/";
-  if (!song.outputFile.empty() && !isAbsolute(song.outputFile) && song.outputFile.find('\\') == std::string::npos &&
-      song.outputFile.find('/') == std::string::npos)
+  // A bare file name is put beside the project.
+  if (!song.outputFile.empty() && song.outputFile.find_first_of("/\\") == std::string::npos)
     song.outputFile = folderPrefix + song.outputFile;
   auto chosen = chooseOutput(song.outputFile);
   if (!chosen) return RenderOutcome{};

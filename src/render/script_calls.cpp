@@ -4,11 +4,10 @@
 
 #include <algorithm>
 
-#include "batch/expander.h"
-#include "batch/file_commands.h"
-#include "batch/script.h"
-#include "batch/variables.h"
-#include "batch/words.h"
+#include "script/expander.h"
+#include "script/script.h"
+#include "script/variables.h"
+#include "script/words.h"
 #include "core/numbers.h"
 #include "core/paths.h"
 #include "core/text_file.h"

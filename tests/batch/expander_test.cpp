@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "batch/expander.h"
-#include "batch/words.h"
+#include "script/expander.h"
+#include "script/words.h"
 
 using namespace ruvo::batch;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "batch/script.h"
+#include "script/script.h"
 
 using namespace ruvo::batch;
 using Kind = Statement::Kind;

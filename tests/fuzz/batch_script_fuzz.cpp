@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "batch/expander.h"
-#include "batch/script.h"
-#include "batch/words.h"
+#include "script/expander.h"
+#include "script/script.h"
+#include "script/words.h"
 #include "core/text_codec.h"
 #include "core/text_file.h"
 #include "fuzz/fuzz_targets.h"

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "editor/lyric_phrase.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 
@@ -22,7 +22,7 @@ EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(ow
   setModal(true);
   m_text = new QPlainTextEdit(this);
   m_text->setObjectName(QStringLiteral("txtPhrase"));
-  m_text->setPlainText(qs(phraseToLines(ss(phrase))));
+  m_text->setPlainText(qs(phraseToLines(utf8(phrase))));
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("OKButton"));
@@ -30,7 +30,7 @@ EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(ow
   cancel->setObjectName(QStringLiteral("CancelButton"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, [this, phrase] {
-    m_text->setPlainText(qs(phraseToLines(ss(phrase))));
+    m_text->setPlainText(qs(phraseToLines(utf8(phrase))));
     reject();
   });
   auto* layout = new QVBoxLayout(this);
@@ -39,6 +39,6 @@ EditBoxDialog::EditBoxDialog(QWidget* owner, const QString& phrase) : QDialog(ow
   resize(360, 300);
 }
 
-QString EditBoxDialog::phrase() const { return qs(linesToPhrase(ss(m_text->toPlainText()))); }
+QString EditBoxDialog::phrase() const { return qs(linesToPhrase(utf8(m_text->toPlainText()))); }
 
 }  // namespace ruvo::gui

@@ -8,11 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/common/guarded_command.h"
 #include "gui/editor/edit_box_dialog.h"
 #include "gui/editor/lyric_box.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 
@@ -61,7 +62,7 @@ EditController::EditController(MainWindow& window)
       m_lyricBox(new LyricBox(
           window.roll(),
           [this](const QString& text, LyricBoxExit exit) {
-            run([this, lyric = ss(text), exit] { return m_window.edits().commitLyricBox(lyric, exit); });
+            run([this, lyric = utf8(text), exit] { return m_window.edits().commitLyricBox(lyric, exit); });
           },
           this)) {
   m_lyricBox->box()->setFont(window.roll()->labelFont());
@@ -97,10 +98,10 @@ void EditController::connectCommands() {
   bar.lyricInsert->setEnabled(true);
   bar.lyricReplace->setEnabled(true);
   connect(bar.lyricInsert, &QPushButton::clicked, this, [this] {
-    run([this] { return m_window.edits().insertPhrase(ss(m_window.topBar().lyricLine->text())); });
+    run([this] { return m_window.edits().insertPhrase(utf8(m_window.topBar().lyricLine->text())); });
   });
   connect(bar.lyricReplace, &QPushButton::clicked, this, [this] {
-    run([this] { return m_window.edits().replacePhrase(ss(m_window.topBar().lyricLine->text())); });
+    run([this] { return m_window.edits().replacePhrase(utf8(m_window.topBar().lyricLine->text())); });
   });
   m_window.edits().setDefaultLength(bar.lyricLength->currentData().toInt());
   connect(bar.lyricLength, &QComboBox::currentIndexChanged, this, [this] {
@@ -109,18 +110,10 @@ void EditController::connectCommands() {
 }
 
 void EditController::run(const std::function<EditResult()>& command) {
-  if (m_window.session().settings().DebugMode) {
-    m_window.applyEdit(command());
-    return;
-  }
-  try {
-    m_window.applyEdit(command());
-  } catch (const std::exception& failure) {
-    // The song stays as far as the command got: show all of it.
-    m_window.applyEdit(EditResult{NoteSpan::fromOn(0), true, true});
-    m_window.services().prompts.message(failure.what(), std::string(kUnexpectedErrorTitle),
-                                        MessageIcon::Critical);
-  }
+  bool done = runGuarded(m_window.session().settings().DebugMode, m_window.services().prompts,
+                         [&] { m_window.applyEdit(command()); });
+  // The song stays as far as a failed command got: show all of it.
+  if (!done) m_window.applyEdit(EditResult{NoteSpan::fromOn(0), true, true});
 }
 
 QLineEdit* EditController::focusedTextBox() const {

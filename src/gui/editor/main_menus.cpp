@@ -25,8 +25,8 @@ struct Menu {
 const Item kSeparator{"-", "", "", true};
 
 // The commands of the editing, playback, rendering, voice-bank and
-// note-property work are wired in by their own controllers; until then
-// their items are disabled.
+// note-property work start disabled: their controllers enable the items they
+// wire, so an item nothing answers stays grey.
 const std::vector<Menu>& menuTable() {
   static const std::vector<Menu> menus = {
       {"mnFile", QT_TRANSLATE_NOOP("MainMenus", "ファイル(&F)"),

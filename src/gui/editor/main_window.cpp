@@ -18,6 +18,7 @@
 #include "core/numbers.h"
 #include "song/value_bounds.h"
 #include "editor/window_title.h"
+#include "gui/common/guarded_command.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_controller.h"
 #include "gui/editor/piano_roll_view.h"
@@ -25,13 +26,13 @@
 #include "gui/editor/settings_controller.h"
 #include "gui/editor/roll_mouse_controller.h"
 #include "gui/editor/render_controller.h"
-#include "gui/editor/twips.h"
+#include "gui/common/twips.h"
 #include "gui/editor/voice_bank_commands.h"
-#include "gui/noteprops/note_property_controller.h"
-#include "gui/services/qt_clipboard.h"
-#include "gui/services/qt_file_chooser.h"
-#include "gui/services/qt_prompts.h"
-#include "gui/services/qt_text.h"
+#include "gui/editor/note_property_controller.h"
+#include "gui/common/qt_clipboard.h"
+#include "gui/common/qt_file_chooser.h"
+#include "gui/common/qt_prompts.h"
+#include "gui/common/qt_text.h"
 #include "gui/translations/logic_text.h"
 #include "gui/voicebank/sound_list_window.h"
 
@@ -106,12 +107,7 @@ MainWindow::~MainWindow() = default;
 int MainWindow::quantizeUnit() const { return m_topBar.quantize->currentData().toInt(); }
 
 void MainWindow::runCommand(const std::function<void()>& command) {
-  if (m_settings.settings.DebugMode) return command();
-  try {
-    command();
-  } catch (const std::exception& failure) {
-    m_services->prompts.message(failure.what(), std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
-  }
+  runGuarded(m_settings.settings.DebugMode, m_services->prompts, command);
 }
 
 void MainWindow::connectCommands() {
@@ -204,13 +200,13 @@ void MainWindow::onTempoEdited(const QString& text) {
   // A change that arrives while the previous one is handled is dropped.
   if (m_inTempoChange) return;
   m_inTempoChange = true;
-  m_session->setTempoText(ss(text));
-  m_panel1->setText(qs(beatLengthText(ss(text))));
+  m_session->setTempoText(utf8(text));
+  m_panel1->setText(qs(beatLengthText(utf8(text))));
   m_inTempoChange = false;
 }
 
 void MainWindow::onTempoConfirmed() {
-  const std::string text = ss(m_topBar.tempo->text());
+  const std::string text = utf8(m_topBar.tempo->text());
   const std::string problem = tempoTextProblem(text);
   if (problem.empty()) {
     m_playableTempo = text;
@@ -222,7 +218,7 @@ void MainWindow::onTempoConfirmed() {
 
 void MainWindow::showTempo(float tempo) {
   if (tempo != 0) m_topBar.tempo->setText(qs(shortestFloat(tempo)));
-  m_panel1->setText(qs(beatLengthText(ss(m_topBar.tempo->text()))));
+  m_panel1->setText(qs(beatLengthText(utf8(m_topBar.tempo->text()))));
 }
 
 void MainWindow::redraw() { m_roll->redraw(); }
@@ -327,7 +323,7 @@ void MainWindow::showSoundList(MediaService& media) {
   if (!m_soundList) {
     const Song& song = m_session->song();
     m_soundList = new SoundListWindow(
-        song.voiceFolder, ss(m_topBar.tempo->text()),
+        song.voiceFolder, utf8(m_topBar.tempo->text()),
         {*m_edits, media, m_services->prompts, m_settings.settings, [this](const EditResult& r) { applyEdit(r); }},
         this);
   }

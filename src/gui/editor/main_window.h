@@ -1,9 +1,10 @@
 #pragma once
 // The main window Form1: menu bar, top bar, the roll with its scroll bars,
 // the status bar. It owns the one open project (editor/project_session) and
-// hands menu commands to it and to the view commands; later controllers
-// (editing, roll interaction, rendering, playback, note properties) hook in
-// through session(), roll(), menus() and the signals of the roll.
+// hands menu commands to it and to the view commands; the controllers
+// (editing, roll interaction, rendering and playback, note properties,
+// settings, voice-bank tools) hook in through session(), roll(), menus() and
+// the signals of the roll.
 
 #include <functional>
 #include <memory>

@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "editor/roll_background.h"
-#include "gui/editor/twips.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/twips.h"
+#include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 

@@ -12,12 +12,13 @@
 #include "editor/selection_snapshot.h"
 #include "editor/session_texts.h"
 #include "editor/window_title.h"
+#include "gui/common/guarded_command.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/play_marker_view.h"
 #include "gui/render/show_running_window.h"
 #include "gui/render/trust_tool_dialog.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "gui/translations/logic_text.h"
 #include "render/trust_choice.h"
 #include "settings/trusted_programs.h"
@@ -101,13 +102,7 @@ bool RenderController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RenderController::guarded(const std::function<void()>& command) {
-  if (m_window.session().settings().DebugMode) return command();
-  try {
-    command();
-  } catch (const std::exception& error) {
-    m_window.session().services().prompts.message(error.what(), std::string(kUnexpectedErrorTitle),
-                                                  MessageIcon::Critical);
-  }
+  runGuarded(m_window.session().settings().DebugMode, m_window.session().services().prompts, command);
 }
 
 void RenderController::playSelection() {

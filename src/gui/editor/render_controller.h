@@ -17,10 +17,10 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "render/media_service.h"
-#include "render/playback_commands.h"
+#include "media/media_service.h"
+#include "media/playback_commands.h"
 #include "render/render_project.h"
-#include "render/sdl_audio/sdl_audio_output.h"
+#include "media/sdl_audio/sdl_audio_output.h"
 
 namespace ruvo::gui {
 

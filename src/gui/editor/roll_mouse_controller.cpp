@@ -7,8 +7,8 @@
 
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
-#include "gui/editor/twips.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/twips.h"
+#include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 
@@ -203,7 +203,7 @@ void RollMouseController::showTempoAt(int index) {
   if (index < 0 || static_cast<size_t>(index) >= labels.size()) return;
   const float tempo = tempoOfBox(labels[static_cast<size_t>(index)].tag);
   // The same tempo written in another form would only mark the song changed.
-  const bool same = tempoOfBox(ss(m_window.topBar().tempo->text())) == tempo;
+  const bool same = tempoOfBox(utf8(m_window.topBar().tempo->text())) == tempo;
   m_window.showTempo(same ? 0 : tempo);
 }
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editor/select_track_form.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "gui/editor/twips.h"
+#include "gui/common/twips.h"
 
 namespace ruvo::gui {
 

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "gui/editor/twips.h"
+#include "gui/common/twips.h"
 #include "gui/noteprops/pitch_curve_dialog.h"
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 #include "noteprops/note_cache_files.h"
 #include "song/note_name.h"
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "gui/editor/twips.h"
+#include "gui/common/twips.h"
 #include "gui/noteprops/pitch_curve_view.h"
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 
 namespace ruvo::gui {
 

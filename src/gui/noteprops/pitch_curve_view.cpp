@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gui/editor/twips.h"
+#include "gui/common/twips.h"
 
 namespace ruvo::gui {
 

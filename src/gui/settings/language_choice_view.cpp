@@ -6,7 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 #include "gui/translations/translations.h"
 
 namespace ruvo::gui {

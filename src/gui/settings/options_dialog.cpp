@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "gui/settings/language_choice_view.h"
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 #include "settings/worker_count.h"
 
 namespace ruvo::gui {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 
 namespace ruvo::gui {
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "core/paths.h"
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 
 namespace ruvo::gui {
 

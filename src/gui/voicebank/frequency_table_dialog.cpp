@@ -9,8 +9,9 @@
 #include <QPushButton>
 
 #include "core/paths.h"
-#include "gui/editor/twips.h"
-#include "gui/settings/named_controls.h"
+#include "gui/common/guarded_command.h"
+#include "gui/common/twips.h"
+#include "gui/common/named_controls.h"
 #include "gui/voicebank/frequency_generation_dialog.h"
 #include "settings/cache_cleanup.h"
 #include "voicebank/frq_generation.h"
@@ -202,16 +203,8 @@ int FrequencyTableDialog::exec() {
 
 void FrequencyTableDialog::guarded(const std::function<void()>& command) {
   if (!m_editor) return;
-  if (m_services.settings.DebugMode) {
-    command();
-    return;
-  }
-  try {
-    command();
-  } catch (const std::exception& failure) {
-    fillList();
-    m_services.prompts.message(failure.what(), std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
-  }
+  // The list is filled again from what a failed command left.
+  if (!runGuarded(m_services.settings.DebugMode, m_services.prompts, command)) fillList();
 }
 
 void FrequencyTableDialog::syncFromBoxes() {

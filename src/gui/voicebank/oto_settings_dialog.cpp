@@ -16,7 +16,7 @@
 #include <system_error>
 
 #include "core/paths.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/named_controls.h"
 #include "gui/translations/logic_text.h"
 #include "gui/voicebank/sample_editor_dialog.h"
 
@@ -25,24 +25,6 @@ namespace {
 
 constexpr int kPollMs = 50;
 constexpr size_t kColumns = 6;
-
-QPushButton* namedButton(QWidget* parent, const char* name, const char* text) {
-  auto* button = new QPushButton(QCoreApplication::translate("ruvo::gui::OtoSettingsDialog", text), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
-QLineEdit* namedBox(QWidget* parent, const char* name) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-QLabel* text(QWidget* parent, const char* caption, bool wrap = false) {
-  auto* label = new QLabel(QCoreApplication::translate("ruvo::gui::OtoSettingsDialog", caption), parent);
-  label->setWordWrap(wrap);
-  return label;
-}
 
 }  // namespace
 
@@ -69,9 +51,9 @@ void OtoSettingsDialog::build() {
   auto* layout = new QVBoxLayout(this);
 
   auto* pathRow = new QHBoxLayout;
-  m_path = namedBox(this, "txtOtoPath");
+  m_path = namedLineEdit(this, "txtOtoPath");
   m_path->setReadOnly(true);
-  auto* change = namedButton(this, "cmdChangeFolder", "...");
+  auto* change = namedBrowseButton(this, "cmdChangeFolder");
   change->setFixedWidth(change->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
   pathRow->addWidget(m_path, 1);
   pathRow->addWidget(change);
@@ -90,39 +72,39 @@ void OtoSettingsDialog::build() {
 
   auto* side = new QVBoxLayout;
   auto* boxes = new QGridLayout;
-  m_name = namedBox(this, "txtName");
+  m_name = namedLineEdit(this, "txtName");
   m_name->setReadOnly(true);
-  m_alias = namedBox(this, "txtAlias");
-  m_offset = namedBox(this, "txtOffset");
-  m_fixed = namedBox(this, "txtFixedLen");
-  m_blank = namedBox(this, "txtEndBlank");
-  m_pre = namedBox(this, "txtOffset2");
-  const std::pair<const char*, QLineEdit*> rows[] = {
-      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "名前"), m_name},
-      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "エイリアス"), m_alias},
-      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "オフセット"), m_offset},
-      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "子音部"), m_fixed},
-      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "ブランク"), m_blank},
-      {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "先行発声"), m_pre}};
+  m_alias = namedLineEdit(this, "txtAlias");
+  m_offset = namedLineEdit(this, "txtOffset");
+  m_fixed = namedLineEdit(this, "txtFixedLen");
+  m_blank = namedLineEdit(this, "txtEndBlank");
+  m_pre = namedLineEdit(this, "txtOffset2");
+  const std::pair<QString, QLineEdit*> rows[] = {
+      {tr("名前"), m_name},
+      {tr("エイリアス"), m_alias},
+      {tr("オフセット"), m_offset},
+      {tr("子音部"), m_fixed},
+      {tr("ブランク"), m_blank},
+      {tr("先行発声"), m_pre}};
   for (int i = 0; i < 6; ++i) {
-    boxes->addWidget(text(this, rows[i].first), i, 0);
+    boxes->addWidget(captionLabel(this, rows[i].first), i, 0);
     boxes->addWidget(rows[i].second, i, 1);
     if (i >= 2)
-      boxes->addWidget(text(this, QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "ミリ秒")), i, 2);
+      boxes->addWidget(captionLabel(this, tr("ミリ秒")), i, 2);
   }
   side->addLayout(boxes);
 
   auto* edits = new QGridLayout;
-  auto* set = namedButton(this, "cmdSet", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "セット"));
-  auto* clear = namedButton(this, "cmdClear", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "クリア"));
-  auto* del = namedButton(this, "cmdDel", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "削除"));
-  auto* copy = namedButton(this, "cmdCopy", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "複製"));
+  auto* set = namedButton(this, "cmdSet", tr("セット"));
+  auto* clear = namedButton(this, "cmdClear", tr("クリア"));
+  auto* del = namedButton(this, "cmdDel", tr("削除"));
+  auto* copy = namedButton(this, "cmdCopy", tr("複製"));
   auto* editor =
-      namedButton(this, "cmdEditGUI", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "エディタを起動"));
+      namedButton(this, "cmdEditGUI", tr("エディタを起動"));
   m_freqList =
-      namedButton(this, "cmdFreqList", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "周波数表の編集"));
+      namedButton(this, "cmdFreqList", tr("周波数表の編集"));
   m_regenerate = namedButton(this, "cmdDeleteFreqList",
-                             QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "周波数表を初期化"));
+                             tr("周波数表を初期化"));
   edits->addWidget(set, 0, 0);
   edits->addWidget(clear, 0, 1);
   edits->addWidget(del, 1, 0);
@@ -131,15 +113,12 @@ void OtoSettingsDialog::build() {
   edits->addWidget(m_freqList, 3, 0);
   edits->addWidget(m_regenerate, 3, 1);
   side->addLayout(edits);
-  for (const char* note :
-       {QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog",
-                          "「エイリアス」はファイル名を読み替えます。(\"sa.wav\"→\"さ\"等）"),
-        QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog",
-                          "「オフセット」は原音ファイルの頭の無音部分を読み飛ばす設定です。"),
-        QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog",
-                          "「子音部」には頭の伸縮させない部分の長さを指定します。"),
-        QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "「ブランク」は終りの空白部分です。")})
-    side->addWidget(text(this, note, true));
+  for (const QString& note :
+       {tr("「エイリアス」はファイル名を読み替えます。(\"sa.wav\"→\"さ\"等）"),
+        tr("「オフセット」は原音ファイルの頭の無音部分を読み飛ばす設定です。"),
+        tr("「子音部」には頭の伸縮させない部分の長さを指定します。"),
+        tr("「ブランク」は終りの空白部分です。")})
+    side->addWidget(captionLabel(this, note, true));
   side->addStretch(1);
   auto* sideBox = new QWidget(this);
   sideBox->setLayout(side);
@@ -149,10 +128,10 @@ void OtoSettingsDialog::build() {
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(
-      text(this, QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "設定は原音側に保存されます")), 1);
-  auto* ok = namedButton(this, "cmdOK", "OK");
+      captionLabel(this, tr("設定は原音側に保存されます")), 1);
+  auto* ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
   auto* close =
-      namedButton(this, "cmdClose", QT_TRANSLATE_NOOP("ruvo::gui::OtoSettingsDialog", "キャンセル"));
+      namedButton(this, "cmdClose", tr("キャンセル"));
   bottom->addWidget(ok);
   bottom->addWidget(close);
   layout->addLayout(bottom);
@@ -222,8 +201,8 @@ void OtoSettingsDialog::showBoxes() {
 }
 
 void OtoSettingsDialog::readBoxes() {
-  m_form.boxes = OtoBoxes{ss(m_name->text()),  ss(m_alias->text()), ss(m_offset->text()),
-                          ss(m_fixed->text()), ss(m_blank->text()), ss(m_pre->text())};
+  m_form.boxes = OtoBoxes{utf8(m_name->text()),  utf8(m_alias->text()), utf8(m_offset->text()),
+                          utf8(m_fixed->text()), utf8(m_blank->text()), utf8(m_pre->text())};
 }
 
 void OtoSettingsDialog::onRowChosen() {

@@ -16,7 +16,7 @@
 
 #include "core/file_chooser.h"
 #include "core/prompts.h"
-#include "render/media_service.h"
+#include "media/media_service.h"
 #include "voicebank/frq_generation.h"
 #include "voicebank/oto_settings_form.h"
 

@@ -7,19 +7,13 @@
 #include <QScrollBar>
 
 #include "core/paths.h"
-#include "gui/services/qt_text.h"
+#include "gui/common/named_controls.h"
 #include "gui/voicebank/waveform_view.h"
 
 namespace ruvo::gui {
 namespace {
 
 constexpr int kMargin = 8;  // 120 twips
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-  auto* b = new QPushButton(QCoreApplication::translate("ruvo::gui::SampleEditorDialog", text), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
 
 QLabel* valueLabel(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
@@ -54,8 +48,8 @@ SampleEditorDialog::SampleEditorDialog(QWidget* owner, const std::string& captio
   m_topBar->setAutoFillBackground(true);
   auto* top = new QHBoxLayout(m_topBar);
   top->setContentsMargins(4, 2, 4, 2);
-  auto* zoomIn = button(m_topBar, "cmdZoomIn", "+");
-  auto* zoomOut = button(m_topBar, "cmdZoomOut", "-");
+  auto* zoomIn = namedButton(m_topBar, "cmdZoomIn", QStringLiteral("+"));
+  auto* zoomOut = namedButton(m_topBar, "cmdZoomOut", QStringLiteral("-"));
   for (auto* b : {zoomIn, zoomOut}) b->setFixedWidth(b->sizeHint().height());
   m_offset = valueLabel(m_topBar, "lbOffset");
   m_fixed = valueLabel(m_topBar, "lbFixed");
@@ -73,8 +67,8 @@ SampleEditorDialog::SampleEditorDialog(QWidget* owner, const std::string& captio
   }
   top->addWidget(new QLabel(QStringLiteral("ms"), m_topBar));
 
-  m_ok = button(this, "cmdOK", "OK");
-  m_cancel = button(this, "cmdCancel", QT_TRANSLATE_NOOP("ruvo::gui::SampleEditorDialog", "キャンセル"));
+  m_ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
+  m_cancel = namedButton(this, "cmdCancel", tr("キャンセル"));
   m_ok->setDefault(true);
 
   connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -6,7 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "gui/settings/named_controls.h"
+#include "gui/common/guarded_command.h"
+#include "gui/common/named_controls.h"
 
 namespace ruvo::gui {
 
@@ -55,15 +56,7 @@ SoundListWindow::SoundListWindow(const std::string& folder, const std::string& t
 }
 
 void SoundListWindow::guarded(const std::function<void()>& command) {
-  if (m_services.settings.DebugMode) {
-    command();
-    return;
-  }
-  try {
-    command();
-  } catch (const std::exception& failure) {
-    m_services.prompts.message(failure.what(), std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
-  }
+  runGuarded(m_services.settings.DebugMode, m_services.prompts, command);
 }
 
 void SoundListWindow::preview(int row) {

@@ -15,7 +15,7 @@
 #include "core/prompts.h"
 #include "editor/edit_result.h"
 #include "editor/edit_session.h"
-#include "render/media_service.h"
+#include "media/media_service.h"
 #include "settings/settings.h"
 #include "voicebank/sound_list.h"
 

@@ -29,19 +29,13 @@
 #include "support/temp_folder.h"
 #include "../support/window_fixture.h"
 #include "../support/modal_dialogs.h"
+#include "../support/find_child.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
 using namespace ruvo::testing;
 
 namespace {
-
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-  auto* widget = parent->findChild<W*>(QString::fromUtf8(name));
-  EXPECT_NE(widget, nullptr) << name;
-  return widget;
-}
 
 // Kana arrive as the input method commits them.
 void typeKana(QWidget* box, const QString& text) {

@@ -28,13 +28,14 @@
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
-#include "gui/editor/twips.h"
-#include "gui/services/qt_file_chooser.h"
+#include "gui/common/twips.h"
+#include "gui/common/qt_file_chooser.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
 #include "support/temp_folder.h"
 #include "../support/modal_dialogs.h"
 #include "../support/window_fixture.h"
+#include "../support/find_child.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
@@ -51,7 +52,7 @@ class WindowTest : public ::testing::Test, protected WindowFixture {
 
   template <typename T>
   T* find(const char* name) {
-    return m_window.findChild<T*>(QString::fromUtf8(name));
+    return child<T>(m_window, name);
   }
 };
 

@@ -16,7 +16,7 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/roll_mouse_controller.h"
-#include "gui/editor/twips.h"
+#include "gui/common/twips.h"
 #include "support/temp_folder.h"
 
 using namespace ruvo;

@@ -26,6 +26,7 @@
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"
 #include "../support/window_fixture.h"
+#include "../support/find_child.h"
 
 using namespace ruvo;
 using namespace ruvo::gui;
@@ -42,12 +43,6 @@ class PropertyDialogTest : public ::testing::Test {
     dialog->show();
     return dialog;
   }
-  template <typename T>
-  static T* find(QWidget* dialog, const char* name) {
-    T* widget = dialog->findChild<T*>(QString::fromUtf8(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
   static bool greyed(QLineEdit* box) { return box->palette().color(QPalette::Base) == QColor(0xE0, 0xE0, 0xE0); }
 
   Settings m_settings;
@@ -57,16 +52,16 @@ class PropertyDialogTest : public ::testing::Test {
 TEST_F(PropertyDialogTest, SingleNoteShowsItsFlagsAndWritesThemBack) {
   auto dialog = open(PropertyValues{36, 1920, "a", "\t80\t\t\tB50,N,xyz\ttempo=150\\nenv=0 5", 3});
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("音のプロパティ"));
-  EXPECT_EQ(find<QLineEdit>(dialog.get(), "txtLeng")->text(), QStringLiteral("480"));
-  EXPECT_EQ(find<QLineEdit>(dialog.get(), "txtBre")->text(), QStringLiteral("50"));
-  EXPECT_EQ(find<QCheckBox>(dialog.get(), "chkNoFilter")->checkState(), Qt::Checked);
-  EXPECT_EQ(find<QLineEdit>(dialog.get(), "txtFlags")->text(), QStringLiteral("xyz"));
-  EXPECT_EQ(find<QLineEdit>(dialog.get(), "txtOtherCommands")->text(), QStringLiteral("tempo=150 env=0,5"));
-  EXPECT_TRUE(find<QPushButton>(dialog.get(), "cmdEditPitches")->isEnabled());
+  EXPECT_EQ(child<QLineEdit>(dialog.get(), "txtLeng")->text(), QStringLiteral("480"));
+  EXPECT_EQ(child<QLineEdit>(dialog.get(), "txtBre")->text(), QStringLiteral("50"));
+  EXPECT_EQ(child<QCheckBox>(dialog.get(), "chkNoFilter")->checkState(), Qt::Checked);
+  EXPECT_EQ(child<QLineEdit>(dialog.get(), "txtFlags")->text(), QStringLiteral("xyz"));
+  EXPECT_EQ(child<QLineEdit>(dialog.get(), "txtOtherCommands")->text(), QStringLiteral("tempo=150 env=0,5"));
+  EXPECT_TRUE(child<QPushButton>(dialog.get(), "cmdEditPitches")->isEnabled());
 
-  find<QLineEdit>(dialog.get(), "txtLeng")->setText(QStringLiteral("240"));
-  find<QLineEdit>(dialog.get(), "txtVolume")->setText(QStringLiteral("250"));  // beyond the bar
-  QTest::mouseClick(find<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
+  child<QLineEdit>(dialog.get(), "txtLeng")->setText(QStringLiteral("240"));
+  child<QLineEdit>(dialog.get(), "txtVolume")->setText(QStringLiteral("250"));  // beyond the bar
+  QTest::mouseClick(child<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
   EXPECT_EQ(dialog->result().length, 960);
   EXPECT_EQ(dialog->result().props, "\t80\t\t\tB50Nxyz\ttempo=150\\nenv=0 5");
 }
@@ -75,16 +70,16 @@ TEST_F(PropertyDialogTest, OkOnANumberTheNoteCannotPlayNamesItAndStaysOpen) {
   auto dialog = open(PropertyValues{36, 1920, "a", "", 3});
   for (const char* box : {"txtLeng", "txtOffset", "txtBre"}) {
     m_prompts.messages.clear();
-    auto* edit = find<QLineEdit>(dialog.get(), box);
+    auto* edit = child<QLineEdit>(dialog.get(), box);
     const QString before = edit->text();
     edit->setText(QStringLiteral("99999999"));
-    QTest::mouseClick(find<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
     EXPECT_TRUE(dialog->isVisible()) << box;
     ASSERT_EQ(m_prompts.messages.size(), 1u) << box;
     EXPECT_NE(m_prompts.messages[0].find("「99999999」"), std::string::npos) << m_prompts.messages[0];
     edit->setText(before);
   }
-  QTest::mouseClick(find<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result().length, 1920);
 }
@@ -92,17 +87,17 @@ TEST_F(PropertyDialogTest, OkOnANumberTheNoteCannotPlayNamesItAndStaysOpen) {
 TEST_F(PropertyDialogTest, RangeModeGreysMixedBoxesAndCyclesTheCheckBox) {
   auto dialog = open(PropertyValues{-1, -1, "*", "\t*\t\t\tB50,*,\t", NotePropertyForm::kRangeId});
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("** 選択範囲のプロパティ **"));
-  EXPECT_FALSE(find<QPushButton>(dialog.get(), "cmdEditPitches")->isEnabled());
-  auto* volume = find<QLineEdit>(dialog.get(), "txtVolume");
+  EXPECT_FALSE(child<QPushButton>(dialog.get(), "cmdEditPitches")->isEnabled());
+  auto* volume = child<QLineEdit>(dialog.get(), "txtVolume");
   EXPECT_TRUE(greyed(volume));
-  EXPECT_TRUE(greyed(find<QLineEdit>(dialog.get(), "txtLeng")));
-  EXPECT_FALSE(greyed(find<QLineEdit>(dialog.get(), "txtBre")));
+  EXPECT_TRUE(greyed(child<QLineEdit>(dialog.get(), "txtLeng")));
+  EXPECT_FALSE(greyed(child<QLineEdit>(dialog.get(), "txtBre")));
   QTest::mouseDClick(volume, Qt::LeftButton);
   EXPECT_FALSE(greyed(volume));
   volume->setText(QStringLiteral("70"));
-  EXPECT_EQ(find<QWidget>(dialog.get(), "vscrlVolume")->property("value").toInt(), -70);
+  EXPECT_EQ(child<QWidget>(dialog.get(), "vscrlVolume")->property("value").toInt(), -70);
 
-  auto* check = find<QCheckBox>(dialog.get(), "chkNoFilter");
+  auto* check = child<QCheckBox>(dialog.get(), "chkNoFilter");
   EXPECT_EQ(check->checkState(), Qt::PartiallyChecked);
   std::vector<Qt::CheckState> seen;
   for (int i = 0; i < 3; ++i) {
@@ -110,25 +105,25 @@ TEST_F(PropertyDialogTest, RangeModeGreysMixedBoxesAndCyclesTheCheckBox) {
     seen.push_back(check->checkState());
   }
   EXPECT_EQ(seen, (std::vector{Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked}));
-  QTest::mouseClick(find<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(dialog.get(), "OKButton"), Qt::LeftButton);
   EXPECT_EQ(dialog->result().props, "\t70\t\t\tB50,*,\t");
 }
 
 TEST_F(PropertyDialogTest, DetailToggleAndMissingVoiceFolder) {
   auto dialog = open(PropertyValues{36, 1920, "a", "", 0}, "");
-  auto* pitches = find<QPushButton>(dialog.get(), "cmdEditPitches");
+  auto* pitches = child<QPushButton>(dialog.get(), "cmdEditPitches");
   EXPECT_FALSE(pitches->isEnabled());
   EXPECT_EQ(pitches->text(), QStringLiteral("原音を設定してください"));
-  auto* detail = find<QLabel>(dialog.get(), "lblDetail");
+  auto* detail = child<QLabel>(dialog.get(), "lblDetail");
   int collapsed = dialog->height();
   QTest::mouseClick(detail, Qt::LeftButton);
   EXPECT_EQ(detail->text(), QStringLiteral("△隠す"));
   EXPECT_GT(dialog->height(), collapsed);
   EXPECT_TRUE(m_settings.PropExpandDetail);
-  EXPECT_TRUE(find<QLineEdit>(dialog.get(), "txtOffset")->isVisible());
+  EXPECT_TRUE(child<QLineEdit>(dialog.get(), "txtOffset")->isVisible());
   // The next dialog opens expanded.
   auto next = open(PropertyValues{36, 1920, "a", "", 0});
-  EXPECT_EQ(find<QLabel>(next.get(), "lblDetail")->text(), QStringLiteral("△隠す"));
+  EXPECT_EQ(child<QLabel>(next.get(), "lblDetail")->text(), QStringLiteral("△隠す"));
 }
 
 TEST_F(PropertyDialogTest, TheVcvAliasChosenForTheLyricShowsBesideIt) {
@@ -136,7 +131,7 @@ TEST_F(PropertyDialogTest, TheVcvAliasChosenForTheLyricShowsBesideIt) {
   sound.chosenAlias = "a か";
   NotePropertyDialog chosen(nullptr, PropertyValues{36, 1920, "か", "", 0}, sound, m_settings, m_prompts);
   chosen.show();
-  auto* label = find<QLabel>(&chosen, "lblChosenAlias");
+  auto* label = child<QLabel>(&chosen, "lblChosenAlias");
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->text(), QStringLiteral("→ a か"));
   EXPECT_TRUE(label->isVisible());
@@ -167,7 +162,7 @@ TEST_F(PropertyDialogTest, PitchButtonOpensTheCurveOverTheCachedNoteAndTakesItsT
     editor->findChild<QPushButton*>(QStringLiteral("cmdReset"))->click();
     editor->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
   });
-  QTest::mouseClick(find<QPushButton>(&dialog, "cmdEditPitches"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(&dialog, "cmdEditPitches"), Qt::LeftButton);
   EXPECT_TRUE(drawnOverRendering);
   EXPECT_EQ(dialog.form().pitchCurve(), "");
 }

@@ -15,8 +15,10 @@
 
 #include "settings/worker_count.h"
 #include "support/scripted_answers.h"
+#include "../support/find_child.h"
 
 using namespace ruvo;
+using namespace ruvo::testing;
 using ruvo::gui::OptionsDialog;
 using ruvo::testing::ScriptedFileChooser;
 using ruvo::testing::ScriptedPrompts;
@@ -42,9 +44,7 @@ struct OpenDialog {
   }
   template <typename W>
   W* find(const char* name) {
-    auto* widget = dialog.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return child<W>(dialog, name);
   }
   void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
   void type(const char* name, const QString& text) {

@@ -18,8 +18,10 @@
 #include "gui/voicebank/frequency_table_dialog.h"
 #include "support/temp_folder.h"
 #include "../../editor/scripted_services.h"
+#include "../support/find_child.h"
 
 using namespace ruvo;
+using namespace ruvo::testing;
 using namespace ruvo::gui;
 using ruvo::testing::StrictPrompts;
 using ruvo::testing::TempFolder;
@@ -34,12 +36,6 @@ class FrequencyTableDialogTest : public ::testing::Test {
     table.header.frameCount = static_cast<int32_t>(hz.size());
     for (double f : hz) table.values.insert(table.values.end(), {f, 0.0});
     ASSERT_TRUE(writeFrq(table, m_recording));
-  }
-  template <typename T>
-  T* child(QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(QString::fromUtf8(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
   }
   std::vector<std::string> rows(QWidget& dialog) {
     std::vector<std::string> texts;

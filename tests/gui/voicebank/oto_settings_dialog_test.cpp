@@ -17,13 +17,15 @@
 
 #include "core/text_file.h"
 #include "gui/voicebank/waveform_view.h"
-#include "render/sdl_audio/sdl_audio_output.h"
+#include "media/sdl_audio/sdl_audio_output.h"
 #include "support/scripted_answers.h"
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"
 #include "../support/modal_dialogs.h"
+#include "../support/find_child.h"
 
 using namespace ruvo;
+using namespace ruvo::testing;
 using namespace ruvo::gui;
 using ruvo::testing::ScriptedFileChooser;
 using ruvo::testing::ScriptedPrompts;
@@ -55,16 +57,10 @@ struct OtoSettingsDialogTest : ::testing::Test {
     dialog->show();
     return dialog;
   }
-  template <typename W>
-  W* find(QWidget* dialog, const char* name) {
-    auto* widget = dialog->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
-  void click(QWidget* dialog, const char* name) { QTest::mouseClick(find<QPushButton>(dialog, name), Qt::LeftButton); }
-  QString box(QWidget* dialog, const char* name) { return find<QLineEdit>(dialog, name)->text(); }
+  void click(QWidget* dialog, const char* name) { QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton); }
+  QString box(QWidget* dialog, const char* name) { return child<QLineEdit>(dialog, name)->text(); }
   void type(QWidget* dialog, const char* name, const QString& text) {
-    auto* edit = find<QLineEdit>(dialog, name);
+    auto* edit = child<QLineEdit>(dialog, name);
     edit->clear();
     QTest::keyClicks(edit, text);
   }
@@ -83,14 +79,14 @@ struct OtoSettingsDialogTest : ::testing::Test {
 
 TEST_F(OtoSettingsDialogTest, RowsSelectionSetAndOkWriteTheFile) {
   auto dialog = open("い");
-  auto* list = find<QTreeWidget>(dialog.get(), "List1");
+  auto* list = child<QTreeWidget>(dialog.get(), "List1");
   ASSERT_EQ(list->topLevelItemCount(), 3);
   EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("a.wav"));
   EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
   EXPECT_EQ(box(dialog.get(), "txtName"), QStringLiteral("i.wav"));
   EXPECT_EQ(box(dialog.get(), "txtOffset2"), QStringLiteral("40"));
-  EXPECT_TRUE(find<QLineEdit>(dialog.get(), "txtName")->isReadOnly());
-  EXPECT_FALSE(find<QPushButton>(dialog.get(), "cmdFreqList")->isEnabled());
+  EXPECT_TRUE(child<QLineEdit>(dialog.get(), "txtName")->isReadOnly());
+  EXPECT_FALSE(child<QPushButton>(dialog.get(), "cmdFreqList")->isEnabled());
 
   type(dialog.get(), "txtOffset", QStringLiteral("007"));
   type(dialog.get(), "txtFixedLen", QStringLiteral("007"));
@@ -106,7 +102,7 @@ TEST_F(OtoSettingsDialogTest, RowsSelectionSetAndOkWriteTheFile) {
 
 TEST_F(OtoSettingsDialogTest, DeleteAsksAndAFailedWriteKeepsTheDialogOpen) {
   auto dialog = open("");
-  auto* list = find<QTreeWidget>(dialog.get(), "List1");
+  auto* list = child<QTreeWidget>(dialog.get(), "List1");
   EXPECT_EQ(list->currentItem(), list->topLevelItem(0));  // a.wav: no alias
   list->setCurrentItem(list->topLevelItem(2));
   prompts.answers = {Answer::No, Answer::Yes};
@@ -129,7 +125,7 @@ TEST_F(OtoSettingsDialogTest, DeleteAsksAndAFailedWriteKeepsTheDialogOpen) {
 
 TEST_F(OtoSettingsDialogTest, DoubleClickPreviewsAndEditorValuesComeBack) {
   auto dialog = open("い");
-  auto* list = find<QTreeWidget>(dialog.get(), "List1");
+  auto* list = child<QTreeWidget>(dialog.get(), "List1");
   emit list->itemDoubleClicked(list->currentItem(), 0);
   EXPECT_EQ(media.mode(MediaService::kPreviewName), "playing");
 
@@ -159,14 +155,14 @@ TEST_F(OtoSettingsDialogTest, RegenerationRunsTheToolAndEnablesTheTableEditor) {
   std::ofstream(tool) << "#!/bin/sh\necho table > \"${1%.wav}_wav.frq\"\n";
   std::filesystem::permissions(tool, std::filesystem::perms::owner_all);
   auto dialog = open("い", tool);
-  auto* freqList = find<QPushButton>(dialog.get(), "cmdFreqList");
+  auto* freqList = child<QPushButton>(dialog.get(), "cmdFreqList");
   EXPECT_FALSE(freqList->isEnabled());
   prompts.answers = {Answer::Yes};
   click(dialog.get(), "cmdDeleteFreqList");
   EXPECT_EQ(prompts.messages[0].text, "「i.wav」の周波数表を再作成します。");
   EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->generating(); }, 5000));
   EXPECT_TRUE(std::filesystem::exists(dir / "i_wav.frq"));
-  EXPECT_TRUE(find<QPushButton>(dialog.get(), "cmdDeleteFreqList")->isEnabled());
+  EXPECT_TRUE(child<QPushButton>(dialog.get(), "cmdDeleteFreqList")->isEnabled());
   ASSERT_TRUE(freqList->isEnabled());
   click(dialog.get(), "cmdFreqList");
   EXPECT_EQ(edited, std::vector<std::string>{dir / "i.wav"});

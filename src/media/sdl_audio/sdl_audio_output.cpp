@@ -1,4 +1,4 @@
-#include "render/sdl_audio/sdl_audio_output.h"
+#include "media/sdl_audio/sdl_audio_output.h"
 
 #include <SDL.h>
 

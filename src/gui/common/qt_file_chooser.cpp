@@ -1,9 +1,9 @@
-#include "gui/services/qt_file_chooser.h"
+#include "gui/common/qt_file_chooser.h"
 
 #include <QDir>
 #include <QFileDialog>
 
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "gui/translations/logic_text.h"
 
 namespace ruvo::gui {
@@ -62,7 +62,7 @@ std::optional<std::string> run(QWidget* owner, const FileDialogRequest& request,
   if (!request.folder.empty()) dialog.setDirectory(qs(request.folder));
   if (!request.defaultName.empty()) dialog.selectFile(qs(request.defaultName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return ss(QDir::cleanPath(dialog.selectedFiles().constFirst()));
+  return utf8(QDir::cleanPath(dialog.selectedFiles().constFirst()));
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ std::optional<std::string> QtFileChooser::chooseFolder(const FileDialogRequest& 
   QString folder = QFileDialog::getExistingDirectory(m_owner, logicText(request.title), qs(request.folder),
                                                      QFileDialog::DontUseNativeDialog);
   if (folder.isEmpty()) return std::nullopt;
-  return ss(folder);
+  return utf8(folder);
 }
 
 }  // namespace ruvo::gui

@@ -1,4 +1,4 @@
-#include "batch/expander.h"
+#include "script/expander.h"
 
 namespace ruvo::batch {
 

@@ -18,5 +18,8 @@ std::string unquote(std::string_view word);
 
 // A file operand: unquoted, with each backslash read as a path separator.
 std::string pathOperand(std::string_view word);
+// The absolute form of a file operand (quotes removed, backslashes as
+// separators), taken from `folder` when it is relative.
+std::string resolveOperand(std::string_view folder, std::string_view word);
 
 }  // namespace ruvo::batch

@@ -1,4 +1,4 @@
-#include "batch/words.h"
+#include "script/words.h"
 
 #include "core/paths.h"
 
@@ -46,5 +46,7 @@ std::string unquote(std::string_view word) {
 }
 
 std::string pathOperand(std::string_view word) { return nativePath(unquote(word)); }
+
+std::string resolveOperand(std::string_view folder, std::string_view word) { return resolvePath(folder, unquote(word)); }
 
 }  // namespace ruvo::batch

@@ -9,7 +9,7 @@
 
 #include "core/file_chooser.h"
 #include "core/prompts.h"
-#include "render/media_service.h"
+#include "media/media_service.h"
 #include "song/song_model.h"
 
 namespace ruvo {

@@ -8,6 +8,6 @@
 namespace ruvo::gui {
 
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string ss(const QString& text) { return text.toStdString(); }
+inline std::string utf8(const QString& text) { return text.toStdString(); }
 
 }  // namespace ruvo::gui

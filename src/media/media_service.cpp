@@ -1,4 +1,4 @@
-#include "render/media_service.h"
+#include "media/media_service.h"
 
 #include "core/paths.h"
 

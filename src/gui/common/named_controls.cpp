@@ -1,4 +1,4 @@
-#include "gui/settings/named_controls.h"
+#include "gui/common/named_controls.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "batch/script.h"
+#include "script/script.h"
 
 #include <optional>
 #include <string_view>

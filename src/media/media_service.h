@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/error.h"
-#include "render/audio_output.h"
+#include "media/audio_output.h"
 
 namespace ruvo {
 

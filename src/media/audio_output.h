@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/error.h"
-#include "render/audio_clip.h"
+#include "media/audio_clip.h"
 
 namespace ruvo {
 

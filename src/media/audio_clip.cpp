@@ -1,4 +1,4 @@
-#include "render/audio_clip.h"
+#include "media/audio_clip.h"
 
 #include <memory>
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/variables.h"
+#include "script/variables.h"
 
 namespace ruvo::batch {
 

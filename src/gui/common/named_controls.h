@@ -1,11 +1,11 @@
 #pragma once
 // Small makers for the controls of the settings dialogs: each control gets
 // its name as objectName, so tests and the editor find it by that name, and
-// texts cross between the form models (UTF-8) and Qt here.
-
-#include <string>
+// texts cross between the form models (UTF-8) and Qt through qt_text.h.
 
 #include <QString>
+
+#include "gui/common/qt_text.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,9 +13,6 @@ class QPushButton;
 class QWidget;
 
 namespace ruvo::gui {
-
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string utf8(const QString& text) { return text.toStdString(); }
 
 QPushButton* namedButton(QWidget* parent, const char* name, const QString& text);
 // The narrow "..." button beside a box that opens a file dialog.

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "render/audio_output.h"
+#include "media/audio_output.h"
 
 namespace ruvo {
 

@@ -1,4 +1,4 @@
-#include "gui/services/qt_prompts.h"
+#include "gui/common/qt_prompts.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

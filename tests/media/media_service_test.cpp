@@ -9,11 +9,10 @@
 #include <fstream>
 #include <thread>
 
-#include "render/media_service.h"
-#include "render/playback_commands.h"
-#include "render/playback_messages.h"
-#include "render/render_messages.h"
-#include "render/sdl_audio/sdl_audio_output.h"
+#include "media/media_service.h"
+#include "media/playback_commands.h"
+#include "media/playback_messages.h"
+#include "media/sdl_audio/sdl_audio_output.h"
 #include "support/scripted_answers.h"
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"
@@ -175,7 +174,7 @@ TEST_F(MediaTest, GeneratedFileCommands) {
   commands.pauseGenerated(song);
   commands.stopGenerated(song);
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].text, render_messages::kSaveFirst);
+  EXPECT_EQ(prompts.messages[0].text, playback_messages::kSaveFirst);
 
   song.projectPath = dir / "song.bat";
   song.outputFile = "out.wav";

@@ -1,4 +1,4 @@
-#include "gui/noteprops/note_property_controller.h"
+#include "gui/editor/note_property_controller.h"
 
 #include <QAction>
 

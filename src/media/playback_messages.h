@@ -5,6 +5,8 @@
 
 namespace ruvo::playback_messages {
 
+// Saving an unsaved project comes first, as it does before a render.
+constexpr std::string_view kSaveFirst = "このコマンドを実行する前にプロジェクトを保存してください。";
 constexpr std::string_view kNotGenerated = "wavファイルが生成されていません。";
 // Precedes the reason when a rendered file cannot be played.
 constexpr std::string_view kCannotPlay = "再生できません。\n";

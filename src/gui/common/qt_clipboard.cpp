@@ -1,13 +1,13 @@
-#include "gui/services/qt_clipboard.h"
+#include "gui/common/qt_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "gui/services/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 
-std::string QtClipboard::text() const { return ss(QGuiApplication::clipboard()->text()); }
+std::string QtClipboard::text() const { return utf8(QGuiApplication::clipboard()->text()); }
 
 void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard()->setText(qs(text)); }
 

@@ -1,4 +1,4 @@
-#include "batch/variables.h"
+#include "script/variables.h"
 
 namespace ruvo::batch {
 

@@ -1,10 +1,9 @@
-#include "render/playback_commands.h"
+#include "media/playback_commands.h"
 
 #include <filesystem>
 
 #include "core/paths.h"
-#include "render/playback_messages.h"
-#include "render/render_messages.h"
+#include "media/playback_messages.h"
 
 namespace ruvo {
 
@@ -76,7 +75,7 @@ std::optional<std::string> PlaybackCommands::generatedFile(const Song& song) {
 std::optional<std::string> PlaybackCommands::existingGenerated(const Song& song, bool tellUser) {
   auto file = generatedFile(song);
   if (!file) {
-    if (tellUser) m_prompts.message(std::string(render_messages::kSaveFirst), m_title, MessageIcon::None);
+    if (tellUser) m_prompts.message(std::string(playback_messages::kSaveFirst), m_title, MessageIcon::None);
     return std::nullopt;
   }
   std::error_code ec;
