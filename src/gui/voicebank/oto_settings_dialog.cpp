@@ -130,6 +130,7 @@ void OtoSettingsDialog::build() {
   bottom->addWidget(
       captionLabel(this, tr("設定は原音側に保存されます")), 1);
   auto* ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
+  ok->setDefault(true);
   auto* close =
       namedButton(this, "cmdClose", tr("キャンセル"));
   bottom->addWidget(ok);
