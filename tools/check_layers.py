@@ -3,8 +3,8 @@
 of src/gui/) and checks it against the floors of docs/CODING.md.
 
 A folder may include its own headers and those of folders on a lower floor;
-a library may link only libraries of lower floors, and exactly the ones the
-table's "links" column names. Exits 1 with one line per breach, so CI fails
+a library may link only libraries of lower floors, exactly the ones the
+table's "links" column names, and only ones whose headers it includes. Exits 1 with one line per breach, so CI fails
 when an include runs back up or a library reaches above its floor.
 
 usage: tools/check_layers.py [repository root]
@@ -105,6 +105,8 @@ def main():
         for other in sorted(actual):
             if other in floors and floors[other][0] >= floor:
                 breaches.append(f"{folder} (floor {floor}) links {other} (floor {floors[other][0]})")
+            if not graph[(folder, other)]:
+                breaches.append(f"{folder} links {other} but includes none of its headers")
     print("include graph (from -> to: #includes)")
     for (source, target), count in sorted(graph.items()):
         mark = ""
