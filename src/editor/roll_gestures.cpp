@@ -145,6 +145,13 @@ EditResult releaseLabel(Song& song, UndoJournal& journal, const OtoTable& oto, c
   return result;
 }
 
+bool lengtheningRefused(const Song& song, const RollView& view, const LabelRelease& release) {
+  const int i = release.index;
+  if (release.keys.shift || i < 0 || i >= song.noteCount - 1) return false;
+  if ((release.keys.ctrl && !release.keys.alt) || isRest(song[i + 1].lyric)) return false;
+  return snappedLength(widthTicks(release.width, view.zoom), release.quantize) > song[i].length;
+}
+
 double bandSelect(Song& song, LabelLayout& layout, const RollView& view, int innerWidth, int x1, int x2) {
   const int lo = std::min(x1, x2);
   const int hi = std::max(x1, x2);

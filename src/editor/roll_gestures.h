@@ -97,6 +97,10 @@ struct LabelRelease {
 EditResult releaseLabel(Song& song, UndoJournal& journal, const OtoTable& oto, const RollView& view,
                         const LabelRelease& release);
 
+// The release would lengthen the note, and the sung note after it keeps it
+// from growing (no Shift, no Ctrl without Alt): releaseLabel keeps the length.
+bool lengtheningRefused(const Song& song, const RollView& view, const LabelRelease& release);
+
 // Selects the notes whose labels overlap the band between x1 and x2 (either
 // order) among the notes in view of a roll `innerWidth` twips wide, colours
 // the shown labels as selected or not, and returns the seconds the band

@@ -59,7 +59,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
   setCentralWidget(client);
-  m_topBar = buildTopBar(client);
+  m_topBar = buildTopBar(client, qRound(toPixels(kPictureTop)));
   m_roll = new PianoRollView(m_session->song(), settings.settings, client);
   m_hScroll = new QScrollBar(Qt::Horizontal, client);
   m_hScroll->setObjectName(QStringLiteral("HScroll1"));
@@ -83,6 +83,9 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
           [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
   new NotePropertyController(*this);
   auto* render = new RenderController(*this);
+  followAction(m_topBar.play, m_menus.action(QStringLiteral("mnPlayTemp")));
+  followAction(m_topBar.pause, m_menus.action(QStringLiteral("mnPauseTemp")));
+  followAction(m_topBar.stop, m_menus.action(QStringLiteral("mnStopTemp")));
   for (const char* name : {"mnInsertFrom", "mnWordList"}) {
     QAction* item = m_menus.action(QString::fromUtf8(name));
     item->setEnabled(true);
@@ -237,6 +240,9 @@ void MainWindow::refreshUndoItem() {
   QAction* undo = m_menus.action(QStringLiteral("mnUndo"));
   undo->setText(logicText(m_edits->journal().caption()));
   undo->setEnabled(m_edits->journal().canUndo());
+  QAction* redo = m_menus.action(QStringLiteral("mnRedo"));
+  redo->setText(logicText(m_edits->journal().redoCaption()));
+  redo->setEnabled(m_edits->journal().canRedo());
 }
 
 void MainWindow::layoutRoll() {
@@ -244,6 +250,7 @@ void MainWindow::layoutRoll() {
   const int top = qRound(toPixels(kPictureTop));
   const int width = std::max(0, client->width() - m_vScroll->sizeHint().width());
   const int height = std::max(0, client->height() - m_hScroll->sizeHint().height() - top);
+  m_topBar.bar->setGeometry(0, 0, client->width(), top);
   m_roll->setGeometry(0, top, width, height);
   m_hScroll->setGeometry(0, top + height, width, m_hScroll->sizeHint().height());
   m_vScroll->setGeometry(width, top, m_vScroll->sizeHint().width(), height);

@@ -55,6 +55,8 @@ const std::vector<Entry>& catalogue() {
       // editing: the undo captions and the input boxes
       {QT_TRANSLATE_NOOP("LogicText", "元に戻す(&U)")},
       {QT_TRANSLATE_NOOP("LogicText", "%1を元に戻す(&U)"), "1"},
+      {QT_TRANSLATE_NOOP("LogicText", "やり直し(&R)")},
+      {QT_TRANSLATE_NOOP("LogicText", "%1をやり直し(&R)"), "1"},
       {QT_TRANSLATE_NOOP("LogicText", "ノートの変更"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "ノートの貼付け"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "ノートの削除"), "", true},

@@ -19,8 +19,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include "core/text_file.h"
@@ -221,6 +223,58 @@ TEST_F(WindowTest, TheKeysActOnTheNotesFromTheStart) {
   EXPECT_EQ(find<QLineEdit>("txtTempo")->text(), QStringLiteral("120.0"));
   EXPECT_EQ(std::min(song().selFirst, song().selLast), 0);
   EXPECT_EQ(std::max(song().selFirst, song().selLast), 1);
+}
+
+// Redo takes back one undo step by Ctrl+Y, Ctrl+Shift+Z or its item; a new
+// edit clears it.
+TEST_F(WindowTest, RedoTakesBackAnUndoByEitherKeyOrItsItem) {
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"Ctrl+Y", [this] { QTest::keyClick(m_window.roll(), Qt::Key_Y, Qt::ControlModifier); }},
+      {"Ctrl+Shift+Z", [this] { QTest::keyClick(m_window.roll(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }},
+      {"mnRedo", [this] { action("mnRedo")->trigger(); }}};
+  m_window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+  for (const auto& [way, redo] : ways) {
+    loadSong({Note{"あ", 1920, 36, ""}, Note{"い", 1920, 38, ""}});
+    m_window.edits().journal().reset();
+    song().selFirst = song().selLast = 0;
+    QTest::keyClick(m_window.roll(), Qt::Key_Delete);
+    QTest::keyClick(m_window.roll(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(song().noteCount, 2) << way;
+    EXPECT_TRUE(action("mnRedo")->isEnabled()) << way;
+    EXPECT_EQ(action("mnRedo")->text(), QStringLiteral("ノートの削除をやり直し(&R)")) << way;
+    redo();
+    EXPECT_EQ(song().noteCount, 1) << way;
+    EXPECT_EQ(song()[0].lyric, "い") << way;
+    EXPECT_FALSE(action("mnRedo")->isEnabled()) << way;
+    EXPECT_EQ(action("mnUndo")->text(), QStringLiteral("ノートの削除を元に戻す(&U)")) << way;
+  }
+  QTest::keyClick(m_window.roll(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(m_window.roll(), Qt::Key_R, Qt::ControlModifier);  // a new edit
+  EXPECT_FALSE(action("mnRedo")->isEnabled());
+  EXPECT_EQ(action("mnRedo")->text(), QStringLiteral("やり直し(&R)"));
+}
+
+// The transport buttons show icons, name their command and its key, are
+// enabled exactly when their menu item is, and run it.
+TEST_F(WindowTest, TransportButtonsFollowTheirMenuItems) {
+  const std::tuple<const char*, const char*, const char*> buttons[] = {
+      {"lblPlay", "mnPlayTemp", "選択部分を再生 (F5)"}, {"lblPause", "mnPauseTemp", "一時停止 (F6)"}, {"lblStop", "mnStopTemp", "停止 (F7)"}};
+  for (auto [name, item, tip] : buttons) {
+    auto* button = find<QToolButton>(name);
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_FALSE(button->icon().isNull()) << name;
+    EXPECT_EQ(button->toolTip(), QString::fromUtf8(tip)) << name;
+    EXPECT_TRUE(button->isEnabled()) << name;
+    action(item)->setEnabled(false);
+    EXPECT_FALSE(button->isEnabled()) << name;
+    action(item)->setEnabled(true);
+    EXPECT_TRUE(button->isEnabled()) << name;
+    if (std::string_view(item) == "mnPlayTemp") continue;  // playing would render
+    QSignalSpy ran(action(item), &QAction::triggered);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(ran.count(), 1) << name;
+  }
 }
 
 TEST_F(WindowTest, TheWheelScrollsAndZoomsTheRollAndDeleteDeletes) {
