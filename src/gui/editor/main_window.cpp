@@ -17,6 +17,7 @@
 
 #include "core/numbers.h"
 #include "song/value_bounds.h"
+#include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_controller.h"
@@ -344,7 +345,15 @@ void MainWindow::showSoundList(MediaService& media) {
 }
 
 void MainWindow::showReadme() {
-  if (auto path = m_session->readmePath()) QDesktopServices::openUrl(QUrl::fromLocalFile(qs(*path)));
+  if (auto path = m_session->readmePath()) {
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(qs(*path)))) return;
+    m_services->prompts.message(std::string(kNoViewerText) + "\n" + *path, applicationTitle(m_settings.settings),
+                                MessageIcon::Warning);
+    return;
+  }
+  std::string text(kNoReadmeText);
+  for (const std::string& path : m_session->readmeCandidates()) text += "\n" + path;
+  m_services->prompts.message(text, applicationTitle(m_settings.settings), MessageIcon::Warning);
 }
 
 void MainWindow::showAbout() {

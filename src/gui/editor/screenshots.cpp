@@ -152,7 +152,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
                    dir.filePath(QStringLiteral("pitch_editor.png")));
   note.hide();
 
-  SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, &window);
+  SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, {0, 12, 0}, &window);
   ok &= shoot(tracks, dir.filePath(QStringLiteral("select_track.png")));
 
   EditBoxDialog edit(&window, QStringLiteral("さくら さくら"));

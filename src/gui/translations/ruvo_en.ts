@@ -355,6 +355,38 @@
         <source>%1をやり直し(&amp;R)</source>
         <translation>&amp;Redo %1</translation>
     </message>
+    <message>
+        <source>このファイルはプロジェクトではありません。</source>
+        <translation>This file is not a project.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けませんでした。</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <source>保存できませんでした。</source>
+        <translation>The project could not be saved.</translation>
+    </message>
+    <message>
+        <source>音声フォルダを読めませんでした。</source>
+        <translation>The voice folder could not be read.</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>キャッシュを整理できませんでした。</source>
+        <translation>The cache could not be tidied up.</translation>
+    </message>
+    <message>
+        <source>説明書が見つかりません。次の場所を探しました:</source>
+        <translation>No user guide was found. These places were searched:</translation>
+    </message>
+    <message>
+        <source>説明書を開くプログラムがありません。</source>
+        <translation>There is no program to open the user guide.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -1211,6 +1243,10 @@
     <message>
         <source>取込むトラックを選択してください。</source>
         <translation>Choose the track to import.</translation>
+    </message>
+    <message>
+        <source>このトラックにはノートがありません。</source>
+        <translation>This track has no notes.</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,77 @@ TEST_F(WindowTest, HistoryItemsOpenAndForgetMissingFiles) {
   EXPECT_EQ(m_prompts.messages[0], kMissingHistoryText);
 }
 
+// One file is one history entry, by its absolute canonical path, however it
+// was named; a file that is no project is named so and stays out. Save As
+// starts in the project's folder, and an output name that came from the old
+// name follows the new one.
+TEST_F(WindowTest, HistoryKeepsCanonicalPathsAndSaveAsFollowsTheProject) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::weakly_canonical(fs::path(m_dir.path()));
+  fs::create_directories(dir / "sub");
+  const fs::path startedIn = fs::current_path();
+  fs::current_path(dir / "sub");
+  struct Case {
+    std::string chosen;  // the name Save As is given
+    std::string output;  // the output name before
+    std::string outputAfter;
+    std::string entry;  // the newest history entry after
+  };
+  const Case cases[] = {{"../song", "newfile.wav", "song.wav", dir / "song.bat"},
+                        {(dir / "sub/../song.bat").string(), "song.wav", "song.wav", dir / "song.bat"},
+                        {"./other", "song.wav", "other.wav", dir / "sub/other.bat"},
+                        {(dir / "song").string(), "mix.wav", "mix.wav", dir / "song.bat"}};
+  loadSong({{"あ", 1920, 36, ""}});
+  for (const Case& c : cases) {
+    song().outputFile = c.output;
+    song().modified = true;
+    m_files.paths = {c.chosen};
+    action("mnSaveAt")->trigger();
+    EXPECT_EQ(song().outputFile, c.outputAfter) << c.chosen;
+    ASSERT_FALSE(m_settings.settings.History.empty());
+    EXPECT_EQ(m_settings.settings.History.front(), c.entry) << c.chosen;
+  }
+  EXPECT_EQ(m_settings.settings.History.size(), 2u);
+  m_files.paths = {std::nullopt};
+  action("mnSaveAt")->trigger();
+  EXPECT_EQ(m_files.requests.back().folder, dir.string());
+
+  ASSERT_TRUE(writeFileBytes(dir / "notes.txt", "just some words\r\n"));
+  m_files.paths = {(dir / "notes.txt").string()};
+  action("mnOpen")->trigger();
+  fs::current_path(startedIn);
+  ASSERT_FALSE(m_prompts.messages.empty());
+  EXPECT_EQ(m_prompts.messages.back(), std::string(kNotAProjectText) + "\n" + (dir / "notes.txt").string());
+  EXPECT_EQ(m_settings.settings.History.size(), 2u);
+  EXPECT_EQ(song().noteCount, 1);
+}
+
+// The track choice preselects the first track with sung notes and names a
+// chosen track that has none.
+TEST_F(WindowTest, TheTrackChoicePreselectsATrackWithNotes) {
+  Song source;
+  source.notes = {{"あ", 1920, 36, ""}, {"い", 960, 38, ""}};
+  source.noteCount = 2;
+  std::string bytes = buildSequenceMidi(source, MidiWriteInput{});
+  bytes += midiTrackChunk(std::string("\x00\xFF\x2F\x00", 4));
+  bytes[11] = 3;
+  ASSERT_TRUE(writeFileBytes(m_dir / "three.mid", bytes));
+  m_files.paths = {m_dir / "three.mid"};
+  whenDialogOpens(QStringLiteral("frmSelectTrack"), [](QWidget* dialog) {
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* note = dialog->findChild<QLabel*>(QStringLiteral("lblTrackNotes"));
+    EXPECT_EQ(list->currentRow(), 1);
+    const std::pair<int, const char*> rows[] = {{1, ""}, {2, "このトラックにはノートがありません。"}, {0, "このトラックにはノートがありません。"}, {1, ""}};
+    for (auto [row, text] : rows) {
+      list->setCurrentRow(row);
+      EXPECT_EQ(note->text(), QString::fromUtf8(text)) << row;
+    }
+    QTest::keyClick(list, Qt::Key_Return);
+  });
+  action("mnImport")->trigger();
+  EXPECT_EQ(song().noteCount, 2);
+}
+
 TEST_F(WindowTest, ImportChoosesTheTrackInTheDialog) {
   Song source;
   source.notes = {{"あ", 1920, 36, ""}, {"い", 960, 38, ""}};
