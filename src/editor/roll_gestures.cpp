@@ -25,6 +25,7 @@ Colour bandColour(bool rest, bool selected, bool first) {
 }  // namespace
 
 int labelAtPoint(const LabelLayout& layout, int noteCount, int x, int y) {
+  if (x < kKeyboardWidth) return -1;  // labels are not drawn over the keys
   const int count = std::min(noteCount, static_cast<int>(layout.labels.size()));
   for (int i = count - 1; i >= 0; --i) {
     const NoteLabel& label = layout.labels[static_cast<size_t>(i)];

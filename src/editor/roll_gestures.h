@@ -30,7 +30,8 @@ struct GestureKeys {
 };
 
 // The note whose label is shown at (x, y) in the picture, the highest index
-// where neighbours overlap (it is painted last); -1 when none.
+// where neighbours overlap (it is painted last); -1 when none, and over the
+// keyboard strip, where labels are not drawn.
 int labelAtPoint(const LabelLayout& layout, int noteCount, int x, int y);
 // `xInLabel` lies in the edge zone of a label `width` twips wide.
 bool inEdgeZone(int width, int xInLabel);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,8 +72,17 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   m_panel2 = new QLabel(this);
   m_panel2->setObjectName(QStringLiteral("Panel2"));
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-  statusBar()->addWidget(m_panel1, 1);
-  statusBar()->addWidget(m_panel2, 1);
+  // Each panel's number is named by a caption before it.
+  const std::pair<QLabel*, const char*> panels[] = {
+      {m_panel1, QT_TRANSLATE_NOOP("MainWindow", "1拍の長さ")}, {m_panel2, QT_TRANSLATE_NOOP("MainWindow", "選択したノートの長さ")}};
+  for (auto [panel, name] : panels) {
+    const QString text = QCoreApplication::translate("MainWindow", name);
+    auto* caption = new QLabel(text + QStringLiteral(":"), this);
+    caption->setToolTip(text);
+    panel->setToolTip(text);
+    statusBar()->addWidget(caption);
+    statusBar()->addWidget(panel, 1);
+  }
   statusBar()->setSizeGripEnabled(true);
 
   resize(toPixels(13000), toPixels(9000));
@@ -168,9 +178,7 @@ void MainWindow::onSessionChange(SessionChange change) {
       refreshUndoItem();
       m_roll->clearLabels();
       syncTempoBox();
-      m_vScroll->setValue(vPositionAfterClear(m_vScroll->maximum()));
-      m_roll->view().vPos = m_vScroll->value();
-      redraw();
+      showOpeningNotes();
       break;
     case SessionChange::SongChanged:
       syncTempoBox();
@@ -191,6 +199,16 @@ void MainWindow::onSessionChange(SessionChange change) {
       break;
     }
   }
+}
+
+void MainWindow::showOpeningNotes() {
+  const RollView shown = openingView(m_session->song(), m_roll->view(), toTwips(m_roll->height()), m_vScroll->maximum());
+  m_vScroll->setValue(shown.vPos);
+  m_roll->view().vPos = m_vScroll->value();
+  redraw();  // the horizontal range follows the song's length
+  m_hScroll->setValue(shown.hPos);
+  m_roll->view().hPos = m_hScroll->value();
+  redraw();
 }
 
 void MainWindow::syncTempoBox() {

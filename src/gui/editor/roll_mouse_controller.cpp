@@ -156,7 +156,8 @@ void RollMouseController::labelRelease(int index, Qt::MouseButton button, QPoint
 
 void RollMouseController::rollPress(Qt::MouseButton button, QPoint at) {
   PianoRollView* roll = m_window.roll();
-  if (at.y() > roll->view().rowHeight && button == Qt::LeftButton) {
+  // The keyboard strip is no roll space: a press there sweeps no band.
+  if (at.y() > roll->view().rowHeight && at.x() >= kKeyboardWidth && button == Qt::LeftButton) {
     m_band = true;
     m_line1X = at.x();
     m_line2X = at.x() + 1;

@@ -648,6 +648,17 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>1拍の長さ</source>
+        <translation>Beat length</translation>
+    </message>
+    <message>
+        <source>選択したノートの長さ</source>
+        <translation>Length of the selected notes</translation>
+    </message>
+</context>
+<context>
     <name>RollMouseController</name>
     <message>
         <source>次のノートが歌われているので長くできません。Ctrlを押しながらドラッグすると次のノートを短くします。</source>

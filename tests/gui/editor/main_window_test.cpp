@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +32,7 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/twips.h"
+#include "gui/editor/window_place.h"
 #include "gui/services/qt_file_chooser.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
@@ -137,6 +139,50 @@ TEST_F(WindowTest, LabelsTempoBoxAndZoom) {
   find<QScrollBar>("HScroll1")->setValue(5);
   EXPECT_EQ(m_window.roll()->view().hPos, 5);
   EXPECT_FALSE(m_window.roll()->labelAt(0).visible);
+}
+
+// An opened song shows its first sung notes, wherever they lie; labels of
+// notes scrolled past the roll's left edge stay off the keys.
+TEST_F(WindowTest, AnOpenedSongShowsItsFirstNotesAndLabelsStayOffTheKeys) {
+  struct Case {
+    int key;
+    int leadingRest;  // ticks
+  };
+  const Case cases[] = {{36, 0}, {75, 0}, {2, 0}, {60, 16 * 1920}};
+  for (const Case& c : cases) {
+    loadSong({{"R", c.leadingRest > 0 ? c.leadingRest : 480, 36, ""}, {"あ", 1920, c.key, ""}, {"い", 1920, c.key + 3, ""}});
+    song().modified = true;
+    ASSERT_TRUE(m_window.session().saveAsPath(m_dir / "opening.bat"));
+    m_window.session().clear();
+    ASSERT_TRUE(m_window.session().openPath(m_dir / "opening.bat"));
+    for (int i : {1, 2}) {
+      const LabelInfo label = m_window.roll()->labelAt(i);
+      EXPECT_TRUE(label.visible && m_window.roll()->rect().contains(label.geometry)) << c.key << " " << i;
+      EXPECT_GE(label.geometry.left(), 104) << c.key << " " << i;
+    }
+  }
+
+  loadSong({{"あ", 8 * 1920, 36, ""}});
+  find<QScrollBar>("VScroll1")->setValue(30);
+  find<QScrollBar>("HScroll1")->setValue(2);
+  const LabelInfo label = m_window.roll()->labelAt(0);
+  ASSERT_LT(label.geometry.left(), 104);
+  const QImage picture = m_window.roll()->grab().toImage();
+  const int y = label.geometry.center().y();
+  EXPECT_NE(picture.pixelColor(60, y), label.background);
+  EXPECT_EQ(picture.pixelColor(200, y), label.background);
+  QTest::mouseClick(m_window.roll(), Qt::LeftButton, {}, QPoint(60, y));
+  EXPECT_EQ(song().selFirst, song().noteCount);  // the keys are no label
+}
+
+// The window's size and position come back from the preferences.
+TEST_F(WindowTest, TheWindowPlaceIsRememberedAcrossRuns) {
+  QSettings store(QString::fromStdString(m_dir / "place.ini"), QSettings::IniFormat);
+  m_window.setGeometry(40, 50, 700, 500);
+  storeWindowPlace(m_window, store);
+  m_window.setGeometry(0, 0, 900, 600);
+  restoreWindowPlace(m_window, store);
+  EXPECT_EQ(m_window.geometry().size(), QSize(700, 500));
 }
 
 TEST_F(WindowTest, CloseAsksAndKeepsTheWindowOnCancel) {
