@@ -1,7 +1,6 @@
 #include "editor/rest_drawing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 #include "editor/note_edits.h"

@@ -3,8 +3,8 @@
 // (selection, key and length through editor/roll_gestures), the band swept
 // across empty roll space with its two red marker lines (Line1, Line2), the
 // resize pointer over a label's right edge, notes drawn into rests by a
-// double-click, and the two popup menus. Owned
-// by the main window; it filters the events of its roll.
+// double-click, and the two popup menus. Owned by the main window; it
+// filters the events of its roll.
 
 #include <QObject>
 #include <QPoint>
