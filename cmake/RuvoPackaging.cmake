@@ -16,6 +16,9 @@ install(FILES packaging/org.ruvo.ruvo.metainfo.xml DESTINATION ${CMAKE_INSTALL_D
 install(FILES src/gui/resources/ruvo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES src/gui/resources/ruvo.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The help menu's ReadMe opens the user guide from here (editor/project_session).
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY docs/guide/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/guide)
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ruvo)
 # The changelog, compressed as Debian wants it (gzip -9n: no name, no time stamp).
 find_program(GZIP gzip REQUIRED)

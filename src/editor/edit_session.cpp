@@ -227,15 +227,31 @@ EditResult EditSession::removeRests() {
 }
 
 EditResult EditSession::undo() {
+  std::string label = m_journal.newestLabel();
   auto popped = m_journal.pop();
   if (!popped) return {};
   SelectionWatch watch(m_song);
+  Song before;
+  before.notes.assign(m_song.notes.begin(), m_song.notes.begin() + m_song.noteCount);
+  before.noteCount = m_song.noteCount;
   EditResult result{applyUndoRecord(m_song, *popped)};
+  m_journal.pushRedo(RedoStep{std::move(*popped), std::move(label), patchBack(m_song, before)});
   result.journalChanged = true;
   if (!result.redraw.empty()) {
     m_song.modified = true;
     result.modifiedSet = true;
   }
+  return watch.finish(result);
+}
+
+EditResult EditSession::redo() {
+  auto step = m_journal.popRedo();
+  if (!step) return {};
+  SelectionWatch watch(m_song);
+  EditResult result{applyPatch(m_song, step->patch)};
+  result.journalChanged = true;
+  m_song.modified = true;
+  result.modifiedSet = true;
   return watch.finish(result);
 }
 

@@ -58,6 +58,9 @@ class EditSession {
   EditResult quantize();     // asks for the unit
   EditResult removeRests();  // asks for the limit
   EditResult undo();
+  // Takes back the newest undo: the notes as they were before it, the notes
+  // it brings back selected, and its record back on the journal.
+  EditResult redo();
   // A recorded key change of the selection by `amount` semitones.
   EditResult changeKey(int amount);
 

@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "core/paths.h"
+#include "core/text_file.h"
 #include "editor/session_texts.h"
+#include "editor/track_notes.h"
 #include "editor/window_title.h"
 #include "interchange/import_dispatch.h"
 #include "interchange/sequence_document.h"
@@ -29,6 +31,38 @@ bool folderExists(const std::string& path) {
   return std::filesystem::is_directory(nativePath(path), ec);
 }
 
+// The path made absolute, with "." and ".." and symbolic links resolved as
+// far as the folders exist, so that one file is one history entry from
+// whatever folder the program started in.
+std::string canonicalPath(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(nativePath(path), ec);
+  if (ec) return path;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, ec);
+  return (ec ? absolute.lexically_normal() : canonical).string();
+}
+
+// The output name a project saved as `path` gets: the new file's name with
+// ".wav" while the output is still the name a new project proposes or the
+// one the old name gave; an output the user chose stays.
+std::string outputAfterSaveAs(const Song& song, const std::string& path) {
+  const std::string output = fileNameOf(song.outputFile);
+  const bool derived = output.empty() || output == kNewOutputFile || output == song.projectName + ".wav" ||
+                       (!song.projectPath.empty() && output == baseNameOf(song.projectPath) + ".wav");
+  return derived ? joinPath(folderOf(song.outputFile), baseNameOf(path) + ".wav") : song.outputFile;
+}
+
+// A file read as a project batch that gave no note holds a project only when
+// one of its lines is one the project writer writes ("@set ..." or "@rem
+// project="): a text file chosen under all files is none.
+bool holdsProjectLines(const std::string& path) {
+  auto lines = readTextLines(path);
+  if (!lines) return true;  // the reader has had its say on the file itself
+  for (const std::string& line : *lines)
+    if (line.starts_with("@set ") || line.starts_with("@rem project=")) return true;
+  return false;
+}
+
 }  // namespace
 
 ProjectSession::ProjectSession(SessionSettings& settings, SessionServices services)
@@ -38,8 +72,9 @@ void ProjectSession::notify(SessionChange change) {
   if (m_listener) m_listener(change);
 }
 
-void ProjectSession::showError(const std::string& description) {
-  m_services.prompts.message(description, std::string(kUnexpectedErrorTitle), MessageIcon::Critical);
+void ProjectSession::showError(std::string_view what, const std::string& detail) {
+  m_services.prompts.message(std::string(what) + "\n" + detail, std::string(kUnexpectedErrorTitle),
+                             MessageIcon::Critical);
 }
 
 void ProjectSession::loadAliasTable(const std::string& folder) {
@@ -51,7 +86,7 @@ void ProjectSession::loadAliasTable(const std::string& folder) {
   if (table)
     m_tables.oto = std::move(*table);
   else
-    showError(table.error().message);
+    showError(kVoiceBankFailedText, table.error().message);
 }
 
 std::string ProjectSession::tracePath() const { return joinPath(folders().tempDir, "test.log"); }
@@ -112,14 +147,14 @@ bool ProjectSession::editProperties() {
 
 bool ProjectSession::open() {
   if (!confirmDropChanges()) return false;
-  auto path = m_services.files.openFile({"", std::string(kProjectFilter), "", "", 0});
+  auto path = m_services.files.openFile({"", std::string(kProjectFilter), projectFolder(), "", 0});
   if (!path) return false;
   return openPath(*path);
 }
 
 bool ProjectSession::load(const std::string& path) {
   OpenOptions options{clearDefaultsFrom(settings()),
-                      [this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
+                      trackChooser(path),
                       tracePath()};
   // Read beside the open song: a file that fails leaves it as it was.
   Song song;
@@ -131,7 +166,14 @@ bool ProjectSession::load(const std::string& path) {
                                                                            : std::string(kBadImportText),
                                  applicationTitle(settings()), MessageIcon::None);
     else
-      showError(loaded.error().message);
+      showError(kOpenFailedText, loaded.error().message);
+    return false;
+  }
+  const std::string extension = lowerExtension(path);
+  if (song.noteCount == 0 && extension != ".wsq" && extension != ".mid" && extension != ".smf" &&
+      extension != ".vsq" && !holdsProjectLines(path)) {
+    m_services.prompts.message(std::string(kNotAProjectText) + "\n" + path, applicationTitle(settings()),
+                               MessageIcon::Warning);
     return false;
   }
   m_song = std::move(song);
@@ -158,11 +200,13 @@ void ProjectSession::reportOpenedProject(const std::vector<std::string>& bounded
 
 void ProjectSession::rememberInHistory(const std::string& path) {
   if (path.empty()) return;
-  addHistory(settings().History, path);
+  addHistory(settings().History, canonicalPath(path));
   notify(SessionChange::History);
 }
 
-bool ProjectSession::openPath(const std::string& path) {
+bool ProjectSession::openPath(const std::string& named) {
+  // Absolute, so that the project stays found whatever folder is current.
+  const std::string path = canonicalPath(named);
   if (!load(path)) return false;
   notify(SessionChange::Title);
   rememberInHistory(path);
@@ -192,7 +236,7 @@ bool ProjectSession::appendPath(const std::string& path) {
   std::string extension = lowerExtension(path);
   Result<void> appended;
   if (extension == ".mid" || extension == ".wsq" || extension == ".smf") {
-    ImportOptions options{[this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
+    ImportOptions options{trackChooser(path),
                           tracePath()};
     appended = importMidiType(m_song, path, extension, options);
   } else {
@@ -202,7 +246,7 @@ bool ProjectSession::appendPath(const std::string& path) {
     if (appended.error().code == ErrorCode::BadFormat)
       m_services.prompts.message(std::string(kBadImportText), applicationTitle(settings()), MessageIcon::None);
     else
-      showError(appended.error().message);
+      showError(kOpenFailedText, appended.error().message);
   }
   m_song.modified = true;
   notify(SessionChange::SongChanged);
@@ -219,7 +263,7 @@ bool ProjectSession::importFile() {
 bool ProjectSession::importPath(const std::string& path) {
   ClearDefaults defaults = clearDefaultsFrom(settings());
   loadAliasTable(defaults.voiceFolder);
-  ImportOptions options{[this](const std::vector<std::string>& list) { return m_services.dialogs.selectTrack(list); },
+  ImportOptions options{trackChooser(path),
                         tracePath()};
   auto imported = ruvo::importFile(m_song, path, defaults, options);
   m_song.modified = true;
@@ -229,7 +273,7 @@ bool ProjectSession::importPath(const std::string& path) {
     if (imported.error().code == ErrorCode::BadFormat)
       m_services.prompts.message(std::string(kBadImportText), applicationTitle(settings()), MessageIcon::None);
     else
-      showError(imported.error().message);
+      showError(kOpenFailedText, imported.error().message);
     return false;
   }
   return true;
@@ -255,7 +299,7 @@ bool ProjectSession::save() {
     if (!written) saved = tl::unexpected(written.error());
   }
   if (!saved) {
-    showError(saved.error().message);
+    showError(kSaveFailedText, saved.error().message);
     return false;
   }
   m_song.modified = false;
@@ -268,15 +312,19 @@ bool ProjectSession::saveAs() {
   const std::string& current = m_song.projectPath;
   bool sequence = endsWithNoCase(current, ".wsq");
   std::string proposed = current.empty() ? m_song.projectName : current.substr(0, current.size() - extensionOf(current).size());
-  auto path = m_services.files.saveFile({"", std::string(kProjectFilter), folderOf(current), proposed, sequence ? 1 : 0});
+  auto path = m_services.files.saveFile({"", std::string(kProjectFilter), projectFolder(), proposed, sequence ? 1 : 0});
   if (!path) return false;
   return saveAsPath(*path);
 }
 
-bool ProjectSession::saveAsPath(const std::string& path) {
+bool ProjectSession::saveAsPath(const std::string& named) {
   if (!playableTempo()) return false;
+  const std::string path = canonicalPath(named);
   std::string oldPath = m_song.projectPath;
   std::string oldCacheDir = m_song.cacheDir;
+  std::string oldOutput = m_song.outputFile;
+  const std::string extension = lowerExtension(path);
+  if (extension != ".vsq" && extension != ".mid") m_song.outputFile = outputAfterSaveAs(m_song, path);
   auto saved = saveDocumentAs(m_song, m_tables, path, SaveOptions{folders().tempDir, settings().CacheEnable},
                               folders().programFolder);
   if (!saved) {
@@ -284,13 +332,28 @@ bool ProjectSession::saveAsPath(const std::string& path) {
     // holds something else.
     m_song.projectPath = oldPath;
     m_song.cacheDir = oldCacheDir;
-    showError(saved.error().message);
+    m_song.outputFile = oldOutput;
+    showError(kSaveFailedText, saved.error().message);
     return false;
   }
-  if (lowerExtension(path) == ".vsq") return true;
+  if (extension == ".vsq") return true;
   notify(SessionChange::Title);
   rememberInHistory(m_song.projectPath);
   return true;
+}
+
+TrackChooser ProjectSession::trackChooser(const std::string& path) {
+  return [this, path](const std::vector<std::string>& list) {
+    return m_services.dialogs.selectTrack(list, sungNotesPerTrack(path, list.size()));
+  };
+}
+
+std::string ProjectSession::projectFolder() const {
+  if (!m_song.projectPath.empty()) return folderOf(canonicalPath(m_song.projectPath));
+  for (const std::string& recent : m_settings.settings.History)
+    if (folderExists(folderOf(recent))) return folderOf(recent);
+  std::error_code ec;
+  return std::filesystem::current_path(ec).string();
 }
 
 void ProjectSession::trustEnteredTools(const std::vector<EnteredTool>& tools) {
@@ -308,18 +371,27 @@ void ProjectSession::setTempoText(const std::string& text) {
 
 bool ProjectSession::close(std::time_t now) {
   if (!confirmDropChanges()) return false;
-  if (auto saved = saveSettings(folders().settingsFile, settings()); !saved) showError(saved.error().message);
+  if (auto saved = saveSettings(folders().settingsFile, settings()); !saved) showError(kSettingsFailedText, saved.error().message);
   if (m_beforeTempRemoval) m_beforeTempRemoval();
   removeTempFiles(folders().tempDir);
   if (auto applied = applyCachePolicy(settings(), nativePath(m_song.cacheDir), now); !applied)
-    showError(applied.error().message);
+    showError(kCacheFailedText, applied.error().message);
   return true;
 }
 
+std::vector<std::string> ProjectSession::readmeCandidates() const {
+  const std::string& program = folders().programFolder;
+  return {joinPath(program, "readme.txt"),
+          // installed: bin/ beside share/doc/ruvo/
+          joinPath(program, "../share/doc/ruvo/guide/README.md"), joinPath(program, "../share/doc/ruvo/README.md"),
+          // built: build/bin/ inside the source tree
+          joinPath(program, "../../docs/guide/README.md"), joinPath(program, "../../README.md")};
+}
+
 std::optional<std::string> ProjectSession::readmePath() const {
-  std::string path = joinPath(folders().programFolder, "readme.txt");
-  if (!fileExists(path)) return std::nullopt;
-  return path;
+  for (const std::string& path : readmeCandidates())
+    if (fileExists(path)) return canonicalPath(path);
+  return std::nullopt;
 }
 
 }  // namespace ruvo

@@ -13,6 +13,7 @@
 
 #include "core/file_chooser.h"
 #include "core/prompts.h"
+#include "interchange/import_dispatch.h"
 #include "settings/entered_tools.h"
 #include "settings/project_properties.h"
 #include "settings/session_settings.h"
@@ -30,8 +31,10 @@ class ProjectDialogs {
   // when cancelled.
   [[nodiscard]] virtual std::optional<ProjectProperties> editProject(const ProjectProperties& properties) = 0;
   // The track selection: the chosen track (1-based), 0 for OK with nothing
-  // selected, -1 for Cancel.
-  [[nodiscard]] virtual int selectTrack(const std::vector<std::string>& trackList) = 0;
+  // selected, -1 for Cancel. `sungNotes` holds the sung notes of each track
+  // (empty when unknown).
+  [[nodiscard]] virtual int selectTrack(const std::vector<std::string>& trackList,
+                                        const std::vector<int>& sungNotes) = 0;
 };
 
 struct SessionServices {
@@ -77,6 +80,7 @@ class ProjectSession {
   // changed, even when nothing was.
   bool editProperties();
   bool open();
+  // Opens the file by its absolute, canonical path.
   bool openPath(const std::string& path);
   bool openHistory(size_t index);
   bool append();
@@ -85,6 +89,7 @@ class ProjectSession {
   bool importPath(const std::string& path);
   bool save();
   bool saveAs();
+  // Saves as the file by its absolute, canonical path.
   bool saveAsPath(const std::string& path);
   // Tool paths the user picked or typed in a dialog become trusted programs
   // (settings/entered_tools.h); a file that cannot take them is reported.
@@ -99,12 +104,17 @@ class ProjectSession {
   // folder); a file that cannot be read is reported.
   void loadAliasTable(const std::string& folder);
 
-  // "readme.txt" of the program folder, when it exists.
+  // The first of readmeCandidates that exists: "readme.txt" of the program
+  // folder, the user guide and README of an installed copy, then those of
+  // the source tree a build folder sits in.
   std::optional<std::string> readmePath() const;
+  std::vector<std::string> readmeCandidates() const;
 
  private:
   void notify(SessionChange change);
-  void showError(const std::string& description);
+  // A failure under "予期せぬエラー": what failed in the program's words,
+  // then the system's details on their own line.
+  void showError(std::string_view what, const std::string& detail);
   // Reads the file into a song of its own and only then replaces the open
   // one, so a file that cannot be read changes nothing. Values out of bounds
   // are brought within them (and the song marked changed).
@@ -115,7 +125,14 @@ class ProjectSession {
   // False, after naming the value, when the tempo box holds a tempo the song
   // cannot play: such a song is not saved.
   bool playableTempo();
+  // The track chooser over the file at `path`.
+  TrackChooser trackChooser(const std::string& path);
+  // Adds the file to the history as an absolute, canonical path.
   void rememberInHistory(const std::string& path);
+  // Where the open and save dialogs start: the project's folder, else the
+  // folder of the newest history entry that still exists, else the working
+  // folder of the program.
+  std::string projectFolder() const;
   std::string tracePath() const;
 
   SessionSettings& m_settings;

@@ -34,6 +34,34 @@ int vScrollMaximum(int rowHeight, int pictureHeight) {
 
 int vPositionAfterClear(int vMaximum) { return vMaximum > 35 ? 36 : vMaximum / 2; }
 
+RollView openingView(const Song& song, RollView view, int pictureHeight, int vMaximum) {
+  int low = kRollRows;
+  int high = -1;
+  int64_t start = 0;
+  int64_t firstSung = -1;
+  size_t seen = 0;
+  for (int i = 0; i < song.noteCount && seen < kOpeningNotes; start += song[i].length, ++i) {
+    const int key = song[i].noteNumber;
+    if (isRest(song[i].lyric) || key < 0 || key > 83) continue;
+    if (firstSung < 0) firstSung = start;
+    low = std::min(low, key);
+    high = std::max(high, key);
+    ++seen;
+  }
+  if (high < 0 || view.rowHeight <= 0) {
+    view.hPos = 0;
+    view.vPos = vPositionAfterClear(vMaximum);
+    return view;
+  }
+  // One beat before the first sung note, so that it does not sit on the keys.
+  view.hPos = static_cast<int>(std::max<int64_t>(0, firstSung / kTicksPerBeat - 1));
+  // Rows under the ruler strip; the middle of the notes' rows goes to their middle.
+  const int rows = std::max(1, pictureHeight / view.rowHeight - 1);
+  const int middleRow = 84 - (low + high) / 2;
+  view.vPos = std::clamp(middleRow - 1 - rows / 2, 0, vMaximum);
+  return view;
+}
+
 float tempoOfBox(const std::string& text) {
   auto tempo = static_cast<float>(leadingNumber(text));
   return tempo > 0 ? tempo : 30.0f;

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "song/song_model.h"
+
 namespace ruvo {
 
 constexpr int kTwipsPerPixel = 15;
@@ -52,6 +54,13 @@ int vScrollMaximum(int rowHeight, int pictureHeight);
 // Vertical position after the song is cleared: 36, or half the range when
 // the range is not above 35.
 int vPositionAfterClear(int vMaximum);
+// The scroll positions that show the opening notes of a song (its first
+// kOpeningNotes sung notes with a key) in a picture `pictureHeight` twips
+// high: the beat before the first of them at the left, their rows in the
+// middle (within 0..vMaximum). A song without such notes: the start of the
+// song and vPositionAfterClear.
+constexpr size_t kOpeningNotes = 32;
+RollView openingView(const Song& song, RollView view, int pictureHeight, int vMaximum);
 
 // The tempo the box's text stands for: its leading number, 30 when that is
 // not above 0.

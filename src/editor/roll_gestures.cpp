@@ -25,6 +25,7 @@ Colour bandColour(bool rest, bool selected, bool first) {
 }  // namespace
 
 int labelAtPoint(const LabelLayout& layout, int noteCount, int x, int y) {
+  if (x < kKeyboardWidth) return -1;  // labels are not drawn over the keys
   const int count = std::min(noteCount, static_cast<int>(layout.labels.size()));
   for (int i = count - 1; i >= 0; --i) {
     const NoteLabel& label = layout.labels[static_cast<size_t>(i)];
@@ -143,6 +144,13 @@ EditResult releaseLabel(Song& song, UndoJournal& journal, const OtoTable& oto, c
     result.journalChanged = true;
   }
   return result;
+}
+
+bool lengtheningRefused(const Song& song, const RollView& view, const LabelRelease& release) {
+  const int i = release.index;
+  if (release.keys.shift || i < 0 || i >= song.noteCount - 1) return false;
+  if ((release.keys.ctrl && !release.keys.alt) || isRest(song[i + 1].lyric)) return false;
+  return snappedLength(widthTicks(release.width, view.zoom), release.quantize) > song[i].length;
 }
 
 double bandSelect(Song& song, LabelLayout& layout, const RollView& view, int innerWidth, int x1, int x2) {

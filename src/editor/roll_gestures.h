@@ -30,7 +30,8 @@ struct GestureKeys {
 };
 
 // The note whose label is shown at (x, y) in the picture, the highest index
-// where neighbours overlap (it is painted last); -1 when none.
+// where neighbours overlap (it is painted last); -1 when none, and over the
+// keyboard strip, where labels are not drawn.
 int labelAtPoint(const LabelLayout& layout, int noteCount, int x, int y);
 // `xInLabel` lies in the edge zone of a label `width` twips wide.
 bool inEdgeZone(int width, int xInLabel);
@@ -96,6 +97,10 @@ struct LabelRelease {
 // above 83) keeps its number unless the label moved to another row.
 EditResult releaseLabel(Song& song, UndoJournal& journal, const OtoTable& oto, const RollView& view,
                         const LabelRelease& release);
+
+// The release would lengthen the note, and the sung note after it keeps it
+// from growing (no Shift, no Ctrl without Alt): releaseLabel keeps the length.
+bool lengtheningRefused(const Song& song, const RollView& view, const LabelRelease& release);
 
 // Selects the notes whose labels overlap the band between x1 and x2 (either
 // order) among the notes in view of a roll `innerWidth` twips wide, colours

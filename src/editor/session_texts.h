@@ -13,6 +13,20 @@ constexpr std::string_view kMissingVoiceFolderText = "音声フォルダが見�
 constexpr std::string_view kBoundedValuesText = "範囲外の値を直しました:";  // one line per value follows
 constexpr std::string_view kProductTitle = "ＲＵＶＯ";
 constexpr std::string_view kNewOutputFile = "newfile.wav";
+// A file that holds no line of a project and no note; its path follows on
+// the next line.
+constexpr std::string_view kNotAProjectText = "このファイルはプロジェクトではありません。";
+// First lines of a failure whose details (from the system, in its own
+// words) follow on the next lines.
+constexpr std::string_view kOpenFailedText = "ファイルを開けませんでした。";
+constexpr std::string_view kSaveFailedText = "保存できませんでした。";
+constexpr std::string_view kVoiceBankFailedText = "音声フォルダを読めませんでした。";
+constexpr std::string_view kSettingsFailedText = "設定を保存できませんでした。";
+// The help menu's ReadMe: none found (the places looked in follow, one a
+// line), or no program to show it (its path follows).
+constexpr std::string_view kNoReadmeText = "説明書が見つかりません。次の場所を探しました:";
+constexpr std::string_view kNoViewerText = "説明書を開くプログラムがありません。";
+constexpr std::string_view kCacheFailedText = "キャッシュを整理できませんでした。";
 
 constexpr std::string_view kProjectFilter =
     "プロジェクトバッチファイル(*.bat)|*.bat|RUVO形式ファイル(*.wsq)|*.wsq|すべてのファイル(*.*)|*.*";

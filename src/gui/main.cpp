@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSettings>
 #include <QTextStream>
 
 #include "gui/editor/main_window.h"
 #include "gui/editor/screenshots.h"
+#include "gui/editor/window_place.h"
 #include "gui/common/qt_prompts.h"
 #include "gui/common/qt_text.h"
 #include "gui/translations/translations.h"
@@ -63,9 +65,14 @@ int main(int argc, char** argv) {
   }
   ruvo::SessionSettings settings = std::move(*loaded);
   ruvo::gui::MainWindow window(settings);
+  QSettings preferences(QStringLiteral("ruvo"), QStringLiteral("ruvo"));
+  // Placed before a file opens, so that it opens scrolled for the window's size.
+  if (!parser.isSet(screenshot)) ruvo::gui::restoreWindowPlace(window, preferences);
   if (!parser.positionalArguments().isEmpty())
     window.session().openPath(ruvo::gui::utf8(parser.positionalArguments().constFirst()));
   if (parser.isSet(screenshot)) return ruvo::gui::saveScreenshots(window, parser.value(screenshot));
   window.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  ruvo::gui::storeWindowPlace(window, preferences);
+  return status;
 }

@@ -1,5 +1,7 @@
 #include "editor/edit_session.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "edit_test_support.h"
@@ -253,4 +255,47 @@ TEST_F(EditCommands, UndoSkipsForeignAndOutOfRangeLines) {
   EXPECT_EQ(lengthsOf(song), (Ints{240}));
   EXPECT_TRUE(result.redraw.toEnd());
   EXPECT_FALSE(session.undo().changedAnything());
+}
+
+// Each undo leaves one redo step that brings back the notes exactly as the
+// command left them, selected; a new edit drops the redo steps.
+TEST_F(EditCommands, RedoTakesBackEachUndoStepAndANewEditClearsIt) {
+  using Step = std::function<EditResult(EditSession&, Song&)>;
+  struct Edit {
+    const char* label;
+    Step run;
+    std::pair<int, int> redoneSelection;
+  };
+  const Edit edits[] = {
+      {"キーの変更", [](EditSession& s, Song& g) { g.selFirst = 0, g.selLast = 1; return s.moveUp(); }, {0, 1}},
+      {"休符の挿入", [](EditSession& s, Song& g) { g.selFirst = g.selLast = 1; return s.insertRest(); }, {1, 1}},
+      {"ノート結合", [](EditSession& s, Song& g) { g.selFirst = 2, g.selLast = 3; return s.merge(); }, {2, 2}},
+      {"ノートの削除", [](EditSession& s, Song& g) { g.selFirst = g.selLast = 0; return s.deleteSelection(); }, {3, 3}},
+  };
+  load({{"あ", 480, 36, kProps}, {"い", 240, 37, kEmpty}, {"う", 960, 38, kProps}, {"え", 480, 39, kEmpty}});
+  std::vector<Song> states{song};
+  for (const Edit& edit : edits) {
+    edit.run(session, song);
+    states.push_back(song);
+  }
+  EXPECT_EQ(session.journal().redoCaption(), "やり直し(&R)");
+  for (size_t undone = 1; undone <= std::size(edits); ++undone) {
+    (void)session.undo();
+    EXPECT_EQ(session.journal().redoCaption(), std::string(edits[std::size(edits) - undone].label) + "をやり直し(&R)");
+  }
+  for (size_t step = 1; step < states.size(); ++step) {
+    song.modified = false;
+    EditResult result = session.redo();
+    EXPECT_TRUE(result.journalChanged && result.modifiedSet && song.modified) << step;
+    expectNotes(song, std::vector<Note>(states[step].notes.begin(), states[step].notes.begin() + states[step].noteCount));
+    EXPECT_EQ(std::pair(song.selFirst, song.selLast), edits[step - 1].redoneSelection) << step;
+    EXPECT_EQ(session.journal().caption(), std::string(edits[step - 1].label) + "を元に戻す(&U)");
+  }
+  EXPECT_FALSE(session.redo().changedAnything());
+  (void)session.undo();
+  (void)session.undo();
+  EXPECT_TRUE(session.journal().canRedo());
+  (void)session.insertRest();
+  EXPECT_FALSE(session.journal().canRedo());
+  EXPECT_EQ(session.journal().redoCaption(), "やり直し(&R)");
 }

@@ -350,3 +350,24 @@ TEST_F(SessionTest, OpeningNamesAMissingVoiceFolderAndBoundsValuesOutOfRange) {
   EXPECT_EQ(m_session.song()[0].noteNumber, 103);
   EXPECT_TRUE(m_session.song().modified);
 }
+
+// ReadMe finds "readme.txt" beside the program first, then the user guide and
+// the README of an installed copy, then those of the source tree around a
+// build folder.
+TEST_F(SessionTest, ReadmeIsTheFirstDocumentFoundBesideTheProgram) {
+  const std::string program = m_dir / "src/build/bin";
+  fs::create_directories(program);
+  m_settings.folders.programFolder = program;
+  const std::pair<const char*, const char*> found[] = {
+      {"src/README.md", "src/README.md"},
+      {"src/docs/guide/README.md", "src/docs/guide/README.md"},
+      {"src/build/share/doc/ruvo/README.md", "src/build/share/doc/ruvo/README.md"},
+      {"src/build/share/doc/ruvo/guide/README.md", "src/build/share/doc/ruvo/guide/README.md"},
+      {"src/build/bin/readme.txt", "src/build/bin/readme.txt"}};
+  EXPECT_EQ(m_session.readmePath(), std::nullopt);
+  for (auto [made, expected] : found) {
+    fs::create_directories(fs::path(m_dir / made).parent_path());
+    ASSERT_TRUE(writeFileBytes(m_dir / made, "#\n"));
+    EXPECT_EQ(m_session.readmePath(), fs::weakly_canonical(m_dir / expected).string()) << made;
+  }
+}

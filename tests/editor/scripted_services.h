@@ -69,14 +69,16 @@ class ScriptedDialogs final : public ProjectDialogs {
     shownFields.push_back(properties);
     return pop(projects, "editProject");
   }
-  int selectTrack(const std::vector<std::string>& trackList) override {
+  int selectTrack(const std::vector<std::string>& trackList, const std::vector<int>& sungNotes) override {
     trackLists.push_back(trackList);
+    sungNoteLists.push_back(sungNotes);
     return pop(tracks, "selectTrack");
   }
   std::deque<std::optional<ProjectProperties>> projects;
   std::deque<int> tracks;
   std::vector<ProjectProperties> shownFields;
   std::vector<std::vector<std::string>> trackLists;
+  std::vector<std::vector<int>> sungNoteLists;
 };
 
 }  // namespace ruvo::testing

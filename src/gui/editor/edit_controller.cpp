@@ -24,6 +24,7 @@ using Command = EditResult (EditSession::*)();
 // Commands of notes alone.
 const std::pair<const char*, Command> kNoteCommands[] = {
     {"mnUndo", &EditSession::undo},
+    {"mnRedo", &EditSession::redo},
     {"mnDelete", &EditSession::deleteSelection},
     {"mnToneDel", &EditSession::deleteSelection},
     {"mnInsert", &EditSession::insertRest},
@@ -80,8 +81,8 @@ void EditController::connectCommands() {
     QAction* action = menus.action(QString::fromUtf8(entry.first));
     connect(action, &QAction::triggered, this,
             [this, command] { run([this, command] { return (m_window.edits().*command)(); }); });
-    // The undo item follows the journal (MainWindow::applyEdit).
-    if (command != &EditSession::undo) action->setEnabled(true);
+    // The undo and redo items follow the journal (MainWindow::applyEdit).
+    if (command != &EditSession::undo && command != &EditSession::redo) action->setEnabled(true);
   }
   for (const auto& command : kTextBoxCommands) {
     QAction* action = menus.action(QString::fromUtf8(command.name));
@@ -148,11 +149,15 @@ bool EditController::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::KeyPress) {
-    // A text box takes Ctrl+Z for its own typing; here it undoes the song.
-    QAction* undo = m_window.menus().action(QStringLiteral("mnUndo"));
-    if (QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == undo->shortcut()) {
-      if (undo->isEnabled()) undo->trigger();
-      return true;
+    // A text box takes Ctrl+Z and Ctrl+Y for its own typing; here they undo
+    // and redo the song.
+    const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const char* name : {"mnUndo", "mnRedo"}) {
+      QAction* item = m_window.menus().action(QString::fromUtf8(name));
+      if (item->shortcuts().contains(key)) {
+        if (item->isEnabled()) item->trigger();
+        return true;
+      }
     }
   }
   return false;

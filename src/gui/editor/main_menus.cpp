@@ -42,6 +42,7 @@ const std::vector<Menu>& menuTable() {
         {"mnQuit", QT_TRANSLATE_NOOP("MainMenus", "終了(&Q)"), "", true}}},
       {"mnEdit", QT_TRANSLATE_NOOP("MainMenus", "編集(&E)"),
        {{"mnUndo", QT_TRANSLATE_NOOP("MainMenus", "元に戻す(&U)"), "Ctrl+Z", false},
+        {"mnRedo", QT_TRANSLATE_NOOP("MainMenus", "やり直し(&R)"), "Ctrl+Y", false},
         kSeparator,
         {"mnCut", QT_TRANSLATE_NOOP("MainMenus", "切り取り(&T)"), "Ctrl+X", false},
         {"mnCopy", QT_TRANSLATE_NOOP("MainMenus", "コピー(&C)"), "Ctrl+C", false},
@@ -164,6 +165,8 @@ MainMenus buildMainMenus(QMenuBar* bar, QObject* owner) {
   // text box still takes it for its text.
   QAction* remove = menus.action(QStringLiteral("mnDelete"));
   remove->setShortcuts({remove->shortcut(), QKeySequence(Qt::Key_Delete)});
+  QAction* redo = menus.action(QStringLiteral("mnRedo"));
+  redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
   return menus;
 }
 

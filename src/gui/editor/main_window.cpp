@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 
 #include "core/numbers.h"
 #include "song/value_bounds.h"
+#include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/common/guarded_command.h"
 #include "gui/editor/about_dialog.h"
@@ -60,7 +62,7 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
   setCentralWidget(client);
-  m_topBar = buildTopBar(client);
+  m_topBar = buildTopBar(client, qRound(toPixels(kPictureTop)));
   m_roll = new PianoRollView(m_session->song(), settings.settings, client);
   m_hScroll = new QScrollBar(Qt::Horizontal, client);
   m_hScroll->setObjectName(QStringLiteral("HScroll1"));
@@ -71,8 +73,17 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
   m_panel2 = new QLabel(this);
   m_panel2->setObjectName(QStringLiteral("Panel2"));
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-  statusBar()->addWidget(m_panel1, 1);
-  statusBar()->addWidget(m_panel2, 1);
+  // Each panel's number is named by a caption before it.
+  const std::pair<QLabel*, const char*> panels[] = {
+      {m_panel1, QT_TRANSLATE_NOOP("MainWindow", "1拍の長さ")}, {m_panel2, QT_TRANSLATE_NOOP("MainWindow", "選択したノートの長さ")}};
+  for (auto [panel, name] : panels) {
+    const QString text = QCoreApplication::translate("MainWindow", name);
+    auto* caption = new QLabel(text + QStringLiteral(":"), this);
+    caption->setToolTip(text);
+    panel->setToolTip(text);
+    statusBar()->addWidget(caption);
+    statusBar()->addWidget(panel, 1);
+  }
   statusBar()->setSizeGripEnabled(true);
 
   resize(toPixels(13000), toPixels(9000));
@@ -84,6 +95,9 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
           [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
   new NotePropertyController(*this);
   auto* render = new RenderController(*this);
+  followAction(m_topBar.play, m_menus.action(QStringLiteral("mnPlayTemp")));
+  followAction(m_topBar.pause, m_menus.action(QStringLiteral("mnPauseTemp")));
+  followAction(m_topBar.stop, m_menus.action(QStringLiteral("mnStopTemp")));
   for (const char* name : {"mnInsertFrom", "mnWordList"}) {
     QAction* item = m_menus.action(QString::fromUtf8(name));
     item->setEnabled(true);
@@ -160,9 +174,7 @@ void MainWindow::onSessionChange(SessionChange change) {
       refreshUndoItem();
       m_roll->clearLabels();
       syncTempoBox();
-      m_vScroll->setValue(vPositionAfterClear(m_vScroll->maximum()));
-      m_roll->view().vPos = m_vScroll->value();
-      redraw();
+      showOpeningNotes();
       break;
     case SessionChange::SongChanged:
       syncTempoBox();
@@ -183,6 +195,16 @@ void MainWindow::onSessionChange(SessionChange change) {
       break;
     }
   }
+}
+
+void MainWindow::showOpeningNotes() {
+  const RollView shown = openingView(m_session->song(), m_roll->view(), toTwips(m_roll->height()), m_vScroll->maximum());
+  m_vScroll->setValue(shown.vPos);
+  m_roll->view().vPos = m_vScroll->value();
+  redraw();  // the horizontal range follows the song's length
+  m_hScroll->setValue(shown.hPos);
+  m_roll->view().hPos = m_hScroll->value();
+  redraw();
 }
 
 void MainWindow::syncTempoBox() {
@@ -233,6 +255,9 @@ void MainWindow::refreshUndoItem() {
   QAction* undo = m_menus.action(QStringLiteral("mnUndo"));
   undo->setText(logicText(m_edits->journal().caption()));
   undo->setEnabled(m_edits->journal().canUndo());
+  QAction* redo = m_menus.action(QStringLiteral("mnRedo"));
+  redo->setText(logicText(m_edits->journal().redoCaption()));
+  redo->setEnabled(m_edits->journal().canRedo());
 }
 
 void MainWindow::layoutRoll() {
@@ -240,6 +265,7 @@ void MainWindow::layoutRoll() {
   const int top = qRound(toPixels(kPictureTop));
   const int width = std::max(0, client->width() - m_vScroll->sizeHint().width());
   const int height = std::max(0, client->height() - m_hScroll->sizeHint().height() - top);
+  m_topBar.bar->setGeometry(0, 0, client->width(), top);
   m_roll->setGeometry(0, top, width, height);
   m_hScroll->setGeometry(0, top + height, width, m_hScroll->sizeHint().height());
   m_vScroll->setGeometry(width, top, m_vScroll->sizeHint().width(), height);
@@ -333,7 +359,15 @@ void MainWindow::showSoundList(MediaService& media) {
 }
 
 void MainWindow::showReadme() {
-  if (auto path = m_session->readmePath()) QDesktopServices::openUrl(QUrl::fromLocalFile(qs(*path)));
+  if (auto path = m_session->readmePath()) {
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(qs(*path)))) return;
+    m_services->prompts.message(std::string(kNoViewerText) + "\n" + *path, applicationTitle(m_settings.settings),
+                                MessageIcon::Warning);
+    return;
+  }
+  std::string text(kNoReadmeText);
+  for (const std::string& path : m_session->readmeCandidates()) text += "\n" + path;
+  m_services->prompts.message(text, applicationTitle(m_settings.settings), MessageIcon::Warning);
 }
 
 void MainWindow::showAbout() {

@@ -92,6 +92,8 @@ class MainWindow final : public QMainWindow {
   void layoutRoll();
   void redraw();
   void syncTempoBox();
+  // A song read anew opens scrolled to its first notes.
+  void showOpeningNotes();
   void onTempoEdited(const QString& text);
   // The tempo box was left or confirmed: a tempo the song cannot play is
   // named in a message and the box gets its last playable tempo back.

@@ -113,6 +113,10 @@ void PianoRollView::paintEvent(QPaintEvent* event) {
   painter.drawImage(visibleArea, m_background, QRectF(visibleArea.topLeft() * m_background.devicePixelRatio(),
                                                      visibleArea.size() * m_background.devicePixelRatio()));
   const int h = m_view.rowHeight;
+  // Labels and marks of notes scrolled past the roll's left edge stay off
+  // the keyboard strip.
+  const int keys = qRound(toPixels(kKeyboardWidth));
+  painter.setClipRect(QRect(keys, 0, std::max(0, width() - keys), height()));
   // The tempo-mark band at the foot of the ruler, then the marks.
   painter.fillRect(boxOf(0, h - 45, toTwips(width()), h - 15), colour(Colour::Back));
   for (int x : m_layout.tempoMarks) painter.fillRect(boxOf(x, h - 45, x + 30, h - 15), QColor(255, 0, 0));
@@ -127,7 +131,9 @@ void PianoRollView::paintEvent(QPaintEvent* event) {
     painter.setPen(colour(Colour::Shadow));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(Qt::black);
-    painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, qs(m_song[static_cast<int>(i)].lyric));
+    // A label cut by the keyboard shows its lyric from the roll's edge on.
+    const QRect text = box.adjusted(std::max(2, keys + 2 - box.left()), 0, 0, 0);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, qs(m_song[static_cast<int>(i)].lyric));
   }
 }
 

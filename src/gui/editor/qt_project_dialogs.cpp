@@ -13,8 +13,8 @@ std::optional<ProjectProperties> QtProjectDialogs::editProject(const ProjectProp
   return edited;
 }
 
-int QtProjectDialogs::selectTrack(const std::vector<std::string>& trackList) {
-  SelectTrackDialog dialog(trackList, m_owner);
+int QtProjectDialogs::selectTrack(const std::vector<std::string>& trackList, const std::vector<int>& sungNotes) {
+  SelectTrackDialog dialog(trackList, sungNotes, m_owner);
   dialog.exec();
   return dialog.chosenTrack();
 }

@@ -13,7 +13,7 @@ class QtProjectDialogs final : public ProjectDialogs {
   QtProjectDialogs(QWidget* owner, Prompts& prompts, FileChooser& files, const SessionSettings& settings)
       : m_owner(owner), m_prompts(prompts), m_files(files), m_settings(settings) {}
   std::optional<ProjectProperties> editProject(const ProjectProperties& properties) override;
-  int selectTrack(const std::vector<std::string>& trackList) override;
+  int selectTrack(const std::vector<std::string>& trackList, const std::vector<int>& sungNotes) override;
 
  private:
   QWidget* m_owner;

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QLabel>
 
 #include "core/paths.h"
 #include "editor/play_position.h"
@@ -87,18 +86,6 @@ void RenderController::connectCommands() {
   on("mnMCIPlay", [this, &song] { m_playback.playGenerated(song); });
   on("mnMCIPause", [this, &song] { m_playback.pauseGenerated(song); });
   on("mnMCIStop", [this, &song] { m_playback.stopGenerated(song); });
-  for (QLabel* label : {m_window.topBar().play, m_window.topBar().pause, m_window.topBar().stop})
-    label->installEventFilter(this);
-}
-
-bool RenderController::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    const TopBar& bar = m_window.topBar();
-    if (watched == bar.play) guarded([this] { playSelection(); });
-    if (watched == bar.pause) m_playback.pauseSelection();
-    if (watched == bar.stop) m_playback.stopSelection();
-  }
-  return QObject::eventFilter(watched, event);
 }
 
 void RenderController::guarded(const std::function<void()>& command) {
@@ -248,7 +235,6 @@ void RenderController::showOutcome(const RenderOutcome& outcome) {
 void RenderController::setRenderCommandsEnabled(bool enabled) {
   for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"})
     m_window.menus().action(QString::fromUtf8(name))->setEnabled(enabled);
-  m_window.topBar().play->setEnabled(enabled);
 }
 
 void RenderController::followPlayback() {

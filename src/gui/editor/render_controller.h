@@ -47,9 +47,6 @@ class RenderController final : public QObject {
   // A render ended and its outcome was shown (and a selection played).
   void renderEnded();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   enum class Kind { Project, Selection };
   void connectCommands();

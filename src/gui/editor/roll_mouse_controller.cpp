@@ -1,9 +1,13 @@
 #include "gui/editor/roll_mouse_controller.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStatusBar>
+
+#include "editor/rest_drawing.h"
 
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
@@ -13,6 +17,8 @@
 namespace ruvo::gui {
 
 namespace {
+
+constexpr int kStatusMessageMs = 8000;
 
 GestureKeys keysOf(Qt::KeyboardModifiers modifiers) {
   return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
@@ -74,7 +80,9 @@ void RollMouseController::press(QMouseEvent* event, bool doubleClick) {
   const int index =
       first ? labelAtPoint(m_window.roll()->layout(), song.noteCount, at.x(), at.y()) : m_pressedLabel;
   m_pressedLabel = index;
-  if (index < 0) {
+  if (index < 0 && doubleClick && event->button() == Qt::LeftButton) {
+    drawNote(at);
+  } else if (index < 0) {
     rollPress(event->button(), at);
   } else if (doubleClick && event->button() == Qt::LeftButton) {
     m_window.session().song().selFirst = index;
@@ -128,6 +136,12 @@ void RollMouseController::labelRelease(int index, Qt::MouseButton button, QPoint
   PianoRollView* roll = m_window.roll();
   if (button == Qt::LeftButton && m_drag.active()) {
     const LabelRelease dropped{m_drag.index(), m_drag.top(), m_drag.width(), m_window.quantizeUnit(), keys};
+    if (m_drag.widthDrag() && lengtheningRefused(m_window.session().song(), roll->view(), dropped))
+      m_window.statusBar()->showMessage(
+          QCoreApplication::translate("RollMouseController",
+                                      "次のノートが歌われているので長くできません。"
+                                      "Ctrlを押しながらドラッグすると次のノートを短くします。"),
+          kStatusMessageMs);
     m_drag.end();
     m_window.applyEdit(releaseLabel(m_window.session().song(), m_window.edits().journal(),
                                     m_window.session().tables().oto, roll->view(), dropped));
@@ -142,7 +156,8 @@ void RollMouseController::labelRelease(int index, Qt::MouseButton button, QPoint
 
 void RollMouseController::rollPress(Qt::MouseButton button, QPoint at) {
   PianoRollView* roll = m_window.roll();
-  if (at.y() > roll->view().rowHeight && button == Qt::LeftButton) {
+  // The keyboard strip is no roll space: a press there sweeps no band.
+  if (at.y() > roll->view().rowHeight && at.x() >= kKeyboardWidth && button == Qt::LeftButton) {
     m_band = true;
     m_line1X = at.x();
     m_line2X = at.x() + 1;
@@ -153,6 +168,17 @@ void RollMouseController::rollPress(Qt::MouseButton button, QPoint at) {
     sweep();
   }
   roll->layoutLabels();
+}
+
+void RollMouseController::drawNote(QPoint at) {
+  PianoRollView* roll = m_window.roll();
+  roll->setFocus(Qt::MouseFocusReason);
+  EditResult result;
+  const RestClick click{at.x(), at.y(), m_window.quantizeUnit(), m_window.lyricLength()};
+  const int index = drawNoteInRest(m_window.session().song(), m_window.edits().journal(),
+                                   m_window.session().tables().oto, roll->view(), click, result);
+  m_window.applyEdit(result);
+  if (index >= 0) emit lyricBoxRequested(index);
 }
 
 void RollMouseController::rollRelease(Qt::MouseButton button, QPoint at) {

@@ -2,8 +2,9 @@
 // The mouse on the roll picture: presses, drags and releases on note labels
 // (selection, key and length through editor/roll_gestures), the band swept
 // across empty roll space with its two red marker lines (Line1, Line2), the
-// resize pointer over a label's right edge, and the two popup menus. Owned
-// by the main window; it filters the events of its roll.
+// resize pointer over a label's right edge, notes drawn into rests by a
+// double-click, and the two popup menus. Owned by the main window; it
+// filters the events of its roll.
 
 #include <QObject>
 #include <QPoint>
@@ -43,6 +44,8 @@ class RollMouseController final : public QObject {
   void labelRelease(int index, Qt::MouseButton button, QPoint at, GestureKeys keys);
   void rollPress(Qt::MouseButton button, QPoint at);
   void rollRelease(Qt::MouseButton button, QPoint at);
+  // A double-click on empty roll space draws a note into the rest there.
+  void drawNote(QPoint at);
   void hover(QPoint at);
   // Band select between the marker lines; the covered time in panel 2.
   void sweep();

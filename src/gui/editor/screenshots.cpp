@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
@@ -103,10 +102,12 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   QDir dir(folder);
   bool ok = true;
-  window.resize(1024, 640);
-  // Show the song where it starts, with its notes in the middle rows.
+  // The smallest size the top bar is laid out for, then a full-HD screen; the
+  // song opened scrolled to its first notes.
   window.session().song().selFirst = window.session().song().selLast = 0;
-  if (auto* v = window.findChild<QScrollBar*>(QStringLiteral("VScroll1"))) v->setValue(30);
+  window.resize(1920, 1080);
+  ok &= shoot(window, dir.filePath(QStringLiteral("main_window_1920x1080.png")));
+  window.resize(1024, 640);
   ok &= shoot(window, dir.filePath(QStringLiteral("main_window.png")));
 
   // A band swept across the roll: the marker lines, the selection, its time.
@@ -152,7 +153,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
                    dir.filePath(QStringLiteral("pitch_editor.png")));
   note.hide();
 
-  SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, &window);
+  SelectTrackDialog tracks({"1: Conductor", "2: Voice", "3: Piano"}, {0, 12, 0}, &window);
   ok &= shoot(tracks, dir.filePath(QStringLiteral("select_track.png")));
 
   EditBoxDialog edit(&window, QStringLiteral("さくら さくら"));

@@ -7,16 +7,22 @@
 #include <QVBoxLayout>
 
 #include "editor/select_track_form.h"
+#include "editor/track_notes.h"
 #include "gui/common/qt_text.h"
 
 namespace ruvo::gui {
 
-SelectTrackDialog::SelectTrackDialog(const std::vector<std::string>& trackList, QWidget* parent) : QDialog(parent) {
+SelectTrackDialog::SelectTrackDialog(const std::vector<std::string>& trackList, std::vector<int> sungNotes,
+                                     QWidget* parent)
+    : QDialog(parent), m_sungNotes(std::move(sungNotes)) {
   setObjectName(QStringLiteral("frmSelectTrack"));
   setWindowTitle(tr("トラックを選択"));
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("List1"));
   for (const auto& track : trackList) m_list->addItem(qs(track));
+  if (m_list->count() > 0 && !m_sungNotes.empty()) m_list->setCurrentRow(firstTrackWithNotes(m_sungNotes));
+  m_note = new QLabel(this);
+  m_note->setObjectName(QStringLiteral("lblTrackNotes"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setDefault(true);
@@ -25,6 +31,7 @@ SelectTrackDialog::SelectTrackDialog(const std::vector<std::string>& trackList, 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(tr("取込むトラックを選択してください。"), this));
   layout->addWidget(m_list);
+  layout->addWidget(m_note);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);
@@ -33,6 +40,16 @@ SelectTrackDialog::SelectTrackDialog(const std::vector<std::string>& trackList, 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+  connect(m_list, &QListWidget::itemSelectionChanged, this, &SelectTrackDialog::showTrackNotes);
+  showTrackNotes();
+}
+
+void SelectTrackDialog::showTrackNotes() {
+  const int row = m_list->currentRow();
+  const bool known = row >= 0 && static_cast<size_t>(row) < m_sungNotes.size() && m_list->item(row)->isSelected();
+  m_note->setText(known && m_sungNotes[static_cast<size_t>(row)] == 0
+                      ? tr("このトラックにはノートがありません。")
+                      : QString());
 }
 
 int SelectTrackDialog::chosenTrack() const {

@@ -45,6 +45,14 @@ const std::vector<Entry>& catalogue() {
       {QT_TRANSLATE_NOOP("LogicText", "ノート%1「%2」の長さ %3 → %4")},
       {QT_TRANSLATE_NOOP("LogicText", "ノート%1「%2」のキー %3 → %4")},
       {QT_TRANSLATE_NOOP("LogicText", "作業フォルダを作成できません。")},
+      {QT_TRANSLATE_NOOP("LogicText", "このファイルはプロジェクトではありません。")},
+      {QT_TRANSLATE_NOOP("LogicText", "ファイルを開けませんでした。")},
+      {QT_TRANSLATE_NOOP("LogicText", "保存できませんでした。")},
+      {QT_TRANSLATE_NOOP("LogicText", "音声フォルダを読めませんでした。")},
+      {QT_TRANSLATE_NOOP("LogicText", "設定を保存できませんでした。")},
+      {QT_TRANSLATE_NOOP("LogicText", "キャッシュを整理できませんでした。")},
+      {QT_TRANSLATE_NOOP("LogicText", "説明書が見つかりません。次の場所を探しました:")},
+      {QT_TRANSLATE_NOOP("LogicText", "説明書を開くプログラムがありません。")},
       // values out of range: the tempo box, the boxes of the note properties
       {QT_TRANSLATE_NOOP("LogicText", "テンポ「%1」は使えません。%2から%3までの数を入力してください。")},
       {QT_TRANSLATE_NOOP("LogicText", "%1「%2」は使えません。%3から%4までの数を入力してください。"), "1"},
@@ -55,6 +63,8 @@ const std::vector<Entry>& catalogue() {
       // editing: the undo captions and the input boxes
       {QT_TRANSLATE_NOOP("LogicText", "元に戻す(&U)")},
       {QT_TRANSLATE_NOOP("LogicText", "%1を元に戻す(&U)"), "1"},
+      {QT_TRANSLATE_NOOP("LogicText", "やり直し(&R)")},
+      {QT_TRANSLATE_NOOP("LogicText", "%1をやり直し(&R)"), "1"},
       {QT_TRANSLATE_NOOP("LogicText", "ノートの変更"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "ノートの貼付け"), "", true},
       {QT_TRANSLATE_NOOP("LogicText", "ノートの削除"), "", true},

@@ -347,6 +347,46 @@
         <source>選択した%1個の原音の周波数表を再作成します。</source>
         <translation>Makes the frequency tables of the %1 selected recordings again.</translation>
     </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>%1をやり直し(&amp;R)</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>このファイルはプロジェクトではありません。</source>
+        <translation>This file is not a project.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けませんでした。</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <source>保存できませんでした。</source>
+        <translation>The project could not be saved.</translation>
+    </message>
+    <message>
+        <source>音声フォルダを読めませんでした。</source>
+        <translation>The voice folder could not be read.</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>キャッシュを整理できませんでした。</source>
+        <translation>The cache could not be tidied up.</translation>
+    </message>
+    <message>
+        <source>説明書が見つかりません。次の場所を探しました:</source>
+        <translation>No user guide was found. These places were searched:</translation>
+    </message>
+    <message>
+        <source>説明書を開くプログラムがありません。</source>
+        <translation>There is no program to open the user guide.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -602,6 +642,28 @@
         <source>選択解除</source>
         <translation>Select None</translation>
     </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>1拍の長さ</source>
+        <translation>Beat length</translation>
+    </message>
+    <message>
+        <source>選択したノートの長さ</source>
+        <translation>Length of the selected notes</translation>
+    </message>
+</context>
+<context>
+    <name>RollMouseController</name>
+    <message>
+        <source>次のノートが歌われているので長くできません。Ctrlを押しながらドラッグすると次のノートを短くします。</source>
+        <translation>The next note is sung, so this note cannot grow. Drag with Ctrl held to shorten the next note.</translation>
+    </message>
 </context>
 <context>
     <name>TopBar</name>
@@ -674,10 +736,6 @@
         <translation>Ins</translation>
     </message>
     <message>
-        <source>＞</source>
-        <translation>&gt;</translation>
-    </message>
-    <message>
         <source>拡</source>
         <translation>+</translation>
     </message>
@@ -692,6 +750,58 @@
     <message>
         <source>終</source>
         <translation>&gt;|</translation>
+    </message>
+    <message>
+        <source>曲の始めのテンポ（1分間の拍数）</source>
+        <translation>Tempo at the start of the song (beats per minute)</translation>
+    </message>
+    <message>
+        <source>ノートの長さを変えるときの単位</source>
+        <translation>Unit that note lengths snap to when dragged</translation>
+    </message>
+    <message>
+        <source>歌詞を入力して「挿入」か「置換」を押します。ダブルクリックで1行1語に編集します。</source>
+        <translation>Type lyrics, then press Ins or Repl. Double-click to edit one word per line.</translation>
+    </message>
+    <message>
+        <source>歌詞の入力で作るノートとダブルクリックで描くノートの長さ</source>
+        <translation>Length of the notes that typed lyrics and double-clicks make</translation>
+    </message>
+    <message>
+        <source>選択したノートの歌詞を入力した歌詞で置き換えます</source>
+        <translation>Replace the lyrics of the selected notes with the typed lyrics</translation>
+    </message>
+    <message>
+        <source>入力した歌詞のノートを選択したノートの前に挿入します</source>
+        <translation>Insert notes of the typed lyrics before the selected note</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>先頭へ移動</source>
+        <translation>Go to the start</translation>
+    </message>
+    <message>
+        <source>最後へ移動</source>
+        <translation>Go to the end</translation>
+    </message>
+    <message>
+        <source>クォンタイズ</source>
+        <translation>Quantize</translation>
+    </message>
+    <message>
+        <source>歌詞</source>
+        <translation>Lyrics</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1254,10 @@
     <message>
         <source>取込むトラックを選択してください。</source>
         <translation>Choose the track to import.</translation>
+    </message>
+    <message>
+        <source>このトラックにはノートがありません。</source>
+        <translation>This track has no notes.</translation>
     </message>
 </context>
 <context>

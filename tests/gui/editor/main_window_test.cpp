@@ -19,8 +19,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include "core/text_file.h"
@@ -29,6 +32,7 @@
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/common/twips.h"
+#include "gui/editor/window_place.h"
 #include "gui/common/qt_file_chooser.h"
 #include "interchange/midi_bytes.h"
 #include "interchange/sequence_writer.h"
@@ -138,6 +142,50 @@ TEST_F(WindowTest, LabelsTempoBoxAndZoom) {
   EXPECT_FALSE(m_window.roll()->labelAt(0).visible);
 }
 
+// An opened song shows its first sung notes, wherever they lie; labels of
+// notes scrolled past the roll's left edge stay off the keys.
+TEST_F(WindowTest, AnOpenedSongShowsItsFirstNotesAndLabelsStayOffTheKeys) {
+  struct Case {
+    int key;
+    int leadingRest;  // ticks
+  };
+  const Case cases[] = {{36, 0}, {75, 0}, {2, 0}, {60, 16 * 1920}};
+  for (const Case& c : cases) {
+    loadSong({{"R", c.leadingRest > 0 ? c.leadingRest : 480, 36, ""}, {"あ", 1920, c.key, ""}, {"い", 1920, c.key + 3, ""}});
+    song().modified = true;
+    ASSERT_TRUE(m_window.session().saveAsPath(m_dir / "opening.bat"));
+    m_window.session().clear();
+    ASSERT_TRUE(m_window.session().openPath(m_dir / "opening.bat"));
+    for (int i : {1, 2}) {
+      const LabelInfo label = m_window.roll()->labelAt(i);
+      EXPECT_TRUE(label.visible && m_window.roll()->rect().contains(label.geometry)) << c.key << " " << i;
+      EXPECT_GE(label.geometry.left(), 104) << c.key << " " << i;
+    }
+  }
+
+  loadSong({{"あ", 8 * 1920, 36, ""}});
+  find<QScrollBar>("VScroll1")->setValue(30);
+  find<QScrollBar>("HScroll1")->setValue(2);
+  const LabelInfo label = m_window.roll()->labelAt(0);
+  ASSERT_LT(label.geometry.left(), 104);
+  const QImage picture = m_window.roll()->grab().toImage();
+  const int y = label.geometry.center().y();
+  EXPECT_NE(picture.pixelColor(60, y), label.background);
+  EXPECT_EQ(picture.pixelColor(200, y), label.background);
+  QTest::mouseClick(m_window.roll(), Qt::LeftButton, {}, QPoint(60, y));
+  EXPECT_EQ(song().selFirst, song().noteCount);  // the keys are no label
+}
+
+// The window's size and position come back from the preferences.
+TEST_F(WindowTest, TheWindowPlaceIsRememberedAcrossRuns) {
+  QSettings store(QString::fromStdString(m_dir / "place.ini"), QSettings::IniFormat);
+  m_window.setGeometry(40, 50, 700, 500);
+  storeWindowPlace(m_window, store);
+  m_window.setGeometry(0, 0, 900, 600);
+  restoreWindowPlace(m_window, store);
+  EXPECT_EQ(m_window.geometry().size(), QSize(700, 500));
+}
+
 TEST_F(WindowTest, CloseAsksAndKeepsTheWindowOnCancel) {
   loadSong({{"あ", 1920, 36, ""}});
   m_window.session().song().modified = true;
@@ -173,6 +221,77 @@ TEST_F(WindowTest, HistoryItemsOpenAndForgetMissingFiles) {
   EXPECT_EQ(captions(), QStringList{QString::fromStdString(m_dir / "two.bat")});
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0], kMissingHistoryText);
+}
+
+// One file is one history entry, by its absolute canonical path, however it
+// was named; a file that is no project is named so and stays out. Save As
+// starts in the project's folder, and an output name that came from the old
+// name follows the new one.
+TEST_F(WindowTest, HistoryKeepsCanonicalPathsAndSaveAsFollowsTheProject) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::weakly_canonical(fs::path(m_dir.path()));
+  fs::create_directories(dir / "sub");
+  const fs::path startedIn = fs::current_path();
+  fs::current_path(dir / "sub");
+  struct Case {
+    std::string chosen;  // the name Save As is given
+    std::string output;  // the output name before
+    std::string outputAfter;
+    std::string entry;  // the newest history entry after
+  };
+  const Case cases[] = {{"../song", "newfile.wav", "song.wav", dir / "song.bat"},
+                        {(dir / "sub/../song.bat").string(), "song.wav", "song.wav", dir / "song.bat"},
+                        {"./other", "song.wav", "other.wav", dir / "sub/other.bat"},
+                        {(dir / "song").string(), "mix.wav", "mix.wav", dir / "song.bat"}};
+  loadSong({{"あ", 1920, 36, ""}});
+  for (const Case& c : cases) {
+    song().outputFile = c.output;
+    song().modified = true;
+    m_files.paths = {c.chosen};
+    action("mnSaveAt")->trigger();
+    EXPECT_EQ(song().outputFile, c.outputAfter) << c.chosen;
+    ASSERT_FALSE(m_settings.settings.History.empty());
+    EXPECT_EQ(m_settings.settings.History.front(), c.entry) << c.chosen;
+  }
+  EXPECT_EQ(m_settings.settings.History.size(), 2u);
+  m_files.paths = {std::nullopt};
+  action("mnSaveAt")->trigger();
+  EXPECT_EQ(m_files.requests.back().folder, dir.string());
+
+  ASSERT_TRUE(writeFileBytes(dir / "notes.txt", "just some words\r\n"));
+  m_files.paths = {(dir / "notes.txt").string()};
+  action("mnOpen")->trigger();
+  fs::current_path(startedIn);
+  ASSERT_FALSE(m_prompts.messages.empty());
+  EXPECT_EQ(m_prompts.messages.back(), std::string(kNotAProjectText) + "\n" + (dir / "notes.txt").string());
+  EXPECT_EQ(m_settings.settings.History.size(), 2u);
+  EXPECT_EQ(song().noteCount, 1);
+}
+
+// The track choice preselects the first track with sung notes and names a
+// chosen track that has none.
+TEST_F(WindowTest, TheTrackChoicePreselectsATrackWithNotes) {
+  Song source;
+  source.notes = {{"あ", 1920, 36, ""}, {"い", 960, 38, ""}};
+  source.noteCount = 2;
+  std::string bytes = buildSequenceMidi(source, MidiWriteInput{});
+  bytes += midiTrackChunk(std::string("\x00\xFF\x2F\x00", 4));
+  bytes[11] = 3;
+  ASSERT_TRUE(writeFileBytes(m_dir / "three.mid", bytes));
+  m_files.paths = {m_dir / "three.mid"};
+  whenDialogOpens(QStringLiteral("frmSelectTrack"), [](QWidget* dialog) {
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* note = dialog->findChild<QLabel*>(QStringLiteral("lblTrackNotes"));
+    EXPECT_EQ(list->currentRow(), 1);
+    const std::pair<int, const char*> rows[] = {{1, ""}, {2, "このトラックにはノートがありません。"}, {0, "このトラックにはノートがありません。"}, {1, ""}};
+    for (auto [row, text] : rows) {
+      list->setCurrentRow(row);
+      EXPECT_EQ(note->text(), QString::fromUtf8(text)) << row;
+    }
+    QTest::keyClick(list, Qt::Key_Return);
+  });
+  action("mnImport")->trigger();
+  EXPECT_EQ(song().noteCount, 2);
 }
 
 TEST_F(WindowTest, ImportChoosesTheTrackInTheDialog) {
@@ -222,6 +341,58 @@ TEST_F(WindowTest, TheKeysActOnTheNotesFromTheStart) {
   EXPECT_EQ(find<QLineEdit>("txtTempo")->text(), QStringLiteral("120.0"));
   EXPECT_EQ(std::min(song().selFirst, song().selLast), 0);
   EXPECT_EQ(std::max(song().selFirst, song().selLast), 1);
+}
+
+// Redo takes back one undo step by Ctrl+Y, Ctrl+Shift+Z or its item; a new
+// edit clears it.
+TEST_F(WindowTest, RedoTakesBackAnUndoByEitherKeyOrItsItem) {
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"Ctrl+Y", [this] { QTest::keyClick(m_window.roll(), Qt::Key_Y, Qt::ControlModifier); }},
+      {"Ctrl+Shift+Z", [this] { QTest::keyClick(m_window.roll(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }},
+      {"mnRedo", [this] { action("mnRedo")->trigger(); }}};
+  m_window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+  for (const auto& [way, redo] : ways) {
+    loadSong({Note{"あ", 1920, 36, ""}, Note{"い", 1920, 38, ""}});
+    m_window.edits().journal().reset();
+    song().selFirst = song().selLast = 0;
+    QTest::keyClick(m_window.roll(), Qt::Key_Delete);
+    QTest::keyClick(m_window.roll(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(song().noteCount, 2) << way;
+    EXPECT_TRUE(action("mnRedo")->isEnabled()) << way;
+    EXPECT_EQ(action("mnRedo")->text(), QStringLiteral("ノートの削除をやり直し(&R)")) << way;
+    redo();
+    EXPECT_EQ(song().noteCount, 1) << way;
+    EXPECT_EQ(song()[0].lyric, "い") << way;
+    EXPECT_FALSE(action("mnRedo")->isEnabled()) << way;
+    EXPECT_EQ(action("mnUndo")->text(), QStringLiteral("ノートの削除を元に戻す(&U)")) << way;
+  }
+  QTest::keyClick(m_window.roll(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(m_window.roll(), Qt::Key_R, Qt::ControlModifier);  // a new edit
+  EXPECT_FALSE(action("mnRedo")->isEnabled());
+  EXPECT_EQ(action("mnRedo")->text(), QStringLiteral("やり直し(&R)"));
+}
+
+// The transport buttons show icons, name their command and its key, are
+// enabled exactly when their menu item is, and run it.
+TEST_F(WindowTest, TransportButtonsFollowTheirMenuItems) {
+  const std::tuple<const char*, const char*, const char*> buttons[] = {
+      {"lblPlay", "mnPlayTemp", "選択部分を再生 (F5)"}, {"lblPause", "mnPauseTemp", "一時停止 (F6)"}, {"lblStop", "mnStopTemp", "停止 (F7)"}};
+  for (auto [name, item, tip] : buttons) {
+    auto* button = find<QToolButton>(name);
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_FALSE(button->icon().isNull()) << name;
+    EXPECT_EQ(button->toolTip(), QString::fromUtf8(tip)) << name;
+    EXPECT_TRUE(button->isEnabled()) << name;
+    action(item)->setEnabled(false);
+    EXPECT_FALSE(button->isEnabled()) << name;
+    action(item)->setEnabled(true);
+    EXPECT_TRUE(button->isEnabled()) << name;
+    if (std::string_view(item) == "mnPlayTemp") continue;  // playing would render
+    QSignalSpy ran(action(item), &QAction::triggered);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(ran.count(), 1) << name;
+  }
 }
 
 TEST_F(WindowTest, TheWheelScrollsAndZoomsTheRollAndDeleteDeletes) {

@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"

@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 #include "../support/window_fixture.h"
+#include "gui/editor/edit_controller.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
@@ -150,4 +152,42 @@ TEST_F(RollMouseTest, DoubleClickAsksForTheLyricBoxOverTheNote) {
   EXPECT_EQ(asked.at(0).at(0).toInt(), 1);
   EXPECT_EQ(song().selFirst, 1);
   EXPECT_FALSE(m_window.edits().journal().canUndo());
+}
+
+// A double-click on empty roll space draws a note where the time falls on a
+// rest and opens its lyric box; on a sung note's time it changes nothing. An
+// edge drag that cannot lengthen says why in the status bar.
+TEST_F(RollMouseTest, DoubleClickDrawsIntoARestAndARefusedEdgeDragSaysWhy) {
+  struct Case {
+    const char* what;
+    int tick;  // the time double-clicked, two rows above the notes
+    std::vector<int> lengths;
+    bool drawn;
+  };
+  const Case cases[] = {{"on the rest", 3840 + 100, {1920, 1920, 1920, 1920}, true},
+                        {"on a sung note", 960, {1920, 3840, 1920}, false},
+                        {"past the end", 7680 + 2000, {1920, 3840, 1920, 1920, 1920}, true}};
+  for (const Case& c : cases) {
+    loadSong({{"あ", 1920, kKey, ""}, {"R", 3840, kKey, ""}, {"い", 1920, kKey, ""}});
+    const QPoint at(qRound(toPixels(c.tick / 2 + kKeyboardWidth)), label(0).center().y() - 2 * kRowPixels);
+    QTest::mouseDClick(roll(), Qt::LeftButton, {}, at);
+    std::vector<int> lengths;
+    for (int i = 0; i < song().noteCount; ++i) lengths.push_back(song()[i].length);
+    EXPECT_EQ(lengths, c.lengths) << c.what;
+    auto* box = roll()->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    EXPECT_EQ(box->isVisible(), c.drawn) << c.what;
+    if (!c.drawn) continue;
+    EXPECT_EQ(box->text(), QStringLiteral("あ")) << c.what;
+    EXPECT_EQ(song()[song().selFirst].noteNumber, kKey + 2) << c.what;
+    EXPECT_EQ(m_window.edits().journal().caption(), "ノートの挿入を元に戻す(&U)") << c.what;
+    m_window.editing().discardLyricBox();
+  }
+
+  loadSong({{"あ", 1920, kKey, ""}, {"い", 1920, kKey, ""}});
+  const QPoint edge(label(0).right() - 2, label(0).center().y());
+  QTest::mousePress(roll(), Qt::LeftButton, {}, edge);
+  QTest::mouseMove(roll(), edge + QPoint(32, 0));
+  QTest::mouseRelease(roll(), Qt::LeftButton, {}, edge + QPoint(32, 0));
+  EXPECT_EQ(song()[0].length, 1920);
+  EXPECT_TRUE(m_window.statusBar()->currentMessage().contains(QStringLiteral("長くできません")));
 }

@@ -123,7 +123,7 @@ TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   shown.emplace_back(std::make_unique<gui::TrustToolDialog>(
       gui::logicText(untrustedToolMessage({"joiner", "j", "/bin/j"})), nullptr));
   shown.emplace_back(std::make_unique<gui::ShowRunningWindow>(nullptr));
-  shown.emplace_back(std::make_unique<gui::SelectTrackDialog>(std::vector<std::string>{"1: Voice"}, nullptr));
+  shown.emplace_back(std::make_unique<gui::SelectTrackDialog>(std::vector<std::string>{"1: Voice"}, std::vector<int>{0}, nullptr));
   shown.emplace_back(std::make_unique<gui::AboutDialog>(QString(), nullptr));
   shown.emplace_back(std::make_unique<gui::EditBoxDialog>(nullptr, QString()));
   shown.emplace_back(std::make_unique<gui::FrequencyTableDialog>(
