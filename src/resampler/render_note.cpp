@@ -53,12 +53,16 @@ Result<RenderReport> renderNote(const Request& request) {
   const std::string recording = existingPathIgnoringCase(request.input);
   auto audio = readMonoWav(recording);
   if (!audio) return tl::unexpected(audio.error());
-  auto samples = convertRate(audio->samples, audio->sampleRate, kSampleRate);
-  if (!samples) return tl::unexpected(samples.error());
-  removeDc(*samples);
+  std::vector<float> source = std::move(audio->samples);
+  if (audio->sampleRate != kSampleRate) {
+    auto converted = convertRate(source, audio->sampleRate, kSampleRate);
+    if (!converted) return tl::unexpected(converted.error());
+    source = std::move(*converted);
+  }
+  removeDc(source);
 
   RenderReport report;
-  const RecordingPitch pitch = recordingPitch(recording, *samples, request.flags.regenerateTable);
+  const RecordingPitch pitch = recordingPitch(recording, source, request.flags.regenerateTable);
   if (!pitch.tableNote.empty()) report.notice = "frequency table not written: " + pitch.tableNote;
   if (!request.note) {
     // The table command passes a bare number here; anything else was meant
@@ -69,7 +73,7 @@ Result<RenderReport> renderNote(const Request& request) {
     return report;
   }
 
-  const std::vector<float> source = scaleBreathiness(*samples, pitch.f0, request.flags.breathiness);
+  scaleBreathiness(source, pitch.f0, request.flags.breathiness);
   const auto outputSamples = static_cast<size_t>(roundHalfEven(request.lengthMs * kSampleRate / 1000.0));
   const TimeMap map({source.size(), outputSamples, request.offsetMs, request.consonantMs, request.blankMs,
                      request.velocity});

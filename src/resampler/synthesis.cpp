@@ -67,6 +67,66 @@ const PitchMark* nearestMark(std::span<const PitchMark> marks, double position) 
   return std::abs(best->position - position) <= 2 * best->period ? best : nullptr;
 }
 
+// The running sums of the power of counted samples and of their number,
+// taken just before each of the given sample indices (sorted, no repeats) in
+// one pass: the sums a level window needs are the differences of two of
+// them, and only the window edges are kept rather than a sum per sample.
+struct PowerSum {
+  double power = 0;
+  long count = 0;
+};
+
+template <typename CountedValue>
+std::vector<PowerSum> sumsBefore(const std::vector<long>& indices, CountedValue countedValue) {
+  std::vector<PowerSum> sums(indices.size());
+  PowerSum running;
+  long n = 0;
+  for (size_t i = 0; i < indices.size(); ++i) {
+    for (; n < indices[i]; ++n) {
+      double value = 0;
+      if (countedValue(n, value)) {
+        running.power += value * value;
+        ++running.count;
+      }
+    }
+    sums[i] = running;
+  }
+  return sums;
+}
+
+// Window edges clamped to 0..last, and the sums before each.
+class WindowSums {
+ public:
+  explicit WindowSums(long last) : m_last(last) {}
+  long add(long edge) {
+    const long clamped = std::clamp(edge, 0L, m_last);
+    m_edges.push_back(clamped);
+    return clamped;
+  }
+  template <typename CountedValue>
+  void sum(CountedValue countedValue) {
+    std::sort(m_edges.begin(), m_edges.end());
+    m_edges.erase(std::unique(m_edges.begin(), m_edges.end()), m_edges.end());
+    m_sums = sumsBefore(m_edges, countedValue);
+  }
+  // Mean power of the counted samples in from..to (clamped edges as add
+  // returned them), or -1 when fewer than kLevelWindow of them count.
+  double meanOver(long from, long to) const {
+    const PowerSum& a = at(from);
+    const PowerSum& b = at(to);
+    const auto n = static_cast<double>(b.count - a.count);
+    return n >= kLevelWindow ? (b.power - a.power) / n : -1.0;
+  }
+
+ private:
+  const PowerSum& at(long edge) const {
+    return m_sums[static_cast<size_t>(std::lower_bound(m_edges.begin(), m_edges.end(), edge) - m_edges.begin())];
+  }
+  long m_last;
+  std::vector<long> m_edges;
+  std::vector<PowerSum> m_sums;
+};
+
 // Voiced grains laid out at a new spacing keep the spectral envelope, but
 // energy that lay below the new fundamental (a close vowel's first formant
 // on the fundamental, shifted up) finds no harmonic to land on, and sound
@@ -79,40 +139,43 @@ void matchVoicedLevel(std::vector<float>& voiced, const SynthesisInput& input) {
   const long size = static_cast<long>(voiced.size());
   const std::span<const float> reference = input.levelSamples.empty() ? input.samples : input.levelSamples;
   const long sourceSize = static_cast<long>(reference.size());
-  auto sourceVoiced = [&](long n) { return n >= 0 && n < sourceSize && f0At(input.f0, static_cast<double>(n)) > 0; };
-  std::vector<double> outPower(static_cast<size_t>(size) + 1, 0.0);
-  std::vector<double> outCount(static_cast<size_t>(size) + 1, 0.0);
-  for (long n = 0; n < size; ++n) {
-    const bool counted = sourceVoiced(static_cast<long>(input.map->sourceAt(static_cast<double>(n))));
-    const double value = voiced[static_cast<size_t>(n)];
-    outPower[static_cast<size_t>(n) + 1] = outPower[static_cast<size_t>(n)] + (counted ? value * value : 0.0);
-    outCount[static_cast<size_t>(n) + 1] = outCount[static_cast<size_t>(n)] + (counted ? 1.0 : 0.0);
-  }
-  std::vector<double> sourcePower(static_cast<size_t>(sourceSize) + 1, 0.0);
-  std::vector<double> sourceCount(static_cast<size_t>(sourceSize) + 1, 0.0);
-  for (long n = 0; n < sourceSize; ++n) {
-    const bool counted = sourceVoiced(n);
-    const double value = reference[static_cast<size_t>(n)];
-    sourcePower[static_cast<size_t>(n) + 1] = sourcePower[static_cast<size_t>(n)] + (counted ? value * value : 0.0);
-    sourceCount[static_cast<size_t>(n) + 1] = sourceCount[static_cast<size_t>(n)] + (counted ? 1.0 : 0.0);
-  }
-  const auto meanOver = [](const std::vector<double>& sum, const std::vector<double>& count, long from, long to) {
-    const long last = static_cast<long>(sum.size()) - 1;
-    const auto a = static_cast<size_t>(std::clamp(from, 0L, last));
-    const auto b = static_cast<size_t>(std::clamp(to, 0L, last));
-    const double n = count[b] - count[a];
-    return n >= kLevelWindow ? (sum[b] - sum[a]) / n : -1.0;
+  // A recording sample counts as voiced when its frame has a pitch.
+  auto sourceVoiced = [&](long n) {
+    const auto frame = static_cast<size_t>(n / kFrameSamples);
+    return n >= 0 && n < sourceSize && frame < input.f0.size() && input.f0[frame] > 0;
   };
 
   const long points = size / kLevelHop + 2;
-  std::vector<double> gains(static_cast<size_t>(points), -1.0);
+  struct Window {
+    long outFrom, outTo, sourceFrom, sourceTo;
+  };
+  std::vector<Window> windows(static_cast<size_t>(points));
+  WindowSums outSums(size);
+  WindowSums sourceSums(sourceSize);
   for (long k = 0; k < points; ++k) {
     const double t = static_cast<double>(k * kLevelHop);
-    const double out = meanOver(outPower, outCount, static_cast<long>(t) - kLevelWindow, static_cast<long>(t) + kLevelWindow);
     const double from = std::min(input.map->sourceAt(t - kLevelWindow), input.map->sourceAt(t) - kLevelWindow);
     const double to = std::max(input.map->sourceAt(t + kLevelWindow), input.map->sourceAt(t) + kLevelWindow);
-    const double source = meanOver(sourcePower, sourceCount, static_cast<long>(from), static_cast<long>(to));
-    if (out > 0 && source > 0) gains[static_cast<size_t>(k)] = std::clamp(std::sqrt(source / out), kMinLevelGain, kMaxLevelGain);
+    Window& window = windows[static_cast<size_t>(k)];
+    window.outFrom = outSums.add(static_cast<long>(t) - kLevelWindow);
+    window.outTo = outSums.add(static_cast<long>(t) + kLevelWindow);
+    window.sourceFrom = sourceSums.add(static_cast<long>(from));
+    window.sourceTo = sourceSums.add(static_cast<long>(to));
+  }
+  outSums.sum([&](long n, double& value) {
+    value = voiced[static_cast<size_t>(n)];
+    return sourceVoiced(static_cast<long>(input.map->sourceAt(static_cast<double>(n))));
+  });
+  sourceSums.sum([&](long n, double& value) {
+    value = reference[static_cast<size_t>(n)];
+    return sourceVoiced(n);
+  });
+
+  std::vector<double> gains(static_cast<size_t>(points), -1.0);
+  for (size_t k = 0; k < windows.size(); ++k) {
+    const double out = outSums.meanOver(windows[k].outFrom, windows[k].outTo);
+    const double source = sourceSums.meanOver(windows[k].sourceFrom, windows[k].sourceTo);
+    if (out > 0 && source > 0) gains[k] = std::clamp(std::sqrt(source / out), kMinLevelGain, kMaxLevelGain);
   }
   // Hold the nearest measured gain across stretches with none.
   double held = -1;
