@@ -66,52 +66,64 @@ Result<Format> parseFormat(std::string_view body, const std::string& where) {
 
 // One sample at full scale 1, as a float: integers are divided by 2 to the
 // power of their width less one, 8-bit samples are unsigned.
-float sampleAt(const uint8_t* p, const Format& format) {
-  switch (format.sampleBytes) {
-    case 1:
-      return static_cast<float>(p[0] - 128) * (1.0f / 128.0f);
-    case 2:
-      return static_cast<float>(static_cast<int16_t>(p[0] | p[1] << 8)) * (1.0f / 32768.0f);
-    case 3: {
-      const uint32_t bits = static_cast<uint32_t>(p[0]) << 8 | static_cast<uint32_t>(p[1]) << 16 |
-                            static_cast<uint32_t>(p[2]) << 24;
-      const auto value = static_cast<int32_t>(bits);
-      return static_cast<float>(value) * (1.0f / 2147483648.0f);
+float unsigned8(const uint8_t* p) { return static_cast<float>(p[0] - 128) * (1.0f / 128.0f); }
+float signed16(const uint8_t* p) { return static_cast<float>(static_cast<int16_t>(p[0] | p[1] << 8)) * (1.0f / 32768.0f); }
+float signed24(const uint8_t* p) {
+  const uint32_t bits =
+      static_cast<uint32_t>(p[0]) << 8 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 24;
+  return static_cast<float>(static_cast<int32_t>(bits)) * (1.0f / 2147483648.0f);
+}
+uint32_t little32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+         static_cast<uint32_t>(p[3]) << 24;
+}
+float signed32(const uint8_t* p) { return static_cast<float>(static_cast<int32_t>(little32(p))) * (1.0f / 2147483648.0f); }
+float float32(const uint8_t* p) {
+  const uint32_t bits = little32(p);
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+float float64(const uint8_t* p) {
+  const uint64_t bits = static_cast<uint64_t>(little32(p)) | static_cast<uint64_t>(little32(p + 4)) << 32;
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return static_cast<float>(value);
+}
+
+// Each frame's channels averaged; one loop per encoding, so that the
+// decoding of a sample is not chosen again for every sample.
+template <float (*decode)(const uint8_t*)>
+void mixFrames(const uint8_t* p, const Format& format, std::vector<float>& mono) {
+  // Float files may hold NaN or infinities; they would poison every later
+  // stage.
+  if (format.channels == 1) {
+    for (float& out : mono) {
+      const float value = decode(p);
+      p += format.sampleBytes;
+      out = std::isfinite(value) ? value : 0.0f;
     }
-    case 4: {
-      const uint32_t bits = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-      if (format.isFloat) {
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-      }
-      return static_cast<float>(static_cast<int32_t>(bits)) * (1.0f / 2147483648.0f);
-    }
-    default: {
-      uint64_t bits = 0;
-      for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
-      double value;
-      std::memcpy(&value, &bits, sizeof value);
-      return static_cast<float>(value);
-    }
+    return;
+  }
+  for (float& out : mono) {
+    double sum = 0;
+    for (int c = 0; c < format.channels; ++c, p += format.sampleBytes) sum += decode(p);
+    const auto value = static_cast<float>(sum / format.channels);
+    out = std::isfinite(value) ? value : 0.0f;
   }
 }
 
 MonoAudio mixToMono(std::string_view data, const Format& format) {
-  const auto frameBytes = static_cast<size_t>(format.channels * format.sampleBytes);
-  const size_t frames = data.size() / frameBytes;
   MonoAudio audio;
   audio.sampleRate = format.sampleRate;
-  audio.samples.resize(frames);
+  audio.samples.resize(data.size() / static_cast<size_t>(format.channels * format.sampleBytes));
   const auto* p = reinterpret_cast<const uint8_t*>(data.data());
-  for (size_t frame = 0; frame < frames; ++frame) {
-    double sum = 0;
-    for (int c = 0; c < format.channels; ++c, p += format.sampleBytes) sum += sampleAt(p, format);
-    const auto value = static_cast<float>(sum / format.channels);
-    // Float files may hold NaN or infinities; they would poison every later
-    // stage.
-    audio.samples[frame] = std::isfinite(value) ? value : 0.0f;
+  switch (format.sampleBytes) {
+    case 1: mixFrames<unsigned8>(p, format, audio.samples); break;
+    case 2: mixFrames<signed16>(p, format, audio.samples); break;
+    case 3: mixFrames<signed24>(p, format, audio.samples); break;
+    case 4: format.isFloat ? mixFrames<float32>(p, format, audio.samples) : mixFrames<signed32>(p, format, audio.samples); break;
+    default: mixFrames<float64>(p, format, audio.samples); break;
   }
   return audio;
 }
@@ -264,7 +276,9 @@ Result<void> writePcm16Wav(const std::string& path, std::span<const float> sampl
     } else if (scaled <= -32768.0f) {
       value = -32768;
     } else if (!std::isnan(scaled)) {
-      value = static_cast<int>(std::floor(scaled));
+      // Rounded down: truncated, and one less for a negative fraction.
+      value = static_cast<int>(scaled);
+      if (static_cast<float>(value) > scaled) --value;
     }
     *out++ = static_cast<char>(value & 0xFF);
     *out++ = static_cast<char>((value >> 8) & 0xFF);
