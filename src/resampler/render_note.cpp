@@ -13,6 +13,7 @@
 #include "resampler/recording_pitch.h"
 #include "resampler/synthesis.h"
 #include "resampler/time_map.h"
+#include "resampler/voiced_level.h"
 #include "resampler/wav_file.h"
 
 namespace ruvo::resampler {
@@ -92,16 +93,14 @@ Result<RenderReport> renderNote(const Request& request) {
   input.curve = &request.curve;
   input.modulation = request.modulation;
   input.referenceF0 = referenceF0(pitch.f0, map);
-  input.levelSamples = source;
+  // The level is matched to the whole recording, measured before the cut.
+  const std::vector<double> sourcePower = voicedSourcePower(source, pitch.f0, map, outputSamples);
+  input.sourcePower = sourcePower;
   // Moved up, the grains come from the recording without what lies below
-  // the new pitch; the level is still matched to the whole recording.
-  std::vector<float> carried;
+  // the new pitch.
   const double cutoff = kLowCutShare * lowestTargetF0(input.noteHz, request.curve);
-  if (input.keepFormants && input.referenceF0 > 0 && cutoff > input.referenceF0 * kLowCutMargin) {
-    carried = source;
-    cutBelow(carried, cutoff);
-    input.samples = carried;
-  }
+  if (input.keepFormants && input.referenceF0 > 0 && cutoff > input.referenceF0 * kLowCutMargin)
+    cutBelow(source, cutoff);
   input.keepFormants = request.flags.keepFormants;
   input.formantScale = std::pow(2.0, -request.flags.gender / 100.0 * kGenderSemitonesAtFull / 12.0);
   std::vector<float> out = synthesise(input);

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "resampler/interpolation.h"
+#include "resampler/voiced_level.h"
 
 namespace ruvo::resampler {
 
@@ -67,129 +68,6 @@ const PitchMark* nearestMark(std::span<const PitchMark> marks, double position) 
   return std::abs(best->position - position) <= 2 * best->period ? best : nullptr;
 }
 
-// The running sums of the power of counted samples and of their number,
-// taken just before each of the given sample indices (sorted, no repeats) in
-// one pass: the sums a level window needs are the differences of two of
-// them, and only the window edges are kept rather than a sum per sample.
-struct PowerSum {
-  double power = 0;
-  long count = 0;
-};
-
-template <typename CountedValue>
-std::vector<PowerSum> sumsBefore(const std::vector<long>& indices, CountedValue countedValue) {
-  std::vector<PowerSum> sums(indices.size());
-  PowerSum running;
-  long n = 0;
-  for (size_t i = 0; i < indices.size(); ++i) {
-    for (; n < indices[i]; ++n) {
-      double value = 0;
-      if (countedValue(n, value)) {
-        running.power += value * value;
-        ++running.count;
-      }
-    }
-    sums[i] = running;
-  }
-  return sums;
-}
-
-// Window edges clamped to 0..last, and the sums before each.
-class WindowSums {
- public:
-  explicit WindowSums(long last) : m_last(last) {}
-  long add(long edge) {
-    const long clamped = std::clamp(edge, 0L, m_last);
-    m_edges.push_back(clamped);
-    return clamped;
-  }
-  template <typename CountedValue>
-  void sum(CountedValue countedValue) {
-    std::sort(m_edges.begin(), m_edges.end());
-    m_edges.erase(std::unique(m_edges.begin(), m_edges.end()), m_edges.end());
-    m_sums = sumsBefore(m_edges, countedValue);
-  }
-  // Mean power of the counted samples in from..to (clamped edges as add
-  // returned them), or -1 when fewer than kLevelWindow of them count.
-  double meanOver(long from, long to) const {
-    const PowerSum& a = at(from);
-    const PowerSum& b = at(to);
-    const auto n = static_cast<double>(b.count - a.count);
-    return n >= kLevelWindow ? (b.power - a.power) / n : -1.0;
-  }
-
- private:
-  const PowerSum& at(long edge) const {
-    return m_sums[static_cast<size_t>(std::lower_bound(m_edges.begin(), m_edges.end(), edge) - m_edges.begin())];
-  }
-  long m_last;
-  std::vector<long> m_edges;
-  std::vector<PowerSum> m_sums;
-};
-
-// Voiced grains laid out at a new spacing keep the spectral envelope, but
-// energy that lay below the new fundamental (a close vowel's first formant
-// on the fundamental, shifted up) finds no harmonic to land on, and sound
-// between the harmonics cancels or adds with the overlap. Each stretch of
-// voiced output is therefore brought to the power of the voiced recording
-// it comes from: gains measured every kLevelHop samples over kLevelWindow
-// samples either side, held where there is nothing voiced to measure, and
-// joined linearly.
-void matchVoicedLevel(std::vector<float>& voiced, const SynthesisInput& input) {
-  const long size = static_cast<long>(voiced.size());
-  const std::span<const float> reference = input.levelSamples.empty() ? input.samples : input.levelSamples;
-  const long sourceSize = static_cast<long>(reference.size());
-  // A recording sample counts as voiced when its frame has a pitch.
-  auto sourceVoiced = [&](long n) {
-    const auto frame = static_cast<size_t>(n / kFrameSamples);
-    return n >= 0 && n < sourceSize && frame < input.f0.size() && input.f0[frame] > 0;
-  };
-
-  const long points = size / kLevelHop + 2;
-  struct Window {
-    long outFrom, outTo, sourceFrom, sourceTo;
-  };
-  std::vector<Window> windows(static_cast<size_t>(points));
-  WindowSums outSums(size);
-  WindowSums sourceSums(sourceSize);
-  for (long k = 0; k < points; ++k) {
-    const double t = static_cast<double>(k * kLevelHop);
-    const double from = std::min(input.map->sourceAt(t - kLevelWindow), input.map->sourceAt(t) - kLevelWindow);
-    const double to = std::max(input.map->sourceAt(t + kLevelWindow), input.map->sourceAt(t) + kLevelWindow);
-    Window& window = windows[static_cast<size_t>(k)];
-    window.outFrom = outSums.add(static_cast<long>(t) - kLevelWindow);
-    window.outTo = outSums.add(static_cast<long>(t) + kLevelWindow);
-    window.sourceFrom = sourceSums.add(static_cast<long>(from));
-    window.sourceTo = sourceSums.add(static_cast<long>(to));
-  }
-  outSums.sum([&](long n, double& value) {
-    value = voiced[static_cast<size_t>(n)];
-    return sourceVoiced(static_cast<long>(input.map->sourceAt(static_cast<double>(n))));
-  });
-  sourceSums.sum([&](long n, double& value) {
-    value = reference[static_cast<size_t>(n)];
-    return sourceVoiced(n);
-  });
-
-  std::vector<double> gains(static_cast<size_t>(points), -1.0);
-  for (size_t k = 0; k < windows.size(); ++k) {
-    const double out = outSums.meanOver(windows[k].outFrom, windows[k].outTo);
-    const double source = sourceSums.meanOver(windows[k].sourceFrom, windows[k].sourceTo);
-    if (out > 0 && source > 0) gains[k] = std::clamp(std::sqrt(source / out), kMinLevelGain, kMaxLevelGain);
-  }
-  // Hold the nearest measured gain across stretches with none.
-  double held = -1;
-  for (double& gain : gains) held = gain = gain > 0 ? gain : held;
-  held = 1;
-  for (auto gain = gains.rbegin(); gain != gains.rend(); ++gain) held = *gain = *gain > 0 ? *gain : held;
-  for (long n = 0; n < size; ++n) {
-    const long k = n / kLevelHop;
-    const double share = static_cast<double>(n - k * kLevelHop) / kLevelHop;
-    const double gain = gains[static_cast<size_t>(k)] * (1 - share) + gains[static_cast<size_t>(k) + 1] * share;
-    voiced[static_cast<size_t>(n)] = static_cast<float>(voiced[static_cast<size_t>(n)] * gain);
-  }
-}
-
 }  // namespace
 
 double targetF0(double noteHz, double cents, double sourceF0, double referenceF0, double modulation) {
@@ -241,7 +119,7 @@ std::vector<float> synthesise(const SynthesisInput& input, const SynthesisOption
       t += unvoicedHalf;
     }
   }
-  matchVoicedLevel(voiced, input);
+  matchVoicedLevel(voiced, input.sourcePower, input.f0, *input.map, input.samples.size());
   for (size_t n = 0; n < out.size(); ++n) out[n] += voiced[n];
   return out;
 }
