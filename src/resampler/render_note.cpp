@@ -14,7 +14,8 @@
 #include "resampler/synthesis.h"
 #include "resampler/time_map.h"
 #include "resampler/voiced_level.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_reader.h"
+#include "resampler/wav_writer.h"
 
 namespace ruvo::resampler {
 

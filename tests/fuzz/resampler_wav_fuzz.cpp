@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_targets.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_reader.h"
 
 namespace ruvo::fuzz {
 

@@ -10,7 +10,8 @@
 #include <limits>
 
 #include "core/text_file.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_reader.h"
+#include "resampler/wav_writer.h"
 #include "support/temp_folder.h"
 #include "support/wave_bytes.h"
 
