@@ -6,29 +6,24 @@
 
 namespace ruvo::resampler {
 
-namespace {
-
-// Spelled out: the library's complex product checks for infinities and
-// NaNs through a call per product.
-std::complex<double> times(std::complex<double> a, std::complex<double> b) {
-  return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
-}
-
-// a x i
-std::complex<double> timesI(std::complex<double> a) { return {-a.imag(), a.real()}; }
-
-}  // namespace
-
 RealFft::RealFft(int size)
     : m_size(size),
-      m_twiddles(static_cast<size_t>(size / 2)),
+      m_cos(static_cast<size_t>(size / 2)),
+      m_sin(static_cast<size_t>(size / 2)),
       m_reversed(static_cast<size_t>(size / 2)),
-      m_work(static_cast<size_t>(size / 2)) {
-  const size_t half = m_work.size();
+      m_real(static_cast<size_t>(size / 2)),
+      m_imag(static_cast<size_t>(size / 2)) {
+  const size_t half = m_real.size();
   for (size_t k = 0; k < half; ++k) {
     const double angle = -2 * std::numbers::pi * static_cast<double>(k) / size;
-    m_twiddles[k] = {std::cos(angle), std::sin(angle)};
+    m_cos[k] = std::cos(angle);
+    m_sin[k] = std::sin(angle);
   }
+  for (size_t length = 2; length <= half; length <<= 1)
+    for (size_t j = 0; j < length / 2; ++j) {
+      m_passCos.push_back(m_cos[j * (static_cast<size_t>(size) / length)]);
+      m_passSin.push_back(m_sin[j * (static_cast<size_t>(size) / length)]);
+    }
   int bits = 0;
   while ((size_t{1} << bits) < half) ++bits;
   for (size_t i = 0; i < half; ++i) {
@@ -39,51 +34,78 @@ RealFft::RealFft(int size)
 }
 
 void RealFft::transformHalf(bool inverse) {
-  const size_t half = m_work.size();
-  for (size_t i = 0; i < half; ++i)
-    if (i < m_reversed[i]) std::swap(m_work[i], m_work[m_reversed[i]]);
-  const size_t full = static_cast<size_t>(m_size);
+  const size_t half = m_real.size();
+  for (size_t i = 0; i < half; ++i) {
+    if (i < m_reversed[i]) {
+      std::swap(m_real[i], m_real[m_reversed[i]]);
+      std::swap(m_imag[i], m_imag[m_reversed[i]]);
+    }
+  }
+  const double sign = inverse ? -1.0 : 1.0;
   for (size_t length = 2; length <= half; length <<= 1) {
-    const size_t stride = full / length;
     const size_t middle = length / 2;
+    const double* __restrict wCos = m_passCos.data() + middle - 1;
+    const double* __restrict wSin = m_passSin.data() + middle - 1;
     for (size_t start = 0; start < half; start += length) {
+      double* __restrict aRe = m_real.data() + start;
+      double* __restrict aIm = m_imag.data() + start;
+      double* __restrict bRe = aRe + middle;
+      double* __restrict bIm = aIm + middle;
       for (size_t j = 0; j < middle; ++j) {
-        const std::complex<double> w = inverse ? std::conj(m_twiddles[j * stride]) : m_twiddles[j * stride];
-        const std::complex<double> u = m_work[start + j];
-        const std::complex<double> v = times(m_work[start + j + middle], w);
-        m_work[start + j] = u + v;
-        m_work[start + j + middle] = u - v;
+        const double wIm = sign * wSin[j];
+        const double vRe = bRe[j] * wCos[j] - bIm[j] * wIm;
+        const double vIm = bRe[j] * wIm + bIm[j] * wCos[j];
+        bRe[j] = aRe[j] - vRe;
+        bIm[j] = aIm[j] - vIm;
+        aRe[j] += vRe;
+        aIm[j] += vIm;
       }
     }
   }
 }
 
 void RealFft::forward(std::span<const float> in, std::span<std::complex<float>> out) {
-  const size_t half = m_work.size();
-  for (size_t n = 0; n < half; ++n) m_work[n] = {in[2 * n], in[2 * n + 1]};
+  const size_t half = m_real.size();
+  for (size_t n = 0; n < half; ++n) {
+    m_real[n] = in[2 * n];
+    m_imag[n] = in[2 * n + 1];
+  }
   transformHalf(false);
-  // Even and odd samples' spectra from the packed one, then joined.
+  // The even and odd samples' spectra from the packed one, then joined:
+  // even = (z + conj(mirror)) / 2, odd = (z - conj(mirror)) / 2i.
   for (size_t k = 0; k <= half; ++k) {
-    const std::complex<double> z = m_work[k % half];
-    const std::complex<double> mirror = std::conj(m_work[(half - k) % half]);
-    const std::complex<double> even = (z + mirror) * 0.5;
-    const std::complex<double> odd = timesI(z - mirror) * -0.5;
-    const std::complex<double> w = k < half ? m_twiddles[k] : std::complex<double>(-1, 0);
-    out[k] = std::complex<float>(even + times(w, odd));
+    const size_t at = k % half;
+    const size_t mirror = (half - k) % half;
+    const double evenRe = 0.5 * (m_real[at] + m_real[mirror]);
+    const double evenIm = 0.5 * (m_imag[at] - m_imag[mirror]);
+    const double oddRe = 0.5 * (m_imag[at] + m_imag[mirror]);
+    const double oddIm = -0.5 * (m_real[at] - m_real[mirror]);
+    const double wRe = k < half ? m_cos[k] : -1.0;
+    const double wIm = k < half ? m_sin[k] : 0.0;
+    out[k] = {static_cast<float>(evenRe + (wRe * oddRe - wIm * oddIm)),
+              static_cast<float>(evenIm + (wRe * oddIm + wIm * oddRe))};
   }
 }
 
 void RealFft::inverse(std::span<const std::complex<float>> in, std::span<float> out) {
-  const size_t half = m_work.size();
+  const size_t half = m_real.size();
+  // z = (x + conj(mirror)) + i (x - conj(mirror)) conj(w).
   for (size_t k = 0; k < half; ++k) {
-    const std::complex<double> x = in[k];
-    const std::complex<double> mirror = std::conj(std::complex<double>(in[half - k]));
-    m_work[k] = (x + mirror) + timesI(times(x - mirror, std::conj(m_twiddles[k])));
+    const double xRe = in[k].real();
+    const double xIm = in[k].imag();
+    const double mRe = in[half - k].real();
+    const double mIm = -static_cast<double>(in[half - k].imag());
+    const double dRe = xRe - mRe;
+    const double dIm = xIm - mIm;
+    const double tRe = dRe * m_cos[k] + dIm * m_sin[k];
+    const double tIm = dIm * m_cos[k] - dRe * m_sin[k];
+    m_real[k] = (xRe + mRe) - tIm;
+    m_imag[k] = (xIm + mIm) + tRe;
   }
   transformHalf(true);
   for (size_t n = 0; n < half; ++n) {
-    out[2 * n] = static_cast<float>(m_work[n].real());
-    out[2 * n + 1] = static_cast<float>(m_work[n].imag());
+    out[2 * n] = static_cast<float>(m_real[n]);
+    out[2 * n + 1] = static_cast<float>(m_imag[n]);
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Real FFT of a power-of-two size: a complex radix-2 transform of half the
 // size over the even and odd samples, untangled into the real signal's
-// spectrum. Computed in double precision.
+// spectrum. Computed in double precision, real and imaginary parts in
+// separate arrays so that the butterflies of a pass run as vectors.
 
 #include <complex>
 #include <span>
@@ -21,13 +22,17 @@ class RealFft {
   void inverse(std::span<const std::complex<float>> in, std::span<float> out);
 
  private:
-  // In place over m_work; inverse runs with the conjugate twiddles.
+  // In place over m_real and m_imag; the inverse turns the other way.
   void transformHalf(bool inverse);
 
   int m_size;
-  std::vector<std::complex<double>> m_twiddles;  // e^(-2 pi i k / size), k < size / 2
-  std::vector<size_t> m_reversed;                // bit-reversed index of each of size / 2
-  std::vector<std::complex<double>> m_work;      // size / 2
+  std::vector<double> m_cos;        // cos(2 pi k / size), k < size / 2
+  std::vector<double> m_sin;        // -sin(2 pi k / size), k < size / 2
+  std::vector<double> m_passCos;    // the twiddles of each pass in order: the pass
+  std::vector<double> m_passSin;    // of length L holds L / 2 of them from L / 2 - 1
+  std::vector<size_t> m_reversed;   // bit-reversed index of each of size / 2
+  std::vector<double> m_real;       // size / 2
+  std::vector<double> m_imag;
 };
 
 }  // namespace ruvo::resampler
