@@ -12,7 +12,7 @@
 #include "resampler/pitch_analysis.h"
 #include "resampler/pitch_marks.h"
 #include "resampler/render_note.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_writer.h"
 
 using namespace ruvo::resampler;
 

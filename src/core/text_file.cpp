@@ -3,25 +3,39 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/text_codec.h"
+#include "core/unique_fd.h"
 
 namespace ruvo {
 
 Result<std::string> readFileBytes(const std::string& path) {
+  // Plain descriptors rather than streams: the resampler reads its frequency
+  // table through here once per note, and stream start-up costs it more than
+  // the read.
+  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) {
+    const int error = errno;
+    return fail(error == ENOENT ? ErrorCode::NotFound : ErrorCode::Unreadable, path + ": " + std::strerror(error));
+  }
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return fail(ErrorCode::NotFound, path + ": " + std::strerror(errno));
+  if (::fstat(file.get(), &info) != 0) return fail(ErrorCode::Unreadable, path + ": " + std::strerror(errno));
   if (S_ISDIR(info.st_mode)) return fail(ErrorCode::Unreadable, path + ": is a folder");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return fail(ErrorCode::Unreadable, path + ": cannot be opened for reading");
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return fail(ErrorCode::Unreadable, path + ": read error");
-  return buffer.str();
+  std::string bytes;
+  if (S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+  char block[65536];
+  while (true) {
+    const ssize_t got = ::read(file.get(), block, sizeof block);
+    if (got == 0) return bytes;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return fail(ErrorCode::Unreadable, path + ": read error: " + std::strerror(errno));
+    }
+    bytes.append(block, static_cast<size_t>(got));
+  }
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "editor/roll_background.h"
 
+#include <algorithm>
+
 namespace ruvo {
 
 namespace {
@@ -45,7 +47,10 @@ std::vector<RollStep> rollBackground(const RollView& view, RollSize size) {
   steps.push_back(box(0, 0, size.width, h, Colour::Back));
   steps.push_back(line(0, h, size.width, h, Colour::Fore));
   const int spacing = beatSpacing(view.zoom);
-  for (int u = 0; u <= 12 * view.zoom; ++u) {
+  // At least the twelve bars' worth of beats a roll of the classic size
+  // shows, and as many more as a wider window needs.
+  const int lastLine = std::max(12 * view.zoom, (size.width - kKeyboardWidth) / spacing + 1);
+  for (int u = 0; u <= lastLine; ++u) {
     const int x = u * spacing + kKeyboardWidth;
     const int beat = u + view.hPos;
     const bool bar = beat % 4 == 0;

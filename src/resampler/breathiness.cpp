@@ -6,10 +6,11 @@
 
 namespace ruvo::resampler {
 
-std::vector<float> scaleBreathiness(std::span<const float> samples, std::span<const double> f0, double breathiness) {
-  std::vector<float> out(samples.begin(), samples.end());
+void scaleBreathiness(std::vector<float>& out, std::span<const double> f0, double breathiness) {
   const double gain = breathiness / 50.0;
-  if (gain == 1.0) return out;
+  if (gain == 1.0) return;
+  // Every sample is measured against the recording as it was.
+  const std::vector<float> samples = out;
   for (size_t n = 0; n < samples.size(); ++n) {
     const double pitch = f0At(f0, static_cast<double>(n));
     if (pitch <= 0) continue;
@@ -20,7 +21,6 @@ std::vector<float> scaleBreathiness(std::span<const float> samples, std::span<co
     const double rest = samples[n] - 0.5 * (cubicAt(samples, position - period) + cubicAt(samples, position + period));
     out[n] = static_cast<float>(samples[n] + (gain - 1.0) * rest * (2.0 / 3.0));
   }
-  return out;
 }
 
 }  // namespace ruvo::resampler

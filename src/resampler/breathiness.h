@@ -8,9 +8,9 @@
 
 namespace ruvo::resampler {
 
-// breathiness 0..100: 50 returns the samples unchanged, 0 removes the
+// breathiness 0..100: 50 leaves the samples unchanged, 0 removes the
 // aperiodic part, 100 doubles it. f0: Hz per 256-sample frame, 0 = no pitch
 // (such frames are left as they are).
-std::vector<float> scaleBreathiness(std::span<const float> samples, std::span<const double> f0, double breathiness);
+void scaleBreathiness(std::vector<float>& samples, std::span<const double> f0, double breathiness);
 
 }  // namespace ruvo::resampler

@@ -1,6 +1,8 @@
 // resampler: re-pitches and stretches one recording of a voice bank to a
 // note, and makes the recording's frequency table on the way.
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -38,6 +40,11 @@ rendered; 2 a usage error. Errors are one line on stderr.
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A note's buffers (a few hundred kilobytes each) come and go stage by
+  // stage; kept on the heap rather than mapped and unmapped one by one, a
+  // freed buffer serves the next stage without fresh pages from the kernel.
+  mallopt(M_MMAP_THRESHOLD, 256 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (auto answered = ruvo::answerInfoRequest(args, "resampler", kHelp, std::cout)) return *answered;
   auto request = ruvo::resampler::parseCommandLine(args);

@@ -11,6 +11,16 @@ float sampleAt(std::span<const float> samples, long index) {
   return index >= 0 && index < static_cast<long>(samples.size()) ? samples[static_cast<size_t>(index)] : 0.0f;
 }
 
+// samples[first .. first + out.size()) as doubles, 0 outside the recording.
+void copyWave(std::span<const float> samples, long first, std::vector<double>& out) {
+  if (first >= 0 && first + static_cast<long>(out.size()) <= static_cast<long>(samples.size())) {
+    const float* from = samples.data() + first;
+    for (size_t j = 0; j < out.size(); ++j) out[j] = from[j];
+    return;
+  }
+  for (size_t j = 0; j < out.size(); ++j) out[j] = sampleAt(samples, first + static_cast<long>(j));
+}
+
 // Four sums at once: the additions of one do not wait for another's, which
 // is most of the time a mark takes.
 double dotProduct(const double* a, const double* b, size_t count) {
@@ -90,10 +100,9 @@ std::vector<PitchMark> placePitchMarks(std::span<const float> samples, std::span
       const long centre = std::lround(predicted - fraction);
       const size_t width = static_cast<size_t>(2 * half + 1);
       previousWave.resize(width);
-      for (size_t j = 0; j < width; ++j) previousWave[j] = sampleAt(samples, previous - half + static_cast<long>(j));
-      const size_t span = width + static_cast<size_t>(2 * reach);
-      candidateWave.resize(span);
-      for (size_t j = 0; j < span; ++j) candidateWave[j] = sampleAt(samples, centre - half - reach + static_cast<long>(j));
+      copyWave(samples, previous - half, previousWave);
+      candidateWave.resize(width + static_cast<size_t>(2 * reach));
+      copyWave(samples, centre - half - reach, candidateWave);
       score.assign(static_cast<size_t>(2 * reach + 1), 0.0);
       // The candidate's energy slides with the shift: one sample leaves the
       // window and one enters.

@@ -13,7 +13,9 @@
 #include "resampler/recording_pitch.h"
 #include "resampler/synthesis.h"
 #include "resampler/time_map.h"
-#include "resampler/wav_file.h"
+#include "resampler/voiced_level.h"
+#include "resampler/wav_reader.h"
+#include "resampler/wav_writer.h"
 
 namespace ruvo::resampler {
 
@@ -53,12 +55,16 @@ Result<RenderReport> renderNote(const Request& request) {
   const std::string recording = existingPathIgnoringCase(request.input);
   auto audio = readMonoWav(recording);
   if (!audio) return tl::unexpected(audio.error());
-  auto samples = convertRate(audio->samples, audio->sampleRate, kSampleRate);
-  if (!samples) return tl::unexpected(samples.error());
-  removeDc(*samples);
+  std::vector<float> source = std::move(audio->samples);
+  if (audio->sampleRate != kSampleRate) {
+    auto converted = convertRate(source, audio->sampleRate, kSampleRate);
+    if (!converted) return tl::unexpected(converted.error());
+    source = std::move(*converted);
+  }
+  removeDc(source);
 
   RenderReport report;
-  const RecordingPitch pitch = recordingPitch(recording, *samples, request.flags.regenerateTable);
+  const RecordingPitch pitch = recordingPitch(recording, source, request.flags.regenerateTable);
   if (!pitch.tableNote.empty()) report.notice = "frequency table not written: " + pitch.tableNote;
   if (!request.note) {
     // The table command passes a bare number here; anything else was meant
@@ -69,7 +75,7 @@ Result<RenderReport> renderNote(const Request& request) {
     return report;
   }
 
-  const std::vector<float> source = scaleBreathiness(*samples, pitch.f0, request.flags.breathiness);
+  scaleBreathiness(source, pitch.f0, request.flags.breathiness);
   const auto outputSamples = static_cast<size_t>(roundHalfEven(request.lengthMs * kSampleRate / 1000.0));
   const TimeMap map({source.size(), outputSamples, request.offsetMs, request.consonantMs, request.blankMs,
                      request.velocity});
@@ -88,16 +94,14 @@ Result<RenderReport> renderNote(const Request& request) {
   input.curve = &request.curve;
   input.modulation = request.modulation;
   input.referenceF0 = referenceF0(pitch.f0, map);
-  input.levelSamples = source;
+  // The level is matched to the whole recording, measured before the cut.
+  const std::vector<double> sourcePower = voicedSourcePower(source, pitch.f0, map, outputSamples);
+  input.sourcePower = sourcePower;
   // Moved up, the grains come from the recording without what lies below
-  // the new pitch; the level is still matched to the whole recording.
-  std::vector<float> carried;
+  // the new pitch.
   const double cutoff = kLowCutShare * lowestTargetF0(input.noteHz, request.curve);
-  if (input.keepFormants && input.referenceF0 > 0 && cutoff > input.referenceF0 * kLowCutMargin) {
-    carried = source;
-    cutBelow(carried, cutoff);
-    input.samples = carried;
-  }
+  if (input.keepFormants && input.referenceF0 > 0 && cutoff > input.referenceF0 * kLowCutMargin)
+    cutBelow(source, cutoff);
   input.keepFormants = request.flags.keepFormants;
   input.formantScale = std::pow(2.0, -request.flags.gender / 100.0 * kGenderSemitonesAtFull / 12.0);
   std::vector<float> out = synthesise(input);

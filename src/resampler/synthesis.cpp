@@ -6,6 +6,7 @@
 #include <random>
 
 #include "resampler/interpolation.h"
+#include "resampler/voiced_level.h"
 
 namespace ruvo::resampler {
 
@@ -67,66 +68,6 @@ const PitchMark* nearestMark(std::span<const PitchMark> marks, double position) 
   return std::abs(best->position - position) <= 2 * best->period ? best : nullptr;
 }
 
-// Voiced grains laid out at a new spacing keep the spectral envelope, but
-// energy that lay below the new fundamental (a close vowel's first formant
-// on the fundamental, shifted up) finds no harmonic to land on, and sound
-// between the harmonics cancels or adds with the overlap. Each stretch of
-// voiced output is therefore brought to the power of the voiced recording
-// it comes from: gains measured every kLevelHop samples over kLevelWindow
-// samples either side, held where there is nothing voiced to measure, and
-// joined linearly.
-void matchVoicedLevel(std::vector<float>& voiced, const SynthesisInput& input) {
-  const long size = static_cast<long>(voiced.size());
-  const std::span<const float> reference = input.levelSamples.empty() ? input.samples : input.levelSamples;
-  const long sourceSize = static_cast<long>(reference.size());
-  auto sourceVoiced = [&](long n) { return n >= 0 && n < sourceSize && f0At(input.f0, static_cast<double>(n)) > 0; };
-  std::vector<double> outPower(static_cast<size_t>(size) + 1, 0.0);
-  std::vector<double> outCount(static_cast<size_t>(size) + 1, 0.0);
-  for (long n = 0; n < size; ++n) {
-    const bool counted = sourceVoiced(static_cast<long>(input.map->sourceAt(static_cast<double>(n))));
-    const double value = voiced[static_cast<size_t>(n)];
-    outPower[static_cast<size_t>(n) + 1] = outPower[static_cast<size_t>(n)] + (counted ? value * value : 0.0);
-    outCount[static_cast<size_t>(n) + 1] = outCount[static_cast<size_t>(n)] + (counted ? 1.0 : 0.0);
-  }
-  std::vector<double> sourcePower(static_cast<size_t>(sourceSize) + 1, 0.0);
-  std::vector<double> sourceCount(static_cast<size_t>(sourceSize) + 1, 0.0);
-  for (long n = 0; n < sourceSize; ++n) {
-    const bool counted = sourceVoiced(n);
-    const double value = reference[static_cast<size_t>(n)];
-    sourcePower[static_cast<size_t>(n) + 1] = sourcePower[static_cast<size_t>(n)] + (counted ? value * value : 0.0);
-    sourceCount[static_cast<size_t>(n) + 1] = sourceCount[static_cast<size_t>(n)] + (counted ? 1.0 : 0.0);
-  }
-  const auto meanOver = [](const std::vector<double>& sum, const std::vector<double>& count, long from, long to) {
-    const long last = static_cast<long>(sum.size()) - 1;
-    const auto a = static_cast<size_t>(std::clamp(from, 0L, last));
-    const auto b = static_cast<size_t>(std::clamp(to, 0L, last));
-    const double n = count[b] - count[a];
-    return n >= kLevelWindow ? (sum[b] - sum[a]) / n : -1.0;
-  };
-
-  const long points = size / kLevelHop + 2;
-  std::vector<double> gains(static_cast<size_t>(points), -1.0);
-  for (long k = 0; k < points; ++k) {
-    const double t = static_cast<double>(k * kLevelHop);
-    const double out = meanOver(outPower, outCount, static_cast<long>(t) - kLevelWindow, static_cast<long>(t) + kLevelWindow);
-    const double from = std::min(input.map->sourceAt(t - kLevelWindow), input.map->sourceAt(t) - kLevelWindow);
-    const double to = std::max(input.map->sourceAt(t + kLevelWindow), input.map->sourceAt(t) + kLevelWindow);
-    const double source = meanOver(sourcePower, sourceCount, static_cast<long>(from), static_cast<long>(to));
-    if (out > 0 && source > 0) gains[static_cast<size_t>(k)] = std::clamp(std::sqrt(source / out), kMinLevelGain, kMaxLevelGain);
-  }
-  // Hold the nearest measured gain across stretches with none.
-  double held = -1;
-  for (double& gain : gains) held = gain = gain > 0 ? gain : held;
-  held = 1;
-  for (auto gain = gains.rbegin(); gain != gains.rend(); ++gain) held = *gain = *gain > 0 ? *gain : held;
-  for (long n = 0; n < size; ++n) {
-    const long k = n / kLevelHop;
-    const double share = static_cast<double>(n - k * kLevelHop) / kLevelHop;
-    const double gain = gains[static_cast<size_t>(k)] * (1 - share) + gains[static_cast<size_t>(k) + 1] * share;
-    voiced[static_cast<size_t>(n)] = static_cast<float>(voiced[static_cast<size_t>(n)] * gain);
-  }
-}
-
 }  // namespace
 
 double targetF0(double noteHz, double cents, double sourceF0, double referenceF0, double modulation) {
@@ -178,7 +119,7 @@ std::vector<float> synthesise(const SynthesisInput& input, const SynthesisOption
       t += unvoicedHalf;
     }
   }
-  matchVoicedLevel(voiced, input);
+  matchVoicedLevel(voiced, input.sourcePower, input.f0, *input.map, input.samples.size());
   for (size_t n = 0; n < out.size(); ++n) out[n] += voiced[n];
   return out;
 }

@@ -25,7 +25,7 @@ struct SynthesisOptions {
 
 struct SynthesisInput {
   std::span<const float> samples;   // recording at 44100 Hz
-  std::span<const float> levelSamples;  // what voiced output is matched in power to; empty: samples
+  std::span<const double> sourcePower;  // from voicedSourcePower, before samples were changed
   std::span<const double> f0;       // Hz per 256-sample frame, 0 = no pitch
   std::span<const PitchMark> marks; // from placePitchMarks
   const TimeMap* map = nullptr;
@@ -42,8 +42,8 @@ struct SynthesisInput {
 double targetF0(double noteHz, double cents, double sourceF0, double referenceF0, double modulation);
 
 // Exactly outputSamples samples. Voiced output is brought to the power of
-// the voiced recording it comes from, so its loudness does not depend on
-// the pitch shift or the vowel.
+// the voiced recording it comes from (sourcePower), so its loudness does not
+// depend on the pitch shift or the vowel.
 std::vector<float> synthesise(const SynthesisInput& input, const SynthesisOptions& options = {});
 
 }  // namespace ruvo::resampler

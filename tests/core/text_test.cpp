@@ -43,6 +43,14 @@ TEST(TextFile, ReadsCrLfAndLfWritesCrLf) {
   auto missing = readTextLines(path);
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.error().code, ErrorCode::NotFound);
+  auto folder = readFileBytes(dir.path());
+  ASSERT_FALSE(folder);
+  EXPECT_EQ(folder.error().code, ErrorCode::Unreadable);
+  // Longer than one read: every byte comes back, in order.
+  std::string big(200000, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 % 251);
+  ASSERT_TRUE(writeFileBytes(path, big));
+  EXPECT_EQ(*readFileBytes(path), big);
 }
 
 TEST(TextDocument, TellsTheEncodingAndWritesBackTheSameBytes) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "editor/label_layout.h"
 #include "editor/roll_background.h"
@@ -54,6 +55,19 @@ TEST(RollGeometry, BackgroundFromBeatFiveLabelsBarsFromTwo) {
   EXPECT_EQ(bar->first, 3 * 960 + 1560 - 90);  // beat 8 is the fourth line
   EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](auto& t) { return t.second == "1"; }), 0);
   EXPECT_NE(std::find(texts.begin(), texts.end(), std::pair<int, std::string>{1050, "C4"}), texts.end());
+}
+
+TEST(RollGeometry, BeatLinesReachTheRightEdgeOfAWideRoll) {
+  // {roll width in pixels, zoom, the rightmost beat line's x in twips}
+  const std::tuple<int, int, int> cases[] = {{900, 2, 1560 + 24 * 960}, {1920, 2, 1560 + 29 * 960}, {1920, 1, 1560 + 15 * 1920}};
+  for (const auto& [pixels, zoom, rightmost] : cases) {
+    RollView view;
+    view.zoom = zoom;
+    int last = 0;
+    for (const auto& step : rollBackground(view, RollSize{pixels * 15, 500 * 15}))
+      if (step.kind == RollStep::Kind::Line && step.y1 == view.rowHeight && step.x1 == step.x2) last = std::max(last, step.x1);
+    EXPECT_EQ(last, rightmost) << pixels << " px, zoom " << zoom;
+  }
 }
 
 TEST(LabelLayout, GeometryColoursAndTags) {

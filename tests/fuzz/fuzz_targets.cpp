@@ -10,6 +10,7 @@ const std::vector<FuzzTarget>& fuzzTargets() {
       {"frq_table", frqTable},
       {"batch_script", batchScript},
       {"resampler_command_line", resamplerCommandLine},
+      {"resampler_wav", resamplerWav},
       {"joiner", joinerWave},
       {"settings", settingsFile},
       {"wave_samples", waveSamples},

@@ -29,6 +29,8 @@ std::string frqTable(Bytes bytes);
 std::string batchScript(Bytes bytes);
 // The resampler's command line, run on a small recording.
 std::string resamplerCommandLine(Bytes bytes);
+// The resampler's WAV reader (integer and float samples, any channels).
+std::string resamplerWav(Bytes bytes);
 // The joiner's input WAV and header parsers and its note renderer.
 std::string joinerWave(Bytes bytes);
 // The settings file read, written and read again.

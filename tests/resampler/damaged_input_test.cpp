@@ -8,7 +8,8 @@
 #include <random>
 
 #include "core/text_file.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_reader.h"
+#include "resampler/wav_writer.h"
 #include "support/temp_folder.h"
 #include "test_signals.h"
 

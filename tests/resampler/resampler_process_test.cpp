@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "core/text_file.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_writer.h"
 #include "support/temp_folder.h"
 #include "test_signals.h"
 #include "voicebank/frq_table.h"

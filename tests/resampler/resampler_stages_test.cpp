@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "resampler/command_line.h"
+#include "resampler/fft.h"
 #include "resampler/flags.h"
 #include "resampler/level.h"
 #include "resampler/pitch_analysis.h"
@@ -15,6 +16,7 @@
 #include "resampler/recording_pitch.h"
 #include "resampler/synthesis.h"
 #include "resampler/time_map.h"
+#include "support/pitch_measure.h"
 
 using namespace ruvo::resampler;
 
@@ -211,6 +213,47 @@ TEST(RateConverter, KeepsPitchAndGivesTheExactCount) {
   EXPECT_NEAR(track.f0[80], 441.0, 0.1);
   EXPECT_EQ(convertRate(sine(441, 3), 44100, 44100)->size(), 3u);
   EXPECT_FALSE(convertRate(sine(441, 3), 0, 44100));
+}
+
+TEST(RateConverter, PassesTheBandBelowTheLowerNyquistAndStopsTheRest) {
+  struct Case {
+    int from, to;
+    double hz;
+    double gainLow, gainHigh;  // output RMS over input RMS, away from the ends
+  };
+  for (const Case& c : std::vector<Case>{{22050, 44100, 1000, 0.99, 1.01},
+                                         {48000, 44100, 5000, 0.99, 1.01},
+                                         {11025, 44100, 3000, 0.99, 1.01},
+                                         {96000, 44100, 30000, 0, 0.01},
+                                         {48000, 44100, 23000, 0, 0.01}}) {
+    const auto in = sine(c.hz, static_cast<size_t>(c.from) / 2, 0.5, c.from);
+    const auto out = convertRate(in, c.from, c.to);
+    ASSERT_TRUE(out);
+    ASSERT_EQ(out->size(), static_cast<size_t>(std::llround(in.size() * static_cast<double>(c.to) / c.from))) << c.from;
+    const std::span<const float> middle(out->data() + out->size() / 4, out->size() / 2);
+    const double gain = ruvo::testing::rms(middle) / (0.5 / std::sqrt(2.0));
+    EXPECT_GE(gain, c.gainLow) << c.from << " to " << c.to << " at " << c.hz;
+    EXPECT_LE(gain, c.gainHigh) << c.from << " to " << c.to << " at " << c.hz;
+  }
+}
+
+TEST(RealFft, MatchesTheDefinitionAndInvertsScaledBySize) {
+  for (int size : {2, 4, 16, 256}) {
+    std::vector<float> in(static_cast<size_t>(size));
+    for (size_t n = 0; n < in.size(); ++n) in[n] = static_cast<float>(std::sin(0.7 * n * n + 0.3));
+    RealFft fft(size);
+    std::vector<std::complex<float>> spectrum(in.size() / 2 + 1);
+    fft.forward(in, spectrum);
+    for (size_t k = 0; k < spectrum.size(); ++k) {
+      std::complex<double> expected;
+      for (size_t n = 0; n < in.size(); ++n)
+        expected += static_cast<double>(in[n]) * std::polar(1.0, -2 * std::numbers::pi * k * n / size);
+      EXPECT_NEAR(std::abs(std::complex<double>(spectrum[k]) - expected), 0.0, 1e-4) << size << " bin " << k;
+    }
+    std::vector<float> back(in.size());
+    fft.inverse(spectrum, back);
+    for (size_t n = 0; n < in.size(); ++n) EXPECT_NEAR(back[n], in[n] * size, 1e-3) << size << " sample " << n;
+  }
 }
 
 TEST(Level, LimiterHoldsThePeakAndLeavesQuietSoundAlone) {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "burst_detector.h"
-#include "resampler/wav_file.h"
+#include "resampler/wav_reader.h"
 #include "support/pitch_measure.h"
 #include "voicebank/frq_table.h"
 

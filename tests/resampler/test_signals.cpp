@@ -4,7 +4,7 @@
 #include <numbers>
 #include <random>
 
-#include "resampler/wav_file.h"
+#include "resampler/wav_reader.h"
 #include "support/run_process.h"
 
 namespace ruvo::resampler::test {

@@ -49,7 +49,7 @@ double centroid(std::span<const float> samples, size_t start, size_t count);
 
 // Runs the resampler program with the arguments; returns its exit status.
 int runResampler(const std::vector<std::string>& args, std::string* errorText = nullptr);
-// Reads a 16-bit WAV back (through libsndfile), full scale 1.
+// Reads a 16-bit WAV back, full scale 1.
 std::vector<float> readOutput(const std::string& path, int* sampleRate = nullptr);
 
 }  // namespace ruvo::resampler::test
