@@ -67,6 +67,11 @@ void EditSession::record(EditResult& result, std::string record, std::string_vie
   result.journalChanged = true;
 }
 
+EditResult EditSession::recordChange(std::string undoRecord, std::string_view label, EditResult result) {
+  record(result, std::move(undoRecord), label);
+  return result;
+}
+
 std::optional<double> EditSession::askNumber(const std::string& caption, const std::string& initial,
                                              bool (*valid)(double)) {
   std::string text = initial;

@@ -69,6 +69,11 @@ class EditSession {
   // the note at selFirst. The insertion point then moves past it.
   EditResult insertTonePub(std::string_view lyric, int noteNumber, int length, bool replace);
 
+  // A change the note-property dialogs made to the song: `undoRecord` goes
+  // into the journal under `label` and the song is marked changed; nothing
+  // when the record is empty.
+  EditResult recordChange(std::string undoRecord, std::string_view label, EditResult result);
+
   // The lyric line's buttons. Replace does nothing in an empty song.
   EditResult insertPhrase(std::string_view phrase);
   EditResult replacePhrase(std::string_view phrase);

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QUrl>
 #include <QWheelEvent>
@@ -210,9 +211,9 @@ void MainWindow::showOpeningNotes() {
 void MainWindow::syncTempoBox() {
   const QString text = qs(m_session->song().tempoText);
   if (m_topBar.tempo->text() != text) {
-    const bool modified = m_session->song().modified;
+    // The song sets the box: nothing flows back into the song.
+    const QSignalBlocker quiet(m_topBar.tempo);
     m_topBar.tempo->setText(text);
-    m_session->song().modified = modified;  // the song set the box, not the user
   }
   if (tempoTextProblem(m_session->song().tempoText).empty()) m_playableTempo = m_session->song().tempoText;
   m_panel1->setText(qs(beatLengthText(m_session->song().tempoText)));

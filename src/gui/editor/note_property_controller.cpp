@@ -72,9 +72,7 @@ void NotePropertyController::finish(const PropertyChange& change) {
       if (!deleted) m_window.services().prompts.message(deleted.error().message, kUnexpectedErrorTitle, MessageIcon::Critical);
     }
   }
-  m_window.session().song().modified = true;
-  m_window.edits().journal().push(change.undoRecord, std::string(kPropertyUndoLabel));
-  m_window.applyEdit(change.result);
+  m_window.applyEdit(m_window.edits().recordChange(change.undoRecord, kPropertyUndoLabel, change.result));
 }
 
 }  // namespace ruvo::gui
