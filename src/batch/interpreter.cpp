@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include "script/expander.h"
@@ -165,6 +166,10 @@ void Interpreter::runSet(std::string_view operand, const Statement& statement, c
 
 Interpreter::Flow Interpreter::runCall(const std::vector<std::string>& words, const Statement& statement,
                                        const Frame& frame) {
+  if (frame.topLevel && m_options.goAhead) {
+    std::string line;
+    std::getline(*m_options.goAhead, line);
+  }
   if (frame.topLevel) *m_options.diagnostics << "progress " << ++m_callsStarted << ' ' << m_callsTotal << '\n';
   if (words.size() < 2) {
     report(statement, frame) << "call without a script\n";

@@ -11,8 +11,12 @@
 // Diagnostics look like "ruvo-batch: song.bat line 7: <what happened>".
 // Each "call" of the top-level script first writes "progress K N", where N
 // is the number of call commands in that script and K counts from 1.
+// With a go-ahead stream, each such call first waits for one line of it (a
+// program that makes the notes ahead of the script says when each is
+// ready); once that stream has ended, calls go on without waiting.
 
 #include <functional>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -33,6 +37,7 @@ struct InterpreterOptions {
   Variables variables;     // the starting variables (normally the process environment)
   std::ostream* diagnostics = nullptr;  // progress and problems; required
   ProgramStarter starter;  // empty: spawnAndWait
+  std::istream* goAhead = nullptr;  // see the top of this file; nullptr: never wait
 };
 
 class Interpreter {

@@ -40,14 +40,13 @@ bool isToolDiagnostic(const std::string& line) {
 class ProgressBar {
  public:
   explicit ProgressBar(bool quiet) : m_enabled(!quiet && ::isatty(2) == 1) {}
-  // `what` names the stage: "resampled" while the resampler pool runs ahead
-  // of the batch, "note" while the batch joins.
-  void show(std::string_view what, int k, int n) {
+  // Notes joined, k of n.
+  void show(int k, int n) {
     if (!m_enabled || n <= 0) return;
     constexpr int kWidth = 30;
     int filled = std::min(kWidth, k * kWidth / n);
     std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
-              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << what << ' ' << k << " of " << n
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] note " << k << " of " << n
               << "\033[K" << std::flush;
     m_drawn = true;
   }
@@ -125,13 +124,12 @@ int runRender(const ParsedArgs& args, const CliContext& context) {
   // lines are shown only when the render fails.
   ProgressBar bar(args.has("--quiet"));
   std::deque<std::string> recent;
-  BatchRunObserver observer{[&](int k, int n) { bar.show("note", k, n); },
+  BatchRunObserver observer{[&](int k, int n) { bar.show(k, n); },
                             [&](const std::string& text) {
                               if (isToolDiagnostic(text)) bar.line(text);
                               recent.push_back(text);
                               if (recent.size() > kRecentLines) recent.pop_front();
-                            },
-                            [&](int k, int n) { bar.show("resampled", k, n); }};
+                            }};
   RenderContext renderContext{context.workingFolder, context.programFolder + "/ruvo-batch", context.cacheEnable,
                               toolTrust(args, context)};
   renderContext.workers = *workers;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 
 #include <cerrno>
@@ -82,6 +83,15 @@ Result<Pipe> makePipe() {
   return Pipe{UniqueFd(fds[0]), UniqueFd(fds[1])};
 }
 
+// A stream socket rather than a pipe: send() with MSG_NOSIGNAL reports a
+// reader that has gone as EPIPE instead of raising SIGPIPE in this process.
+Result<Pipe> makeInputChannel() {
+  int fds[2];
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+    return fail(ErrorCode::Failed, std::string("socketpair: ") + std::strerror(errno));
+  return Pipe{UniqueFd(fds[0]), UniqueFd(fds[1])};
+}
+
 int statusOf(int waitStatus) {
   if (WIFSIGNALED(waitStatus)) return 128 + WTERMSIG(waitStatus);
   return WEXITSTATUS(waitStatus);
@@ -110,7 +120,12 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
   SpawnAttributes attributes(options.ownProcessGroup);
   if (!actions.ok() || !attributes.ok()) return fail(ErrorCode::Failed, "cannot prepare to start " + program);
 
-  std::optional<Pipe> outPipe, errPipe;
+  std::optional<Pipe> inChannel, outPipe, errPipe;
+  if (options.inputChannel) {
+    auto made = makeInputChannel();
+    if (!made) return tl::unexpected(made.error());
+    inChannel = std::move(*made);
+  }
   if (options.out == Output::Pipe) {
     auto made = makePipe();
     if (!made) return tl::unexpected(made.error());
@@ -124,7 +139,10 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
 
   auto* fileActions = actions.get();
   bool prepared = true;
-  if (options.nullInput) prepared &= posix_spawn_file_actions_addopen(fileActions, 0, "/dev/null", O_RDONLY, 0) == 0;
+  if (inChannel)
+    prepared &= posix_spawn_file_actions_adddup2(fileActions, inChannel->read.get(), 0) == 0;
+  else if (options.nullInput)
+    prepared &= posix_spawn_file_actions_addopen(fileActions, 0, "/dev/null", O_RDONLY, 0) == 0;
   if (outPipe) prepared &= posix_spawn_file_actions_adddup2(fileActions, outPipe->write.get(), 1) == 0;
   if (options.out == Output::Discard)
     prepared &= posix_spawn_file_actions_addopen(fileActions, 1, "/dev/null", O_WRONLY, 0) == 0;
@@ -160,6 +178,7 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
                 "cannot start " + program + ": " + std::strerror(rc));
   }
   child.m_groupLeader = options.ownProcessGroup;
+  if (inChannel) child.m_in = std::move(inChannel->write);
   if (outPipe) child.m_out = std::move(outPipe->read);
   if (errPipe) child.m_err = std::move(errPipe->read);
   return child;
@@ -168,6 +187,7 @@ Result<ChildProcess> ChildProcess::start(const std::string& program, const std::
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : m_pid(std::exchange(other.m_pid, -1)),
       m_groupLeader(other.m_groupLeader),
+      m_in(std::move(other.m_in)),
       m_out(std::move(other.m_out)),
       m_err(std::move(other.m_err)),
       m_status(other.m_status) {}
@@ -177,6 +197,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     release();
     m_pid = std::exchange(other.m_pid, -1);
     m_groupLeader = other.m_groupLeader;
+    m_in = std::move(other.m_in);
     m_out = std::move(other.m_out);
     m_err = std::move(other.m_err);
     m_status = other.m_status;
@@ -187,6 +208,8 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
 ChildProcess::~ChildProcess() { release(); }
 
 void ChildProcess::release() {
+  // A child waiting for input it will never get would never end.
+  m_in.reset();
   if (m_pid < 0 || m_status) return;
   reapIfEnded(false);
   if (m_status) return;
@@ -242,6 +265,7 @@ bool ChildProcess::poll(int timeoutMs, const ChildOutputSink& sink) {
 void ChildProcess::stop(int graceMs) {
   if (m_pid < 0) return;
   const pid_t target = m_groupLeader ? -m_pid : m_pid;
+  m_in.reset();
   m_out.reset();
   m_err.reset();
   reapIfEnded(false);
@@ -256,6 +280,17 @@ void ChildProcess::stop(int graceMs) {
   // The group may outlive its leader (a tool the batch started): end it too.
   if (m_groupLeader || !m_status) ::kill(target, SIGKILL);
   reapIfEnded(true);
+}
+
+Result<void> ChildProcess::writeInput(std::string_view bytes) {
+  if (!m_in) return fail(ErrorCode::Failed, "the program's input is closed");
+  while (!bytes.empty()) {
+    ssize_t sent = ::send(m_in.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    if (sent < 0 && errno == EINTR) continue;
+    if (sent < 0) return fail(ErrorCode::Failed, std::string("writing to the program: ") + std::strerror(errno));
+    bytes.remove_prefix(static_cast<size_t>(sent));
+  }
+  return {};
 }
 
 int ChildProcess::wait(const ChildOutputSink& sink) {

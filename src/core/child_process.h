@@ -4,6 +4,11 @@
 // file descriptor and spawn attribute is owned by an RAII object, and every
 // pipe is close-on-exec, so no other program inherits it.
 //
+// A child may also read its standard input from a channel this process
+// writes (ChildOptions::inputChannel): writeInput() hands it bytes and
+// closeInput() ends its input. Writing to a child that has gone is an error
+// returned, never a SIGPIPE.
+//
 // Three ways to use a started child:
 //  - wait(): read its output to the end and wait for its exit status;
 //  - poll(): read what output has come within a time limit and return, so the
@@ -39,6 +44,7 @@ struct ChildOptions {
   Output err = Output::Inherit;
   bool errToOut = false;     // stderr goes wherever stdout goes (one stream, in order)
   bool nullInput = true;     // stdin from /dev/null, else inherited
+  bool inputChannel = false;  // stdin from writeInput() (overrides nullInput)
   // The child leads a process group of its own, so stop() reaches the
   // programs it starts as well (a batch and the tools it runs).
   bool ownProcessGroup = false;
@@ -62,6 +68,14 @@ class ChildProcess {
   ~ChildProcess();
 
   pid_t pid() const { return m_pid; }
+
+  // Writes all of `bytes` to the child's input channel, waiting while the
+  // channel is full. Fails when there is no channel (not asked for, or
+  // closed) or the child no longer reads it.
+  [[nodiscard]] Result<void> writeInput(std::string_view bytes);
+  // Ends the child's input: its reads then find the end of input. Also done
+  // by stop() and when the object is let go.
+  void closeInput() { m_in.reset(); }
 
   // Waits up to `timeoutMs` (0: not at all) for output or the end of the
   // child, hands what was read to `sink`, and reaps the child once its output
@@ -88,6 +102,7 @@ class ChildProcess {
 
   pid_t m_pid = -1;
   bool m_groupLeader = false;
+  UniqueFd m_in;
   UniqueFd m_out;
   UniqueFd m_err;
   std::optional<int> m_status;

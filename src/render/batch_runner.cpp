@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 #include "core/paths.h"
 
@@ -28,7 +29,7 @@ bool parseProgressLine(const std::string& line, int& k, int& n) {
 }
 
 Result<BatchRun> BatchRun::start(const std::string& interpreter, const std::string& batchPath,
-                                 const std::string& outputPath, bool ownProcessGroup) {
+                                 const std::string& outputPath, bool ownProcessGroup, bool waitForGoAhead) {
   std::string folder = folderOf(batchPath);
   if (folder.empty()) return fail(ErrorCode::BadArgument, "the batch path names no folder: " + batchPath);
   folder = nativePath(folder);
@@ -37,7 +38,10 @@ Result<BatchRun> BatchRun::start(const std::string& interpreter, const std::stri
   options.out = ChildOptions::Output::Pipe;
   options.errToOut = true;
   options.ownProcessGroup = ownProcessGroup;
-  auto child = ChildProcess::start(interpreter, {fileNameOf(batchPath)}, options);
+  options.inputChannel = waitForGoAhead;
+  std::vector<std::string> arguments{fileNameOf(batchPath)};
+  if (waitForGoAhead) arguments.insert(arguments.begin(), "--go-ahead-on-stdin");
+  auto child = ChildProcess::start(interpreter, arguments, options);
   if (!child) return tl::unexpected(child.error());
   std::string output = nativePath(outputPath);
   return BatchRun(std::move(*child), (!output.empty() && output[0] == '/') ? output : joinPath(folder, output));
@@ -57,6 +61,10 @@ std::optional<BatchRunResult> BatchRun::poll(int timeoutMs, const BatchRunObserv
 }
 
 void BatchRun::stop(int graceMs) { m_child.stop(graceMs); }
+
+Result<void> BatchRun::goAhead() { return m_child.writeInput("\n"); }
+
+void BatchRun::endGoAhead() { m_child.closeInput(); }
 
 Result<BatchRunResult> runBatch(const std::string& interpreter, const std::string& batchPath,
                                 const std::string& outputPath, const BatchRunObserver& observer) {

@@ -36,9 +36,17 @@ class BatchRun {
   // `interpreter` is the path of ruvo-batch. The batch path must name a
   // folder; a relative output path is taken relative to the batch folder.
   // With `ownProcessGroup` the batch leads a process group of its own, so
-  // stop() ends the programs it started as well.
+  // stop() ends the programs it started as well. With `waitForGoAhead` each
+  // per-note call of the batch waits for a goAhead() (see endGoAhead()).
   [[nodiscard]] static Result<BatchRun> start(const std::string& interpreter, const std::string& batchPath,
-                                              const std::string& outputPath, bool ownProcessGroup = false);
+                                              const std::string& outputPath, bool ownProcessGroup = false,
+                                              bool waitForGoAhead = false);
+
+  // Lets the next per-note call of a batch started with `waitForGoAhead` run.
+  // Fails when the batch no longer listens (it has ended).
+  [[nodiscard]] Result<void> goAhead();
+  // Lets every call that is left run without waiting.
+  void endGoAhead();
 
   // Hands on what the batch printed within `timeoutMs`; the result once the
   // batch has ended (and all its output was handed on), else nothing.

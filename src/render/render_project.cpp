@@ -1,7 +1,9 @@
 #include "render/render_project.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <map>
 
 #include "core/paths.h"
 #include "project/note_sample.h"
@@ -56,6 +58,10 @@ std::optional<RenderOutcome> refuseEscapingNotes(const Song& song, VoiceBankTabl
 
 // Time the batch and its programs get to end on SIGTERM before SIGKILL.
 constexpr int kStopGraceMs = 500;
+// While the pool and the batch both run, the wait is cut into slices this
+// long, so the batch's output is read while waiting for the pool; a note the
+// pool makes ends the slice at once.
+constexpr int kPoolSliceMs = 5;
 
 void removeOutput(const std::string& outputPath) {
   std::error_code ec;
@@ -107,21 +113,34 @@ RenderJob::Started RenderJob::start(const Song& song, const RenderContext& conte
     cache = std::move(*checked);
   }
   RenderJob job(std::move(pending));
-  job.m_interpreter = context.interpreter;
-  job.m_output = output;
-  job.m_ownProcessGroup = context.ownProcessGroup;
   job.m_batchPath = batchPath;
   std::vector<ResamplerCall> ahead = cache ? callsToMake(*cache) : std::vector<ResamplerCall>();
+  auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup, !ahead.empty());
+  if (!run) return failedBeforeRunning(job.m_pending, run.error().message);
+  job.m_run = std::move(*run);
   if (!ahead.empty()) {
+    std::map<std::string, size_t> maker;
+    for (size_t i = 0; i < ahead.size(); ++i) maker.emplace(ahead[i].cacheFile, i);
+    for (const ResamplerCall& call : cache->calls) {
+      auto found = maker.find(call.cacheFile);
+      job.m_makers.push_back(found == maker.end() ? kNoPoolCall : found->second);
+    }
     job.m_pool = ResamplerPool::start(std::move(ahead), context.workers);
-  } else {
-    auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup);
-    if (!run) return failedBeforeRunning(job.m_pending, run.error().message);
-    job.m_run = std::move(*run);
+    job.letBatchGoAhead();
   }
   job.m_cache = std::move(cache);
   for (int i = 0; i < song.noteCount; ++i) job.m_lyrics.push_back(song.notes[static_cast<size_t>(i)].lyric);
   return job;
+}
+
+void RenderJob::letBatchGoAhead() {
+  while (m_goneAhead < m_makers.size()) {
+    const size_t maker = m_makers[m_goneAhead];
+    if (maker != kNoPoolCall && !m_pool->handedOn(maker)) return;
+    // A batch that no longer listens has ended; poll() sees its end.
+    if (!m_run->goAhead()) return;
+    ++m_goneAhead;
+  }
 }
 
 std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserver& observer) {
@@ -129,27 +148,46 @@ std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserv
     for (const std::string& warning : m_cache->warnings) observer.output("cache: " + warning);
     m_cache->warnings.clear();
   }
-  if (m_pool) {
-    if (!m_pool->poll(timeoutMs, observer)) return std::nullopt;
-    m_pool.reset();
-    auto run = BatchRun::start(m_interpreter, m_batchPath, m_output, m_ownProcessGroup);
-    if (!run) {
-      RenderOutcome failed = failedBeforeRunning(m_pending, run.error().message);
-      failed.ran = true;
-      return failed;
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
+  // The batch's count of notes joined is the render's progress; the pool's
+  // count of notes resampled, always ahead of it, is not handed on.
+  BatchRunObserver quiet = observer;
+  quiet.resampled = {};
+  if (m_pool && !m_announced && observer.progress) observer.progress(0, static_cast<int>(m_makers.size()));
+  m_announced = true;
+  while (m_pool) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const bool made = m_pool->poll(static_cast<int>(std::clamp<long long>(left, 0, kPoolSliceMs)), quiet);
+    letBatchGoAhead();
+    if (made) {
+      m_pool.reset();
+      m_run->endGoAhead();
+      break;
     }
-    m_run = std::move(*run);
-    timeoutMs = 0;
+    if (auto result = m_run->poll(0, observer)) {
+      // The batch ended early (it failed or was ended from outside): the
+      // notes still being made are of no use to it.
+      m_pool->cancel();
+      m_pool.reset();
+      return finish(*result, observer);
+    }
+    if (Clock::now() >= deadline) return std::nullopt;
   }
-  auto result = m_run->poll(timeoutMs, observer);
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  auto result = m_run->poll(static_cast<int>(std::max<long long>(0, left)), observer);
   if (!result) return std::nullopt;
+  return finish(*result, observer);
+}
+
+RenderOutcome RenderJob::finish(const BatchRunResult& result, const BatchRunObserver& observer) {
   RenderOutcome outcome = m_pending;
   outcome.ran = true;
-  outcome.success = result->outputExists;
+  outcome.success = result.outputExists;
   if (!outcome.success) {
     outcome.message = std::string(render_messages::kRenderFailed);
     outcome.details.push_back("the batch " + m_batchPath + " ended with status " +
-                              std::to_string(result->exitStatus) + " without writing " + outcome.outputPath);
+                              std::to_string(result.exitStatus) + " without writing " + outcome.outputPath);
     return outcome;
   }
   if (m_cache) {
@@ -170,9 +208,10 @@ std::optional<RenderOutcome> RenderJob::poll(int timeoutMs, const BatchRunObserv
 }
 
 RenderOutcome RenderJob::cancel() {
+  // The batch first: once the pool is stopped it would go ahead alone.
+  if (m_run) m_run->stop(kStopGraceMs);
   if (m_pool) m_pool->cancel();
   m_pool.reset();
-  if (m_run) m_run->stop(kStopGraceMs);
   removeOutput(m_pending.outputPath);
   RenderOutcome outcome = m_pending;
   outcome.ran = true;

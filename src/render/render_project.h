@@ -9,8 +9,10 @@
 // polling it hands on the batch's progress and ends with the outcome. A
 // window polls from its event loop; renderProject and renderSelection wait.
 // With caching on, the resampler calls whose cache files are missing run in
-// a pool of processes before the batch starts (resampler_pool.h); the batch
-// then finds them made, and writes what it would have written alone.
+// a pool of processes (resampler_pool.h) while the batch runs beside it:
+// each per-note call of the batch waits until the pool has ended the calls
+// making its note and every note before it, so the batch finds them made
+// and writes what it would have written alone.
 
 #include <functional>
 #include <optional>
@@ -75,10 +77,11 @@ class RenderJob {
                               const OutputChooser& chooseOutput);
   static Started startSelection(Song& song, VoiceBankTables& tables, const RenderContext& context);
 
-  // Hands on what the pool and the batch report within `timeoutMs`; the
-  // outcome once the batch has ended. Dropping an unfinished job stops
-  // waiting, not the batch; a pool still running is stopped (the batch has
-  // not started then).
+  // Hands on what the pool and the batch report within `timeoutMs` (the
+  // progress is the batch's: notes joined, from 0 of n on the first poll);
+  // the outcome once the batch has ended. Dropping an unfinished job stops
+  // waiting, not the batch; a pool still running is stopped first, and the
+  // batch makes the notes it had left.
   std::optional<RenderOutcome> poll(int timeoutMs, const BatchRunObserver& observer);
 
   // Stops the resampler pool and the batch (with every program it started
@@ -93,12 +96,20 @@ class RenderJob {
   static Started start(const Song& song, const RenderContext& context, const std::string& batchPath,
                        const std::string& output, RenderOutcome pending);
 
+  void letBatchGoAhead();
+  RenderOutcome finish(const BatchRunResult& result, const BatchRunObserver& observer);
+
+  // The batch is declared before the pool so that the pool is stopped (and
+  // its partial notes deleted) before a dropped job lets the batch go on.
+  std::optional<BatchRun> m_run;
   std::optional<ResamplerPool> m_pool;  // until its calls have ended
-  std::optional<BatchRun> m_run;        // once the pool is done
+  // Per call of the script (CacheCheck::calls): the pool call making its
+  // note, or kNoPoolCall when its note is there already.
+  static constexpr size_t kNoPoolCall = static_cast<size_t>(-1);
+  std::vector<size_t> m_makers;
+  size_t m_goneAhead = 0;              // calls of the batch let run
+  bool m_announced = false;            // progress 0 of n handed on
   RenderOutcome m_pending;             // outputPath, and the success message
-  std::string m_interpreter;
-  std::string m_output;                // as the batch is given it
-  bool m_ownProcessGroup = false;      // the batch, once it starts
   std::string m_batchPath;
   std::optional<CacheCheck> m_cache;   // with caching on
   std::vector<std::string> m_lyrics;   // the song's lyrics, to name unrendered notes

@@ -50,6 +50,7 @@ struct ResamplerPool::State {
   size_t next = 0;            // the next call to start (guarded)
   std::deque<Ended> ended;    // ended, not yet handed on (guarded)
   size_t handedOn = 0;        // the caller's thread only
+  std::vector<bool> handed;   // per call (the caller's thread only)
   bool announced = false;     // "0 of n" handed on (the caller's thread only)
 
   Ended run(size_t index);
@@ -87,6 +88,7 @@ Ended ResamplerPool::State::run(size_t index) {
   while (!child->poll(kCancelCheckMs, sink)) {
     if (cancelled) {
       child->stop(kStopGraceMs);
+      std::filesystem::remove(call.cacheFile, ec);
       break;
     }
   }
@@ -125,6 +127,7 @@ ResamplerPool ResamplerPool::start(std::vector<ResamplerCall> calls, int workers
   ResamplerPool pool;
   pool.m_state = std::make_unique<State>();
   pool.m_state->calls = std::move(calls);
+  pool.m_state->handed.assign(pool.m_state->calls.size(), false);
   const size_t count = std::min(pool.m_state->calls.size(), static_cast<size_t>(clampWorkerCount(workers).count));
   State* state = pool.m_state.get();
   for (size_t i = 0; i < count; ++i) pool.m_workers.emplace_back([state] { state->work(); });
@@ -159,6 +162,7 @@ bool ResamplerPool::poll(int timeoutMs, const BatchRunObserver& observer) {
   }
   for (Ended& call : ended) {
     ++state.handedOn;
+    state.handed[call.call] = true;
     if (observer.resampled) observer.resampled(static_cast<int>(state.handedOn), static_cast<int>(total));
     const ResamplerCall& made = state.calls[call.call];
     if (call.status == 0 && stampOf(made.cacheFile).exists) continue;
@@ -174,6 +178,10 @@ bool ResamplerPool::poll(int timeoutMs, const BatchRunObserver& observer) {
     return true;
   }
   return state.cancelled;
+}
+
+bool ResamplerPool::handedOn(size_t call) const {
+  return m_state && call < m_state->handed.size() && m_state->handed[call];
 }
 
 void ResamplerPool::cancel() {

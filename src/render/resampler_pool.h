@@ -46,10 +46,14 @@ class ResamplerPool {
   // every call has ended and been handed on, or the pool was cancelled.
   bool poll(int timeoutMs, const BatchRunObserver& observer);
 
+  // Whether calls[call] (as given to start) has ended and been handed on by
+  // poll(), made or failed.
+  bool handedOn(size_t call) const;
+
   // Starts no more calls, stops the running resamplers (and whatever they
-  // started) with ChildProcess::stop(), and waits for the workers. A
-  // stopped call may leave a partial cache file: it has no entry in the
-  // cache index, so the next render deletes it.
+  // started) with ChildProcess::stop(), and waits for the workers. The
+  // cache file of a stopped call is deleted, so that nobody (a batch still
+  // running) takes a partial note for a made one.
   void cancel();
 
  private:

@@ -90,6 +90,29 @@ TEST(Interpreter, CallPassesArgumentsSharesVariablesAndReportsProgress) {
             "ruvo-batch: s.bat line 7: not a command or program: missing.bat\n");
 }
 
+TEST(Interpreter, EachTopLevelCallWaitsForALineOfGoAheadUntilItsEnd) {
+  TempFolder dir;
+  std::istringstream goAhead("go\ngo\n");
+  std::ostringstream diagnostics;
+  std::vector<std::string> started;  // program argument @ how far the go-ahead was read
+  auto recorder = [&](const std::string&, const std::vector<std::string>& args, const std::string&,
+                      const std::vector<std::string>&) -> ruvo::Result<int> {
+    started.push_back(args.at(0) + "@" + std::to_string(static_cast<long long>(goAhead.tellg())));
+    return 0;
+  };
+  Interpreter interpreter(InterpreterOptions{dir.path(), {}, &diagnostics, recorder, &goAhead});
+  ASSERT_TRUE(ruvo::writeTextLines(dir / "note.bat", {"@\"prog\" %1", "@call inner.bat %1"}));
+  ASSERT_TRUE(ruvo::writeTextLines(dir / "inner.bat", {"@\"prog\" inner%1"}));
+  put(dir / "prog", "");
+  fs::permissions(dir / "prog", fs::perms::owner_all);
+  // A call inside a called script waits for nothing; past the end of the
+  // go-ahead, calls go on.
+  interpreter.runLines(dir / "s.bat", {"@\"prog\" first", "call note.bat 1", "call note.bat 2", "call note.bat 3"},
+                       {});
+  EXPECT_EQ(started, (std::vector<std::string>{"first@0", "1@3", "inner1@3", "2@6", "inner2@6", "3@-1", "inner3@-1"}));
+  EXPECT_EQ(diagnostics.str(), "progress 1 3\nprogress 2 3\nprogress 3 3\n");
+}
+
 TEST(Interpreter, UnknownCommandsAndMissingProgramsAreReportedAndSkipped) {
   Harness h;
   h.run({"@echo off", "goto end", "\"/no/such/tool\" a", "frobnicate", "set novalue", "if a==", "del a b", "set done=1"});

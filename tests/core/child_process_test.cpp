@@ -159,10 +159,36 @@ TEST(ChildProcess, StopEndsTheChildAndTheProgramsItStartedWithoutZombies) {
   }
 }
 
+TEST(ChildProcess, TheInputChannelCarriesBytesAndTheirEndAndAGoneReaderIsAnError) {
+  ChildOptions options = piped();
+  options.inputChannel = true;
+  // Reads a line, answers, then copies the rest until the input ends.
+  auto child = ChildProcess::start("/bin/sh", {"-c", "read first; echo got $first; cat"}, options);
+  ASSERT_TRUE(child);
+  ASSERT_TRUE(child->writeInput("one\n"));
+  std::string out;
+  auto sink = [&](ChildStream, std::string_view bytes) { out.append(bytes); };
+  for (int i = 0; i < 200 && out.empty(); ++i) child->poll(10, sink);
+  EXPECT_EQ(out, "got one\n");
+  ASSERT_TRUE(child->writeInput("two\nthree"));
+  child->closeInput();
+  EXPECT_EQ(child->wait(sink), 0);
+  EXPECT_EQ(out, "got one\ntwo\nthree");
+  EXPECT_FALSE(child->writeInput("closed\n"));
+
+  // A child that has ended without reading: an error, and this process lives on.
+  auto gone = ChildProcess::start("/bin/true", {}, options);
+  ASSERT_TRUE(gone);
+  ASSERT_EQ(gone->wait(), 0);
+  EXPECT_FALSE(gone->writeInput(std::string(1 << 20, 'x')));
+}
+
 TEST(ChildProcess, AThousandStartsLeakNoFileDescriptor) {
   const size_t before = openDescriptors();
   for (int i = 0; i < 1000; ++i) {
-    auto child = ChildProcess::start("/bin/true", {}, piped());
+    ChildOptions options = piped();
+    options.inputChannel = i % 2 == 0;
+    auto child = ChildProcess::start("/bin/true", {}, options);
     ASSERT_TRUE(child);
     ASSERT_EQ(child->wait(), 0);
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 
 #include "core/text_file.h"
 #include "render/render_messages.h"
@@ -75,7 +76,7 @@ TEST_F(RenderProjectTest, WholeRenderKeepsTheOutputRelativeToTheProject) {
   EXPECT_EQ(song.outputFile, "mix.wav");
   EXPECT_EQ(outcome.message, "mix.wavを作成しました。");
   EXPECT_EQ(outcome.outputPath, dir / "mix.wav");
-  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
   EXPECT_FALSE(song.modified);
   // 250 + 125 + 250 ms plus the first pre-utterance, 16-bit mono 44.1 kHz.
   auto bytes = readFileBytes(dir / "mix.wav");
@@ -192,6 +193,44 @@ TEST_F(RenderProjectTest, CancelEndsThePoolOrTheBatchAndRemovesItsPartialOutput)
     for (const char* file : {"mix.wav", "mix.wav.whd", "mix.wav.dat"})
       EXPECT_FALSE(std::filesystem::exists(dir / file)) << file;
   }
+}
+
+// The batch runs while the pool makes the notes, one at a time here: it
+// joins the first note before the pool has made the last, and never starts
+// a note before the pool has made it and every note before it.
+TEST_F(RenderProjectTest, TheBatchJoinsWhileThePoolMakesTheNotesButNeverAheadOfIt) {
+  const std::string slow = dir / "slow-resampler";
+  ASSERT_TRUE(writeFileBytes(slow, "#!/bin/sh\nsleep 0.3\nexec '" + std::string(RUVO_COPY_RESAMPLER) + "' \"$@\"\n"));
+  std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
+  song.resamplerPath = slow;
+  context.workers = 1;
+  song.noteCount = 0;
+  for (int key : {36, 38, 40, 41}) song.at(song.noteCount++) = Note{"あ", 480, key, ""};
+  auto made = [&] {
+    int count = 0;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "song.cache", ec))
+      count += entry.path().extension() == ".wav";
+    return count;
+  };
+  int madeAtFirstJoin = -1;
+  std::vector<std::string> early;  // progress k reported with fewer than k notes made
+  auto started = RenderJob::startProject(song, tables, context, [](const std::string& proposed) { return proposed; });
+  ASSERT_TRUE(std::holds_alternative<RenderJob>(started));
+  BatchRunObserver observer{[&](int k, int n) {
+                              progress.emplace_back(k, n);
+                              if (made() < k) early.push_back(std::to_string(k) + " with " + std::to_string(made()));
+                            },
+                            [&](const std::string& line) { output.push_back(line); }};
+  std::optional<RenderOutcome> outcome;
+  while (!(outcome = std::get<RenderJob>(started).poll(20, observer)))
+    if (madeAtFirstJoin < 0 && std::filesystem::exists(dir / "mix.wav.whd")) madeAtFirstJoin = made();
+  EXPECT_TRUE(outcome->success) << (output.empty() ? "" : output.back());
+  EXPECT_TRUE(outcome->unrendered.empty());
+  EXPECT_GE(madeAtFirstJoin, 1);
+  EXPECT_LT(madeAtFirstJoin, 4);
+  EXPECT_EQ(early, std::vector<std::string>{});
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}));
 }
 
 // A render names a voice folder that is gone before anything runs, and

@@ -188,9 +188,6 @@ void RenderController::poll() {
                             },
                             [this](const std::string& line) {
                               if (m_running) m_running->addOutput(qs(line));
-                            },
-                            [this](int k, int n) {
-                              if (m_running) m_running->setProgress(k, n);
                             }};
   auto outcome = m_job->poll(0, observer);
   if (!outcome) return;
