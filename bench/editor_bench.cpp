@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "gui/editor/editor_parts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "project/project_batch.h"
@@ -67,12 +68,12 @@ void OpenProject(benchmark::State& state) {
   song.projectName = "bench";
   const std::string path = folder + "/big.bat";
   if (!ruvo::saveAsProjectBatch(song, tables, path, ruvo::SaveOptions{folder, true})) state.SkipWithError("save");
-  std::unique_ptr<ruvo::gui::MainWindow> window;
+  std::unique_ptr<ruvo::gui::EditorParts> editor;
   for (auto _ : state) {
     state.PauseTiming();
-    window = std::make_unique<ruvo::gui::MainWindow>(settings);
+    editor = std::make_unique<ruvo::gui::EditorParts>(settings);
     state.ResumeTiming();
-    window->session().openPath(path);
+    editor->window().session().openPath(path);
   }
 }
 BENCHMARK(OpenProject)->Unit(benchmark::kMillisecond);
@@ -80,7 +81,8 @@ BENCHMARK(OpenProject)->Unit(benchmark::kMillisecond);
 void StartUpToFirstPaint(benchmark::State& state) {
   ruvo::SessionSettings settings = benchSettings(benchFolder());
   for (auto _ : state) {
-    ruvo::gui::MainWindow window(settings);
+    ruvo::gui::EditorParts editor(settings);
+    ruvo::gui::MainWindow& window = editor.window();
     window.show();
     QImage frame = window.grab().toImage();
     benchmark::DoNotOptimize(frame.constBits());
@@ -100,7 +102,7 @@ void showBigSong(ruvo::gui::MainWindow& window, QSize size) {
 // click on it.
 class EditingWindow {
  public:
-  EditingWindow() : m_settings(benchSettings(benchFolder())), m_window(m_settings) {
+  EditingWindow() : m_settings(benchSettings(benchFolder())), m_editor(m_settings), m_window(m_editor.window()) {
     showBigSong(m_window, QSize(1300, 900));
     m_window.roll()->setFocus();
     m_frame = QImage(m_window.roll()->size(), QImage::Format_RGB32);
@@ -111,7 +113,8 @@ class EditingWindow {
 
  private:
   ruvo::SessionSettings m_settings;
-  ruvo::gui::MainWindow m_window;
+  ruvo::gui::EditorParts m_editor;
+  ruvo::gui::MainWindow& m_window;
   QImage m_frame;
 };
 
@@ -181,7 +184,8 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton bu
 
 void DragLabelMove(benchmark::State& state) {
   ruvo::SessionSettings settings = benchSettings(benchFolder());
-  ruvo::gui::MainWindow window(settings);
+  ruvo::gui::EditorParts editor(settings);
+  ruvo::gui::MainWindow& window = editor.window();
   showBigSong(window, QSize(1280, 800));
   ruvo::gui::PianoRollView* roll = window.roll();
   QCoreApplication::processEvents();
@@ -209,7 +213,8 @@ BENCHMARK(DragLabelMove)->Unit(benchmark::kMillisecond);
 // is the one found last, at the far end of the walk.
 void HoverHitTest(benchmark::State& state) {
   ruvo::SessionSettings settings = benchSettings(benchFolder());
-  ruvo::gui::MainWindow window(settings);
+  ruvo::gui::EditorParts editor(settings);
+  ruvo::gui::MainWindow& window = editor.window();
   showBigSong(window, QSize(1280, 800));
   ruvo::gui::PianoRollView* roll = window.roll();
   QCoreApplication::processEvents();

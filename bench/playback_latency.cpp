@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "editor/scripted_services.h"
+#include "gui/editor/editor_parts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/qt_project_dialogs.h"
 #include "gui/editor/render_controller.h"
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
   ruvo::testing::StrictPrompts prompts;
   ruvo::testing::ScriptedFiles files;
   ruvo::gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
-  ruvo::gui::MainWindow window(settings, ruvo::SessionServices{prompts, files, dialogs});
+  ruvo::gui::EditorParts parts(settings, ruvo::SessionServices{prompts, files, dialogs});
+  ruvo::gui::MainWindow& window = parts.window();
   auto* controller = window.findChild<ruvo::gui::RenderController*>(QStringLiteral("renderController"));
   ruvo::Song& song = window.session().song();
   for (const char* lyric : {"あ", "か", "さ"}) song.notes.push_back(ruvo::Note{lyric, 480, 36, ""});
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
                                        [&] { ended = Clock::now(); });
     const auto start = Clock::now();
     play->trigger();
-    while (controller->media().buffersHanded("temp").value_or(0) == 0 &&
+    while (parts.media().buffersHanded("temp").value_or(0) == 0 &&
            Clock::now() - start < std::chrono::seconds(30))
       app.processEvents(QEventLoop::AllEvents, 1);
     const auto heard = Clock::now();

@@ -69,7 +69,23 @@ void EditSession::record(EditResult& result, std::string record, std::string_vie
 
 EditResult EditSession::recordChange(std::string undoRecord, std::string_view label, EditResult result) {
   record(result, std::move(undoRecord), label);
+  return announce(result);
+}
+
+EditResult EditSession::announce(const EditResult& result) {
+  for (const auto& listener : m_listeners) listener(result);
   return result;
+}
+
+EditResult EditSession::releaseLabel(const RollView& view, const LabelRelease& release) {
+  return announce(ruvo::releaseLabel(m_song, m_journal, m_oto, view, release));
+}
+
+int EditSession::drawNote(const RollView& view, const RestClick& click) {
+  EditResult result;
+  const int index = drawNoteInRest(m_song, m_journal, m_oto, view, click, result);
+  announce(result);
+  return index;
 }
 
 std::optional<double> EditSession::askNumber(const std::string& caption, const std::string& initial,
@@ -112,7 +128,7 @@ EditResult EditSession::paste() {
   m_song.selLast = at + count - 1;
   EditResult result{NoteSpan::fromOn(at)};
   record(result, deleteLine(at, at + count - 1), "ノートの貼付け");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::deleteSelection() {
@@ -126,7 +142,7 @@ EditResult EditSession::deleteSelection() {
   EditResult result{deleteRange(m_song, first, last)};
   m_song.selFirst = m_song.selLast = m_song.noteCount;
   record(result, std::move(lines), "ノートの削除");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::selectAll() {
@@ -137,13 +153,13 @@ EditResult EditSession::selectAll() {
     m_song.selFirst = 0;
     m_song.selLast = m_song.noteCount - 1;
   }
-  return watch.finish({});
+  return announce(watch.finish({}));
 }
 
 EditResult EditSession::releaseSelection() {
   SelectionWatch watch(m_song);
   m_song.selFirst = m_song.selLast = m_song.noteCount;
-  return watch.finish({});
+  return announce(watch.finish({}));
 }
 
 EditResult EditSession::insertRest() {
@@ -153,7 +169,7 @@ EditResult EditSession::insertRest() {
   m_song.selLast = std::min(m_song.selLast + 1, m_song.noteCount);
   EditResult result{NoteSpan::fromOn(at)};
   record(result, deleteLine(at, at), "休符の挿入");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::insertAskedNote() {
@@ -163,7 +179,7 @@ EditResult EditSession::insertAskedNote() {
   int at = insertNotes(m_song, m_song.selFirst, {makeNote(m_defaultLength, *lyric, kRestNoteNumber, m_oto)});
   EditResult result{NoteSpan::fromOn(at)};
   record(result, deleteLine(at, at), "ノートの挿入");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::moveByAmount() {
@@ -180,7 +196,7 @@ EditResult EditSession::changeKey(int amount) {
   if (change.changed.empty()) return {};
   EditResult result{change.changed};
   record(result, std::move(change.record), "キーの変更");
-  return result;
+  return announce(result);
 }
 
 EditResult EditSession::merge() {
@@ -204,7 +220,7 @@ EditResult EditSession::merge() {
   result.redraw.add(NoteSpan::fromOn(lo));
   m_song.selLast = m_song.selFirst;
   record(result, std::move(lines), "ノート結合");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::quantize() {
@@ -216,7 +232,7 @@ EditResult EditSession::quantize() {
   Cleanup cleanup = quantizeLengths(m_song, *range, *unit * kTypedTickScale);
   EditResult result{cleanup.changed};
   record(result, std::move(cleanup.record), "クォンタイズ");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::removeRests() {
@@ -228,7 +244,7 @@ EditResult EditSession::removeRests() {
   Cleanup cleanup = removeShortRests(m_song, *range, *limit * kTypedTickScale);
   EditResult result{cleanup.changed};
   record(result, std::move(cleanup.record), "休符の除去");
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::undo() {
@@ -246,7 +262,7 @@ EditResult EditSession::undo() {
     m_song.modified = true;
     result.modifiedSet = true;
   }
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::redo() {
@@ -257,7 +273,7 @@ EditResult EditSession::redo() {
   result.journalChanged = true;
   m_song.modified = true;
   result.modifiedSet = true;
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::insertTonePub(std::string_view lyric, int noteNumber, int length, bool replace) {
@@ -282,7 +298,7 @@ EditResult EditSession::insertTonePub(std::string_view lyric, int noteNumber, in
   }
   m_song.selFirst = at + 1;
   m_song.selLast = std::min(m_song.selLast + 1, m_song.noteCount);
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::insertPhrase(std::string_view phrase) { return enter(phrase, PhraseMode::Insert, "挿入"); }
@@ -297,7 +313,7 @@ EditResult EditSession::enter(std::string_view phrase, PhraseMode mode, std::str
   PhraseEntry entry = enterPhrase(m_song, phrase, mode, m_defaultLength, m_oto);
   EditResult result{entry.changed};
   record(result, std::move(entry.record), label);
-  return watch.finish(result);
+  return announce(watch.finish(result));
 }
 
 EditResult EditSession::commitLyricBox(std::string_view text, LyricBoxExit exit) {
@@ -314,7 +330,7 @@ EditResult EditSession::commitLyricBox(std::string_view text, LyricBoxExit exit)
   }
   EditResult result{NoteSpan::of(at, at)};
   record(result, std::move(line), "歌詞の変更");
-  return result;
+  return announce(result);
 }
 
 }  // namespace ruvo

@@ -5,11 +5,16 @@
 // (input box) and the system clipboard belong to the window and outlive it.
 //
 // Every command returns what it changed (EditResult): the notes to redraw,
-// whether it set the changed flag and whether the undo item needs a refresh.
+// whether it set the changed flag and whether the undo item needs a refresh;
+// the same result goes to the listeners, from which the window redraws. The
+// session is the one writer of the undo journal: the roll's gestures and the
+// note-property dialogs record their changes through it too.
 // Copy, cut, paste and select-all act on notes only: when a text box has the
 // focus, the window sends the keystroke to the box instead of calling them.
 
+#include <functional>
 #include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -19,6 +24,8 @@
 #include "editor/edit_result.h"
 #include "editor/length_choices.h"
 #include "editor/lyric_entry.h"
+#include "editor/rest_drawing.h"
+#include "editor/roll_gestures.h"
 #include "editor/undo_journal.h"
 #include "song/song_model.h"
 #include "voicebank/oto_table.h"
@@ -36,6 +43,13 @@ class EditSession {
   EditSession(Song& song, const OtoTable& oto, Prompts& prompts, Clipboard& clipboard);
 
   UndoJournal& journal() { return m_journal; }
+  // The open song was replaced by another: its undo and redo steps go.
+  void songReplaced() { m_journal.reset(); }
+  // Each listener hears every change, in the order they were added.
+  void addListener(std::function<void(const EditResult&)> listener) { m_listeners.push_back(std::move(listener)); }
+  // Tells the listeners of a change made outside the commands (a command
+  // that failed part way, a save that renamed the project). Returns it.
+  EditResult announce(const EditResult& result);
   const UndoJournal& journal() const { return m_journal; }
   const EditClipboard& clipboard() const { return m_clipboard; }
   // The length chooser's value, in ticks.
@@ -74,6 +88,12 @@ class EditSession {
   // when the record is empty.
   EditResult recordChange(std::string undoRecord, std::string_view label, EditResult result);
 
+  // The roll's gestures: a label dropped after a drag (releaseLabel in
+  // roll_gestures.h), a double-click on a rest (drawNoteInRest; the drawn
+  // note's index, or -1).
+  EditResult releaseLabel(const RollView& view, const LabelRelease& release);
+  int drawNote(const RollView& view, const RestClick& click);
+
   // The lyric line's buttons. Replace does nothing in an empty song.
   EditResult insertPhrase(std::string_view phrase);
   EditResult replacePhrase(std::string_view phrase);
@@ -95,6 +115,7 @@ class EditSession {
   Clipboard& m_systemClipboard;
   UndoJournal m_journal;
   EditClipboard m_clipboard;
+  std::vector<std::function<void(const EditResult&)>> m_listeners;
   int m_defaultLength = kLengthChoices[kDefaultLengthChoice].ticks;
 };
 

@@ -69,7 +69,7 @@ ProjectSession::ProjectSession(SessionSettings& settings, SessionServices servic
     : m_settings(settings), m_services(services) {}
 
 void ProjectSession::notify(SessionChange change) {
-  if (m_listener) m_listener(change);
+  for (const auto& listener : m_listeners) listener(change);
 }
 
 void ProjectSession::showError(std::string_view what, const std::string& detail) {

@@ -62,7 +62,8 @@ class ProjectSession {
   const AppFolders& folders() const { return m_settings.folders; }
   SessionServices& services() { return m_services; }
 
-  void setListener(std::function<void(SessionChange)> listener) { m_listener = std::move(listener); }
+  // Each listener hears every change, in the order they were added.
+  void addListener(std::function<void(SessionChange)> listener) { m_listeners.push_back(std::move(listener)); }
   // Run just before the working folder's "temp.wav" is deleted on close, so
   // that its playback can be closed.
   void setBeforeTempFilesRemoved(std::function<void()> hook) { m_beforeTempRemoval = std::move(hook); }
@@ -139,7 +140,7 @@ class ProjectSession {
   SessionServices m_services;
   Song m_song;
   VoiceBankTables m_tables;
-  std::function<void(SessionChange)> m_listener;
+  std::vector<std::function<void(SessionChange)>> m_listeners;
   std::function<void()> m_beforeTempRemoval;
 };
 

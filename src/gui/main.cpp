@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include "gui/editor/editor_parts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/screenshots.h"
 #include "gui/editor/window_place.h"
@@ -64,13 +65,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   ruvo::SessionSettings settings = std::move(*loaded);
-  ruvo::gui::MainWindow window(settings);
+  ruvo::gui::EditorParts editor(settings);
+  ruvo::gui::MainWindow& window = editor.window();
   QSettings preferences(QStringLiteral("ruvo"), QStringLiteral("ruvo"));
   // Placed before a file opens, so that it opens scrolled for the window's size.
   if (!parser.isSet(screenshot)) ruvo::gui::restoreWindowPlace(window, preferences);
   if (!parser.positionalArguments().isEmpty())
     window.session().openPath(ruvo::gui::utf8(parser.positionalArguments().constFirst()));
-  if (parser.isSet(screenshot)) return ruvo::gui::saveScreenshots(window, parser.value(screenshot));
+  if (parser.isSet(screenshot)) return ruvo::gui::saveScreenshots(editor, parser.value(screenshot));
   window.show();
   const int status = QApplication::exec();
   ruvo::gui::storeWindowPlace(window, preferences);

@@ -299,7 +299,7 @@ TEST_F(SessionTest, AFailedOpenLeavesWindowSongAndHistoryAsTheyWere) {
   const std::string damaged = m_dir / "damaged.wsq";
   ASSERT_TRUE(writeFileBytes(damaged, "MThd\x01\x02 not a sequence"));
   std::vector<SessionChange> changes;
-  m_session.setListener([&](SessionChange change) { changes.push_back(change); });
+  m_session.addListener([&](SessionChange change) { changes.push_back(change); });
 
   EXPECT_FALSE(m_session.openPath(damaged));
   EXPECT_EQ(m_prompts.messages.size(), 1u);

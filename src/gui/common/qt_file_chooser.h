@@ -21,6 +21,8 @@ QStringList defaultSuffixes(const std::string& filter);
 class QtFileChooser final : public FileChooser {
  public:
   explicit QtFileChooser(QWidget* owner) : m_owner(owner) {}
+  // The window the dialogs are modal to, once it exists.
+  void setOwner(QWidget* owner) { m_owner = owner; }
   std::optional<std::string> openFile(const FileDialogRequest& request) override;
   std::optional<std::string> saveFile(const FileDialogRequest& request) override;
   std::optional<std::string> chooseFolder(const FileDialogRequest& request) override;

@@ -11,7 +11,7 @@
 #include "gui/common/guarded_command.h"
 #include "gui/editor/edit_box_dialog.h"
 #include "gui/editor/lyric_box.h"
-#include "gui/editor/main_window.h"
+#include "gui/editor/editor_view.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/common/qt_text.h"
 
@@ -57,31 +57,31 @@ const TextBoxCommand kTextBoxCommands[] = {
 
 }  // namespace
 
-EditController::EditController(MainWindow& window)
+EditController::EditController(EditorView& view, ProjectSession& session, EditSession& edits)
     : QObject(nullptr),
-      m_window(window),
+      m_view(view), m_session(session), m_edits(edits),
       m_lyricBox(new LyricBox(
-          window.roll(),
+          view.roll(),
           [this](const QString& text, LyricBoxExit exit) {
-            run([this, lyric = utf8(text), exit] { return m_window.edits().commitLyricBox(lyric, exit); });
+            run([this, lyric = utf8(text), exit] { return m_edits.commitLyricBox(lyric, exit); });
           },
           this)) {
-  m_lyricBox->box()->setFont(window.roll()->labelFont());
+  m_lyricBox->box()->setFont(view.roll()->labelFont());
   connectCommands();
-  for (QLineEdit* box : {m_lyricBox->box(), window.topBar().lyricLine, window.topBar().tempo})
+  for (QLineEdit* box : {m_lyricBox->box(), view.topBar().lyricLine, view.topBar().tempo})
     box->installEventFilter(this);
 }
 
 EditController::~EditController() = default;
 
 void EditController::connectCommands() {
-  const MainMenus& menus = m_window.menus();
+  const MainMenus& menus = m_view.menus();
   for (const auto& entry : kNoteCommands) {
     const Command command = entry.second;
     QAction* action = menus.action(QString::fromUtf8(entry.first));
     connect(action, &QAction::triggered, this,
-            [this, command] { run([this, command] { return (m_window.edits().*command)(); }); });
-    // The undo and redo items follow the journal (MainWindow::applyEdit).
+            [this, command] { run([this, command] { return (m_edits.*command)(); }); });
+    // The undo and redo items follow the journal (the window hears the edits).
     if (command != &EditSession::undo && command != &EditSession::redo) action->setEnabled(true);
   }
   for (const auto& command : kTextBoxCommands) {
@@ -90,46 +90,46 @@ void EditController::connectCommands() {
       if (QLineEdit* box = focusedTextBox())
         command.text(box);
       else
-        run([this, notes = command.notes] { return (m_window.edits().*notes)(); });
+        run([this, notes = command.notes] { return (m_edits.*notes)(); });
     });
     action->setEnabled(true);
   }
 
-  const TopBar& bar = m_window.topBar();
+  const TopBar& bar = m_view.topBar();
   bar.lyricInsert->setEnabled(true);
   bar.lyricReplace->setEnabled(true);
   connect(bar.lyricInsert, &QPushButton::clicked, this, [this] {
-    run([this] { return m_window.edits().insertPhrase(utf8(m_window.topBar().lyricLine->text())); });
+    run([this] { return m_edits.insertPhrase(utf8(m_view.topBar().lyricLine->text())); });
   });
   connect(bar.lyricReplace, &QPushButton::clicked, this, [this] {
-    run([this] { return m_window.edits().replacePhrase(utf8(m_window.topBar().lyricLine->text())); });
+    run([this] { return m_edits.replacePhrase(utf8(m_view.topBar().lyricLine->text())); });
   });
-  m_window.edits().setDefaultLength(bar.lyricLength->currentData().toInt());
+  m_edits.setDefaultLength(bar.lyricLength->currentData().toInt());
   connect(bar.lyricLength, &QComboBox::currentIndexChanged, this, [this] {
-    m_window.edits().setDefaultLength(m_window.topBar().lyricLength->currentData().toInt());
+    m_edits.setDefaultLength(m_view.topBar().lyricLength->currentData().toInt());
   });
 }
 
 void EditController::run(const std::function<EditResult()>& command) {
-  bool done = runGuarded(m_window.session().settings().DebugMode, m_window.services().prompts,
-                         [&] { m_window.applyEdit(command()); });
-  // The song stays as far as a failed command got: show all of it.
-  if (!done) m_window.applyEdit(EditResult{NoteSpan::fromOn(0), true, true});
+  // The edits announce what a command changed; a failed command may have
+  // changed anything before it stopped, so all of the song is shown.
+  if (!runGuarded(m_session.settings().DebugMode, m_session.services().prompts, [&] { command(); }))
+    m_edits.announce(EditResult{NoteSpan::fromOn(0), true, true});
 }
 
 QLineEdit* EditController::focusedTextBox() const {
-  QWidget* focus = m_window.focusWidget();
-  const TopBar& bar = m_window.topBar();
+  QWidget* focus = m_view.widget()->focusWidget();
+  const TopBar& bar = m_view.topBar();
   for (QLineEdit* box : {m_lyricBox->box(), bar.lyricLine, bar.tempo})
     if (focus == box) return box;
   return nullptr;
 }
 
 void EditController::openLyricBox(int index) {
-  Song& song = m_window.session().song();
+  Song& song = m_session.song();
   if (index < 0 || index >= song.noteCount) return;
   song.selFirst = index;
-  m_lyricBox->open(m_window.roll()->labelAt(index).geometry, qs(song[index].lyric));
+  m_lyricBox->open(m_view.roll()->labelAt(index).geometry, qs(song[index].lyric));
 }
 
 void EditController::closeLyricBox() { m_lyricBox->close(); }
@@ -139,12 +139,12 @@ void EditController::discardLyricBox() { m_lyricBox->discard(); }
 bool EditController::lyricBoxOpen() const { return m_lyricBox->isOpen(); }
 
 void EditController::editLyricLine() {
-  QLineEdit* line = m_window.topBar().lyricLine;
-  line->setText(EditBoxDialog::editPhrase(&m_window, line->text()));
+  QLineEdit* line = m_view.topBar().lyricLine;
+  line->setText(EditBoxDialog::editPhrase(m_view.widget(), line->text()));
 }
 
 bool EditController::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick && watched == m_window.topBar().lyricLine) {
+  if (event->type() == QEvent::MouseButtonDblClick && watched == m_view.topBar().lyricLine) {
     editLyricLine();
     return true;
   }
@@ -153,7 +153,7 @@ bool EditController::eventFilter(QObject* watched, QEvent* event) {
     // and redo the song.
     const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
     for (const char* name : {"mnUndo", "mnRedo"}) {
-      QAction* item = m_window.menus().action(QString::fromUtf8(name));
+      QAction* item = m_view.menus().action(QString::fromUtf8(name));
       if (item->shortcuts().contains(key)) {
         if (item->isEnabled()) item->trigger();
         return true;

@@ -2,7 +2,7 @@
 // The editing commands of the window: the Edit menu and the editing items
 // of both popup menus, the lyric line Text2 with its buttons and its
 // multi-line window, and the inline lyric box Text1. Each command goes to
-// the EditSession and ends with MainWindow::applyEdit.
+// the EditSession, whose change signal redraws the window.
 //
 // The text-box rule: while Text1, Text2 or the tempo box has the focus, cut,
 // copy, paste and select-all (keys and menu items) act on that box's text,
@@ -12,6 +12,8 @@
 
 #include <QObject>
 
+#include "editor/edit_session.h"
+#include "editor/project_session.h"
 #include "editor/edit_result.h"
 
 class QLineEdit;
@@ -19,14 +21,14 @@ class QLineEdit;
 namespace ruvo::gui {
 
 class LyricBox;
-class MainWindow;
+class EditorView;
 
 class EditController final : public QObject {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(EditController)
 
  public:
-  explicit EditController(MainWindow& window);
+  EditController(EditorView& view, ProjectSession& session, EditSession& edits);
   ~EditController() override;
 
   // Lays the lyric box over the label of note `index` with its lyric,
@@ -52,7 +54,9 @@ class EditController final : public QObject {
   QLineEdit* focusedTextBox() const;
   void editLyricLine();
 
-  MainWindow& m_window;
+  EditorView& m_view;
+  ProjectSession& m_session;
+  EditSession& m_edits;
   LyricBox* m_lyricBox;
 };
 

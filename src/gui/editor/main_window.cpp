@@ -23,18 +23,8 @@
 #include "editor/window_title.h"
 #include "gui/common/guarded_command.h"
 #include "gui/editor/about_dialog.h"
-#include "gui/editor/edit_controller.h"
 #include "gui/editor/piano_roll_view.h"
-#include "gui/editor/qt_project_dialogs.h"
-#include "gui/editor/settings_controller.h"
-#include "gui/editor/roll_mouse_controller.h"
-#include "gui/editor/render_controller.h"
 #include "gui/common/twips.h"
-#include "gui/editor/voice_bank_commands.h"
-#include "gui/editor/note_property_controller.h"
-#include "gui/common/qt_clipboard.h"
-#include "gui/common/qt_file_chooser.h"
-#include "gui/common/qt_prompts.h"
 #include "gui/common/qt_text.h"
 #include "gui/translations/logic_text.h"
 #include "gui/voicebank/sound_list_window.h"
@@ -45,26 +35,15 @@ namespace {
 constexpr int kWheelRows = 3;  // rows one notch of the wheel scrolls
 }  // namespace
 
-MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices> services) : m_settings(settings) {
+MainWindow::MainWindow(SessionSettings& settings, ProjectSession& session, EditSession& edits)
+    : m_settings(settings), m_session(session), m_edits(edits) {
   setObjectName(QStringLiteral("Form1"));
-  if (!services) {
-    m_ownPrompts = std::make_unique<QtPrompts>(this);
-    m_ownFiles = std::make_unique<QtFileChooser>(this);
-    m_ownDialogs = std::make_unique<QtProjectDialogs>(this, *m_ownPrompts, *m_ownFiles, settings);
-    services.emplace(SessionServices{*m_ownPrompts, *m_ownFiles, *m_ownDialogs});
-  }
-  m_services.emplace(*services);
-  m_session = std::make_unique<ProjectSession>(settings, *services);
-  m_clipboard = std::make_unique<QtClipboard>();
-  m_edits = std::make_unique<EditSession>(m_session->song(), m_session->tables().oto, services->prompts,
-                                          *m_clipboard);
-
   m_menus = buildMainMenus(menuBar(), this);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
   setCentralWidget(client);
   m_topBar = buildTopBar(client, qRound(toPixels(kPictureTop)));
-  m_roll = new PianoRollView(m_session->song(), settings.settings, client);
+  m_roll = new PianoRollView(m_session.song(), settings.settings, client);
   m_hScroll = new QScrollBar(Qt::Horizontal, client);
   m_hScroll->setObjectName(QStringLiteral("HScroll1"));
   m_vScroll = new QScrollBar(Qt::Vertical, client);
@@ -89,30 +68,17 @@ MainWindow::MainWindow(SessionSettings& settings, std::optional<SessionServices>
 
   resize(toPixels(13000), toPixels(9000));
   connectCommands();
-  m_editing = std::make_unique<EditController>(*this);
-  m_settingsCommands = std::make_unique<SettingsController>(*this);
-  auto* mouse = new RollMouseController(*this);
-  connect(mouse, &RollMouseController::lyricBoxRequested, this,
-          [this](int noteIndex) { m_editing->openLyricBox(noteIndex); });
-  new NotePropertyController(*this);
-  auto* render = new RenderController(*this);
   followAction(m_topBar.play, m_menus.action(QStringLiteral("mnPlayTemp")));
   followAction(m_topBar.pause, m_menus.action(QStringLiteral("mnPauseTemp")));
   followAction(m_topBar.stop, m_menus.action(QStringLiteral("mnStopTemp")));
-  for (const char* name : {"mnInsertFrom", "mnWordList"}) {
-    QAction* item = m_menus.action(QString::fromUtf8(name));
-    item->setEnabled(true);
-    connect(item, &QAction::triggered, this, [this, render] { showSoundList(render->media()); });
-  }
-  connectVoiceBankCommands(*this);
   m_roll->installEventFilter(this);
-  m_session->setListener([this](SessionChange change) { onSessionChange(change); });
+  m_edits.addListener([this](const EditResult& result) { applyEdit(result); });
+  m_session.addListener([this](SessionChange change) { onSessionChange(change); });
   // Start-up: the tempo box and choosers are at their defaults already;
   // history menu, zoom and row height, then the cleared song.
   onSessionChange(SessionChange::History);
   layoutRoll();
-  m_session->clear();
-  m_session->song().modified = false;
+  m_session.clear();
   // The keys act on the notes from the start, not on the tempo box.
   m_roll->setFocus(Qt::OtherFocusReason);
 }
@@ -122,19 +88,19 @@ MainWindow::~MainWindow() = default;
 int MainWindow::quantizeUnit() const { return m_topBar.quantize->currentData().toInt(); }
 
 void MainWindow::runCommand(const std::function<void()>& command) {
-  runGuarded(m_settings.settings.DebugMode, m_services->prompts, command);
+  runGuarded(m_settings.settings.DebugMode, m_session.services().prompts, command);
 }
 
 void MainWindow::connectCommands() {
   auto on = [this](const char* name, const std::function<void()>& slot) {
     connect(m_menus.action(QString::fromUtf8(name)), &QAction::triggered, this, [this, slot] { runCommand(slot); });
   };
-  on("mnNew", [this] { m_session->newProject(); });
-  on("mnOpen", [this] { m_session->open(); });
-  on("mnSave", [this] { m_session->save(); });
-  on("mnSaveAt", [this] { m_session->saveAs(); });
-  on("mnAppendLoad", [this] { m_session->append(); });
-  on("mnImport", [this] { m_session->importFile(); });
+  on("mnNew", [this] { m_session.newProject(); });
+  on("mnOpen", [this] { m_session.open(); });
+  on("mnSave", [this] { m_session.save(); });
+  on("mnSaveAt", [this] { m_session.saveAs(); });
+  on("mnAppendLoad", [this] { m_session.append(); });
+  on("mnImport", [this] { m_session.importFile(); });
   on("mnQuit", [this] { close(); });
   on("mnShowReadme", [this] { showReadme(); });
   on("mnVersion", [this] { showAbout(); });
@@ -170,8 +136,6 @@ void MainWindow::connectCommands() {
 void MainWindow::onSessionChange(SessionChange change) {
   switch (change) {
     case SessionChange::SongReplaced:
-      if (m_editing) m_editing->discardLyricBox();
-      m_edits->journal().reset();
       refreshUndoItem();
       m_roll->clearLabels();
       syncTempoBox();
@@ -182,7 +146,7 @@ void MainWindow::onSessionChange(SessionChange change) {
       redraw();
       break;
     case SessionChange::Title:
-      setWindowTitle(logicText(m_session->title()));
+      setWindowTitle(logicText(m_session.title()));
       break;
     case SessionChange::History: {
       QStringList paths;
@@ -191,7 +155,7 @@ void MainWindow::onSessionChange(SessionChange change) {
       for (QAction* item : m_menus.history)
         if (!item->isSeparator())
           connect(item, &QAction::triggered, this, [this, index = item->data().toInt()] {
-            runCommand([this, index] { m_session->openHistory(static_cast<size_t>(index)); });
+            runCommand([this, index] { m_session.openHistory(static_cast<size_t>(index)); });
           });
       break;
     }
@@ -199,7 +163,7 @@ void MainWindow::onSessionChange(SessionChange change) {
 }
 
 void MainWindow::showOpeningNotes() {
-  const RollView shown = openingView(m_session->song(), m_roll->view(), toTwips(m_roll->height()), m_vScroll->maximum());
+  const RollView shown = openingView(m_session.song(), m_roll->view(), toTwips(m_roll->height()), m_vScroll->maximum());
   m_vScroll->setValue(shown.vPos);
   m_roll->view().vPos = m_vScroll->value();
   redraw();  // the horizontal range follows the song's length
@@ -209,21 +173,21 @@ void MainWindow::showOpeningNotes() {
 }
 
 void MainWindow::syncTempoBox() {
-  const QString text = qs(m_session->song().tempoText);
+  const QString text = qs(m_session.song().tempoText);
   if (m_topBar.tempo->text() != text) {
     // The song sets the box: nothing flows back into the song.
     const QSignalBlocker quiet(m_topBar.tempo);
     m_topBar.tempo->setText(text);
   }
-  if (tempoTextProblem(m_session->song().tempoText).empty()) m_playableTempo = m_session->song().tempoText;
-  m_panel1->setText(qs(beatLengthText(m_session->song().tempoText)));
+  if (tempoTextProblem(m_session.song().tempoText).empty()) m_playableTempo = m_session.song().tempoText;
+  m_panel1->setText(qs(beatLengthText(m_session.song().tempoText)));
 }
 
 void MainWindow::onTempoEdited(const QString& text) {
   // A change that arrives while the previous one is handled is dropped.
   if (m_inTempoChange) return;
   m_inTempoChange = true;
-  m_session->setTempoText(utf8(text));
+  m_session.setTempoText(utf8(text));
   m_panel1->setText(qs(beatLengthText(utf8(text))));
   m_inTempoChange = false;
 }
@@ -236,7 +200,7 @@ void MainWindow::onTempoConfirmed() {
     return;
   }
   m_topBar.tempo->setText(qs(m_playableTempo));
-  m_services->prompts.message(problem, applicationTitle(m_settings.settings), MessageIcon::Warning);
+  m_session.services().prompts.message(problem, applicationTitle(m_settings.settings), MessageIcon::Warning);
 }
 
 void MainWindow::showTempo(float tempo) {
@@ -248,17 +212,17 @@ void MainWindow::redraw() { m_roll->redraw(); }
 
 void MainWindow::applyEdit(const EditResult& result) {
   if (!result.redraw.empty()) redraw();
-  if (result.modifiedSet) setWindowTitle(logicText(m_session->title()));
+  if (result.modifiedSet) setWindowTitle(logicText(m_session.title()));
   if (result.journalChanged) refreshUndoItem();
 }
 
 void MainWindow::refreshUndoItem() {
   QAction* undo = m_menus.action(QStringLiteral("mnUndo"));
-  undo->setText(logicText(m_edits->journal().caption()));
-  undo->setEnabled(m_edits->journal().canUndo());
+  undo->setText(logicText(m_edits.journal().caption()));
+  undo->setEnabled(m_edits.journal().canUndo());
   QAction* redo = m_menus.action(QStringLiteral("mnRedo"));
-  redo->setText(logicText(m_edits->journal().redoCaption()));
-  redo->setEnabled(m_edits->journal().canRedo());
+  redo->setText(logicText(m_edits.journal().redoCaption()));
+  redo->setEnabled(m_edits.journal().canRedo());
 }
 
 void MainWindow::layoutRoll() {
@@ -346,12 +310,14 @@ void MainWindow::goToEnd() {
   redraw();
 }
 
+void MainWindow::showStatus(const QString& text, int timeoutMs) { statusBar()->showMessage(text, timeoutMs); }
+
 void MainWindow::showSoundList(MediaService& media) {
   if (!m_soundList) {
-    const Song& song = m_session->song();
+    const Song& song = m_session.song();
     m_soundList = new SoundListWindow(
         song.voiceFolder, utf8(m_topBar.tempo->text()),
-        {*m_edits, media, m_services->prompts, m_settings.settings, [this](const EditResult& r) { applyEdit(r); }},
+        {m_edits, media, m_session.services().prompts, m_settings.settings},
         this);
   }
   m_soundList->show();
@@ -360,15 +326,15 @@ void MainWindow::showSoundList(MediaService& media) {
 }
 
 void MainWindow::showReadme() {
-  if (auto path = m_session->readmePath()) {
+  if (auto path = m_session.readmePath()) {
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(qs(*path)))) return;
-    m_services->prompts.message(std::string(kNoViewerText) + "\n" + *path, applicationTitle(m_settings.settings),
+    m_session.services().prompts.message(std::string(kNoViewerText) + "\n" + *path, applicationTitle(m_settings.settings),
                                 MessageIcon::Warning);
     return;
   }
   std::string text(kNoReadmeText);
-  for (const std::string& path : m_session->readmeCandidates()) text += "\n" + path;
-  m_services->prompts.message(text, applicationTitle(m_settings.settings), MessageIcon::Warning);
+  for (const std::string& path : m_session.readmeCandidates()) text += "\n" + path;
+  m_session.services().prompts.message(text, applicationTitle(m_settings.settings), MessageIcon::Warning);
 }
 
 void MainWindow::showAbout() {
@@ -377,7 +343,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (m_session->close(std::time(nullptr)))
+  if (m_session.close(std::time(nullptr)))
     event->accept();
   else
     event->ignore();

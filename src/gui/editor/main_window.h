@@ -1,14 +1,13 @@
 #pragma once
 // The main window Form1: menu bar, top bar, the roll with its scroll bars,
-// the status bar. It owns the one open project (editor/project_session) and
-// hands menu commands to it and to the view commands; the controllers
-// (editing, roll interaction, rendering and playback, note properties,
-// settings, voice-bank tools) hook in through session(), roll(), menus() and
-// the signals of the roll.
+// the status bar. It lays these out, runs the view commands (zoom, scrolling,
+// row height, the tempo box, the file menu over the project session) and
+// redraws from the session's changes; the controllers (editing, roll
+// interaction, rendering and playback, note properties, settings, voice-bank
+// tools) are wired to it by the editor's composition (editor_parts) and see
+// it as an EditorView.
 
 #include <functional>
-#include <memory>
-#include <optional>
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,6 +15,7 @@
 #include "editor/edit_result.h"
 #include "editor/edit_session.h"
 #include "editor/project_session.h"
+#include "gui/editor/editor_view.h"
 #include "gui/editor/main_menus.h"
 #include "gui/editor/top_bar.h"
 
@@ -28,45 +28,44 @@ class MediaService;
 
 namespace ruvo::gui {
 
-class EditController;
 class PianoRollView;
-class SettingsController;
 class SoundListWindow;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, public EditorView {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(MainWindow)
 
  public:
-  // Starts up over loaded settings. Without `services` the window asks the
-  // user through its own dialogs; tests pass scripted ones.
-  explicit MainWindow(SessionSettings& settings, std::optional<SessionServices> services = std::nullopt);
+  // Lays out the window over the open project and its edits and shows the
+  // cleared song.
+  MainWindow(SessionSettings& settings, ProjectSession& session, EditSession& edits);
   ~MainWindow() override;
 
-  ProjectSession& session() { return *m_session; }
+  ProjectSession& session() { return m_session; }
   // The prompts and file chooser the window asks through.
-  const SessionServices& services() const { return *m_services; }
-  // The editing commands' wiring, with the inline lyric box.
-  EditController& editing() { return *m_editing; }
+  const SessionServices& services() { return m_session.services(); }
   // The editing commands and the undo journal of the open song.
-  EditSession& edits() { return *m_edits; }
+  EditSession& edits() { return m_edits; }
   // Runs a command so that an unexpected failure is shown in a message box
   // titled "予期せぬエラー" instead of ending the program; with the DebugMode
   // setting on, failures are not caught.
   void runCommand(const std::function<void()>& command);
-  // After any editing command (menus, roll gestures, dialogs): redraws what
-  // it changed, refreshes the title and the undo item.
+
+  // EditorView
+  QWidget* widget() override { return this; }
+  PianoRollView* roll() const override { return m_roll; }
+  const MainMenus& menus() const override { return m_menus; }
+  const TopBar& topBar() const override { return m_topBar; }
+  int quantizeUnit() const override;
+  int lyricLength() const override { return m_lyricLength; }
+  // Hears the edits: redraws what changed, refreshes the title and the undo
+  // and redo items.
   void applyEdit(const EditResult& result);
-  PianoRollView* roll() const { return m_roll; }
-  const MainMenus& menus() const { return m_menus; }
-  const TopBar& topBar() const { return m_topBar; }
-  // Ticks of the quantize unit and of the lyric-entry default length.
-  int quantizeUnit() const;
-  int lyricLength() const { return m_lyricLength; }
+  void showStatus(const QString& text, int timeoutMs) override;
 
   // Writes a tempo other than 0 into the tempo box (shortest form), or
   // reads the box when it is 0; then shows the beat length in panel 1.
-  void showTempo(float tempo);
+  void showTempo(float tempo) override;
   // Zoom and row-height commands.
   void zoomIn();
   void zoomOut();
@@ -104,12 +103,8 @@ class MainWindow final : public QMainWindow {
   void refreshUndoItem();
 
   SessionSettings& m_settings;
-  std::unique_ptr<Prompts> m_ownPrompts;
-  std::unique_ptr<FileChooser> m_ownFiles;
-  std::unique_ptr<ProjectDialogs> m_ownDialogs;
-  std::unique_ptr<ProjectSession> m_session;
-  std::unique_ptr<Clipboard> m_clipboard;
-  std::unique_ptr<EditSession> m_edits;
+  ProjectSession& m_session;
+  EditSession& m_edits;
   MainMenus m_menus;
   TopBar m_topBar;
   PianoRollView* m_roll = nullptr;
@@ -120,12 +115,7 @@ class MainWindow final : public QMainWindow {
   int m_lyricLength = 1920;
   bool m_inTempoChange = false;
   std::string m_playableTempo{kDefaultTempoText};  // the tempo box's last playable text
-  std::optional<SessionServices> m_services;
   QPointer<SoundListWindow> m_soundList;
-  // Last, so that they go first: their filters and connections end before
-  // the window's parts do.
-  std::unique_ptr<EditController> m_editing;
-  std::unique_ptr<SettingsController> m_settingsCommands;
 };
 
 }  // namespace ruvo::gui

@@ -5,24 +5,28 @@
 // and applies what OK returned as one undo step "プロパティ", deleting the
 // cached renderings of the notes that changed.
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include <QObject>
 
+#include "editor/edit_session.h"
+#include "editor/project_session.h"
 #include "core/prompts.h"
 #include "noteprops/property_apply.h"
 
 namespace ruvo::gui {
 
-class MainWindow;
+class EditorView;
 
 class NotePropertyController final : public QObject {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(NotePropertyController)
 
  public:
-  explicit NotePropertyController(MainWindow& window);
+  // `rightClicked` tells the note the roll's pop-up was opened on (-1: none).
+  NotePropertyController(EditorView& view, ProjectSession& session, EditSession& edits, std::function<int()> rightClicked);
   // mnToneProp on note `target`: that note alone when the selection is one
   // note, else the selection.
   void showProperties(int target);
@@ -35,7 +39,10 @@ class NotePropertyController final : public QObject {
   void finish(const PropertyChange& change);
   std::string cacheFolder() const;
 
-  MainWindow& m_window;
+  EditorView& m_view;
+  ProjectSession& m_session;
+  EditSession& m_edits;
+  std::function<int()> m_rightClicked;
 };
 
 }  // namespace ruvo::gui

@@ -12,7 +12,7 @@
 #include "editor/session_texts.h"
 #include "editor/window_title.h"
 #include "gui/common/guarded_command.h"
-#include "gui/editor/main_window.h"
+#include "gui/editor/editor_view.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/play_marker_view.h"
 #include "gui/render/show_running_window.h"
@@ -38,21 +38,22 @@ constexpr const char* kTrustNotSaved = "信頼したプログラムの一覧を�
 
 }  // namespace
 
-RenderController::RenderController(MainWindow& window)
-    : QObject(&window),
-      m_window(window),
-      m_playback(m_media, window.session().services().prompts, window.session().folders().tempDir,
-                 applicationTitle(window.session().settings())) {
+RenderController::RenderController(EditorView& view, ProjectSession& session, EditSession& edits, MediaService& media)
+    : QObject(view.widget()),
+      m_view(view), m_session(session), m_edits(edits),
+      m_media(media),
+      m_playback(m_media, session.services().prompts, session.folders().tempDir,
+                 applicationTitle(session.settings())) {
   setObjectName(QStringLiteral("renderController"));
   m_poll.setInterval(kPollMs);
   connect(&m_poll, &QTimer::timeout, this, [this] { guarded([this] { poll(); }); });
-  m_marker = new PlayMarkerView(window.roll());
+  m_marker = new PlayMarkerView(view.roll());
   m_markerTimer.setInterval(kMarkerMs);
   connect(&m_markerTimer, &QTimer::timeout, this, &RenderController::moveMarker);
   connectCommands();
   // The batch ends, and "temp.wav" is closed, before the working folder's
   // files are deleted.
-  window.session().setBeforeTempFilesRemoved([this] {
+  session.setBeforeTempFilesRemoved([this] {
     cancelRender(false);
     m_playback.stopSelection();
   });
@@ -64,11 +65,11 @@ RenderController::~RenderController() {
 
 void RenderController::connectCommands() {
   auto on = [this](const char* name, std::function<void()> command) {
-    QAction* action = m_window.menus().action(QString::fromUtf8(name));
+    QAction* action = m_view.menus().action(QString::fromUtf8(name));
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, [this, command] { guarded(command); });
   };
-  Song& song = m_window.session().song();
+  Song& song = m_session.song();
   on("mnGenerate", [this] { startRender(Kind::Project, std::nullopt); });
   on("mnPlayTemp", [this] { playSelection(); });
   on("mnToneGen", [this] { playSelection(); });
@@ -82,21 +83,21 @@ void RenderController::connectCommands() {
   });
   on("mnPauseTemp", [this] { m_playback.pauseSelection(); });
   on("mnStopTemp", [this] { m_playback.stopSelection(); });
-  on("mnTempSaveAt", [this] { m_playback.saveLastRender(m_window.session().services().files); });
+  on("mnTempSaveAt", [this] { m_playback.saveLastRender(m_session.services().files); });
   on("mnMCIPlay", [this, &song] { m_playback.playGenerated(song); });
   on("mnMCIPause", [this, &song] { m_playback.pauseGenerated(song); });
   on("mnMCIStop", [this, &song] { m_playback.stopGenerated(song); });
 }
 
 void RenderController::guarded(const std::function<void()>& command) {
-  runGuarded(m_window.session().settings().DebugMode, m_window.session().services().prompts, command);
+  runGuarded(m_session.settings().DebugMode, m_session.services().prompts, command);
 }
 
 void RenderController::playSelection() {
   if (m_job) return;
   // A paused render of notes since changed is not resumed: it is made anew.
   if (m_media.mode(PlaybackCommands::kTempName) == "paused" &&
-      selectionSnapshot(m_window.session().song()) != m_renderedSelection)
+      selectionSnapshot(m_session.song()) != m_renderedSelection)
     m_playback.stopSelection();
   if (m_playback.selectionNeedsRender())
     startRender(Kind::Selection, std::nullopt);
@@ -105,7 +106,7 @@ void RenderController::playSelection() {
 }
 
 ToolTrust RenderController::currentTrust() {
-  ProjectSession& session = m_window.session();
+  ProjectSession& session = m_session;
   LoadedTrust loaded =
       loadToolTrust(session.settings(), session.folders().programFolder, session.folders().settingsFile);
   if (!loaded.problem.empty() && !m_trustProblemShown) {
@@ -118,7 +119,7 @@ ToolTrust RenderController::currentTrust() {
 
 void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
   if (m_job) return;
-  ProjectSession& session = m_window.session();
+  ProjectSession& session = m_session;
   m_kind = kind;
   m_retried = trust.has_value();
   if (kind == Kind::Selection) {
@@ -146,7 +147,7 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
     // Saving for the render may name the project and clears its changed flag.
     EditResult saved;
     saved.modifiedSet = true;
-    m_window.applyEdit(saved);
+    m_edits.announce(saved);
   }
   if (auto* outcome = std::get_if<RenderOutcome>(&started)) {
     if (outcome->untrusted.empty() || m_retried) return finish(std::move(*outcome));
@@ -155,7 +156,7 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
   }
   m_job.emplace(std::move(std::get<RenderJob>(started)));
   setRenderCommandsEnabled(false);
-  m_running = new ShowRunningWindow(&m_window);
+  m_running = new ShowRunningWindow(m_view.widget());
   connect(m_running, &QDialog::rejected, this, [this] { guarded([this] { cancelRender(true); }); });
   m_running->show();
   m_clock.start();
@@ -164,10 +165,10 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
 
 std::optional<ToolTrust> RenderController::askAboutTools(const std::vector<UntrustedTool>& tools,
                                                          ToolTrust trust) {
-  ProjectSession& session = m_window.session();
+  ProjectSession& session = m_session;
   const std::string trustFile = TrustedPrograms::fileBeside(session.folders().settingsFile);
   for (const UntrustedTool& tool : tools) {
-    const TrustChoice choice = TrustToolDialog::ask(logicText(untrustedToolMessage(tool)), &m_window);
+    const TrustChoice choice = TrustToolDialog::ask(logicText(untrustedToolMessage(tool)), m_view.widget());
     if (choice == TrustChoice::Cancel) return std::nullopt;
     auto applied = applyTrustChoice(choice, tool, trust, session.song(), session.settings(), trustFile);
     if (!applied)
@@ -176,7 +177,7 @@ std::optional<ToolTrust> RenderController::askAboutTools(const std::vector<Untru
   }
   EditResult changed;
   changed.modifiedSet = true;
-  m_window.applyEdit(changed);
+  m_edits.announce(changed);
   return trust;
 }
 
@@ -208,7 +209,7 @@ void RenderController::endJob() {
   m_job.reset();
   if (m_running && m_running->isVisible()) m_running->accept();
   m_running = nullptr;
-  m_window.activateWindow();
+  m_view.widget()->activateWindow();
   setRenderCommandsEnabled(true);
 }
 
@@ -225,13 +226,13 @@ void RenderController::showOutcome(const RenderOutcome& outcome) {
   if (outcome.message.empty()) return;
   std::string text = outcome.message;
   for (size_t i = 0; i < outcome.details.size(); ++i) text += (i == 0 ? "\n\n" : "\n") + outcome.details[i];
-  m_window.session().services().prompts.message(text, applicationTitle(m_window.session().settings()),
+  m_session.services().prompts.message(text, applicationTitle(m_session.settings()),
                                                 outcome.warning ? MessageIcon::Warning : MessageIcon::None);
 }
 
 void RenderController::setRenderCommandsEnabled(bool enabled) {
   for (const char* name : {"mnGenerate", "mnPlayTemp", "mnToneGen"})
-    m_window.menus().action(QString::fromUtf8(name))->setEnabled(enabled);
+    m_view.menus().action(QString::fromUtf8(name))->setEnabled(enabled);
 }
 
 void RenderController::followPlayback() {
@@ -246,10 +247,10 @@ void RenderController::moveMarker() {
     m_markerTimer.stop();
     return;
   }
-  const Song& song = m_window.session().song();
-  auto point = playPointAt(song, m_window.roll()->layout(), m_playedFirst, m_playedLast,
+  const Song& song = m_session.song();
+  auto point = playPointAt(song, m_view.roll()->layout(), m_playedFirst, m_playedLast,
                            m_media.position(PlaybackCommands::kTempName).value_or(-1));
-  const LabelInfo label = point ? m_window.roll()->labelAt(point->note) : LabelInfo{};
+  const LabelInfo label = point ? m_view.roll()->labelAt(point->note) : LabelInfo{};
   m_marker->showAt(label.visible ? label.geometry.left() + qRound(point->fraction * label.geometry.width())
                                  : -1);
 }

@@ -17,14 +17,15 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "editor/edit_session.h"
+#include "editor/project_session.h"
 #include "media/media_service.h"
 #include "media/playback_commands.h"
 #include "render/render_project.h"
-#include "media/sdl_audio/sdl_audio_output.h"
 
 namespace ruvo::gui {
 
-class MainWindow;
+class EditorView;
 class PlayMarkerView;
 class ShowRunningWindow;
 
@@ -34,10 +35,9 @@ class RenderController final : public QObject {
 
  public:
   // Wires the window's render and play commands; a child of the window.
-  explicit RenderController(MainWindow& window);
+  RenderController(EditorView& view, ProjectSession& session, EditSession& edits, MediaService& media);
   ~RenderController() override;
 
-  MediaService& media() { return m_media; }
   bool rendering() const { return m_job.has_value(); }
   // Stops a running render (the batch and all its programs) and removes its
   // partial output; `tell` shows that it was cancelled. Nothing when idle.
@@ -68,9 +68,10 @@ class RenderController final : public QObject {
   void followPlayback();
   void moveMarker();
 
-  MainWindow& m_window;
-  SdlAudioOutput m_output;  // outlives the media service's streams
-  MediaService m_media{m_output};
+  EditorView& m_view;
+  ProjectSession& m_session;
+  EditSession& m_edits;
+  MediaService& m_media;
   PlaybackCommands m_playback;
   std::optional<RenderJob> m_job;
   Kind m_kind = Kind::Selection;

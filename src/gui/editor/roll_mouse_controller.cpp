@@ -9,7 +9,7 @@
 
 #include "editor/rest_drawing.h"
 
-#include "gui/editor/main_window.h"
+#include "gui/editor/editor_view.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/common/twips.h"
 #include "gui/common/qt_text.h"
@@ -43,9 +43,10 @@ QWidget* markerLine(QWidget* roll, const char* name) {
 
 }  // namespace
 
-RollMouseController::RollMouseController(MainWindow& window) : QObject(&window), m_window(window) {
+RollMouseController::RollMouseController(EditorView& view, ProjectSession& session, EditSession& edits)
+    : QObject(view.widget()), m_view(view), m_session(session), m_edits(edits) {
   setObjectName(QStringLiteral("RollMouseController"));
-  PianoRollView* roll = window.roll();
+  PianoRollView* roll = view.roll();
   roll->setMouseTracking(true);
   roll->installEventFilter(this);
   m_line1 = markerLine(roll, "Line1");
@@ -53,7 +54,7 @@ RollMouseController::RollMouseController(MainWindow& window) : QObject(&window),
 }
 
 bool RollMouseController::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != m_window.roll()) return false;
+  if (watched != m_view.roll()) return false;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       press(static_cast<QMouseEvent*>(event), false);
@@ -74,19 +75,19 @@ bool RollMouseController::eventFilter(QObject* watched, QEvent* event) {
 
 void RollMouseController::press(QMouseEvent* event, bool doubleClick) {
   const QPoint at = twipsOf(event);
-  const Song& song = m_window.session().song();
+  const Song& song = m_session.song();
   // A further button goes where the first one went, as its release will.
   const bool first = (event->buttons() & ~event->button()) == Qt::NoButton;
   const int index =
-      first ? labelAtPoint(m_window.roll()->layout(), song.noteCount, at.x(), at.y()) : m_pressedLabel;
+      first ? labelAtPoint(m_view.roll()->layout(), song.noteCount, at.x(), at.y()) : m_pressedLabel;
   m_pressedLabel = index;
   if (index < 0 && doubleClick && event->button() == Qt::LeftButton) {
     drawNote(at);
   } else if (index < 0) {
     rollPress(event->button(), at);
   } else if (doubleClick && event->button() == Qt::LeftButton) {
-    m_window.session().song().selFirst = index;
-    m_window.roll()->layoutLabels();
+    m_session.song().selFirst = index;
+    m_view.roll()->layoutLabels();
     emit lyricBoxRequested(index);
   } else {
     labelPress(index, event->button(), at, keysOf(event->modifiers()));
@@ -98,8 +99,8 @@ void RollMouseController::move(QMouseEvent* event) {
   if (event->buttons() == Qt::NoButton && !m_band) {
     hover(at);
   } else if (m_pressedLabel >= 0) {
-    if (m_drag.active() && m_drag.move(at.x(), at.y(), m_window.roll()->view().zoom))
-      m_window.roll()->moveLabel(m_drag.index(), m_drag.top(), m_drag.width());
+    if (m_drag.active() && m_drag.move(at.x(), at.y(), m_view.roll()->view().zoom))
+      m_view.roll()->moveLabel(m_drag.index(), m_drag.top(), m_drag.width());
   } else if (m_band) {
     m_line2X = at.x();
     placeLine(m_line2, m_line2X);
@@ -117,8 +118,8 @@ void RollMouseController::release(QMouseEvent* event) {
 }
 
 void RollMouseController::labelPress(int index, Qt::MouseButton button, QPoint at, GestureKeys keys) {
-  PianoRollView* roll = m_window.roll();
-  Song& song = m_window.session().song();
+  PianoRollView* roll = m_view.roll();
+  Song& song = m_session.song();
   if (index >= song.noteCount || static_cast<size_t>(index) >= roll->layout().labels.size()) return;
   roll->setFocus(Qt::MouseFocusReason);
   if (button == Qt::LeftButton) {
@@ -133,29 +134,28 @@ void RollMouseController::labelPress(int index, Qt::MouseButton button, QPoint a
 }
 
 void RollMouseController::labelRelease(int index, Qt::MouseButton button, QPoint at, GestureKeys keys) {
-  PianoRollView* roll = m_window.roll();
+  PianoRollView* roll = m_view.roll();
   if (button == Qt::LeftButton && m_drag.active()) {
-    const LabelRelease dropped{m_drag.index(), m_drag.top(), m_drag.width(), m_window.quantizeUnit(), keys};
-    if (m_drag.widthDrag() && lengtheningRefused(m_window.session().song(), roll->view(), dropped))
-      m_window.statusBar()->showMessage(
+    const LabelRelease dropped{m_drag.index(), m_drag.top(), m_drag.width(), m_view.quantizeUnit(), keys};
+    if (m_drag.widthDrag() && lengtheningRefused(m_session.song(), roll->view(), dropped))
+      m_view.showStatus(
           QCoreApplication::translate("RollMouseController",
                                       "次のノートが歌われているので長くできません。"
                                       "Ctrlを押しながらドラッグすると次のノートを短くします。"),
           kStatusMessageMs);
     m_drag.end();
-    m_window.applyEdit(releaseLabel(m_window.session().song(), m_window.edits().journal(),
-                                    m_window.session().tables().oto, roll->view(), dropped));
+    m_edits.releaseLabel(roll->view(), dropped);
     showTempoAt(dropped.index);
     roll->layoutLabels();
   } else if (button == Qt::RightButton && !m_drag.active()) {
     m_propertyTarget = index;
-    m_window.menus().notePopup->popup(
+    m_view.menus().notePopup->popup(
         roll->mapToGlobal(QPoint(qRound(toPixels(at.x())), qRound(toPixels(at.y())))));
   }
 }
 
 void RollMouseController::rollPress(Qt::MouseButton button, QPoint at) {
-  PianoRollView* roll = m_window.roll();
+  PianoRollView* roll = m_view.roll();
   // The keyboard strip is no roll space: a press there sweeps no band.
   if (at.y() > roll->view().rowHeight && at.x() >= kKeyboardWidth && button == Qt::LeftButton) {
     m_band = true;
@@ -171,31 +171,27 @@ void RollMouseController::rollPress(Qt::MouseButton button, QPoint at) {
 }
 
 void RollMouseController::drawNote(QPoint at) {
-  PianoRollView* roll = m_window.roll();
+  PianoRollView* roll = m_view.roll();
   roll->setFocus(Qt::MouseFocusReason);
-  EditResult result;
-  const RestClick click{at.x(), at.y(), m_window.quantizeUnit(), m_window.lyricLength()};
-  const int index = drawNoteInRest(m_window.session().song(), m_window.edits().journal(),
-                                   m_window.session().tables().oto, roll->view(), click, result);
-  m_window.applyEdit(result);
+  const int index = m_edits.drawNote(roll->view(), {at.x(), at.y(), m_view.quantizeUnit(), m_view.lyricLength()});
   if (index >= 0) emit lyricBoxRequested(index);
 }
 
 void RollMouseController::rollRelease(Qt::MouseButton button, QPoint at) {
-  PianoRollView* roll = m_window.roll();
+  PianoRollView* roll = m_view.roll();
   if (m_band) {
     m_line1->hide();
     m_line2->hide();
     m_band = false;
   } else if (button == Qt::RightButton && at.y() > roll->view().rowHeight) {
-    m_window.menus().rollPopup->popup(
+    m_view.menus().rollPopup->popup(
         roll->mapToGlobal(QPoint(qRound(toPixels(at.x())), qRound(toPixels(at.y())))));
   }
 }
 
 void RollMouseController::hover(QPoint at) {
-  PianoRollView* roll = m_window.roll();
-  const int index = labelAtPoint(roll->layout(), m_window.session().song().noteCount, at.x(), at.y());
+  PianoRollView* roll = m_view.roll();
+  const int index = labelAtPoint(roll->layout(), m_session.song().noteCount, at.x(), at.y());
   bool edge = false;
   if (index >= 0) {
     const NoteLabel& label = roll->layout().labels[static_cast<size_t>(index)];
@@ -210,27 +206,27 @@ void RollMouseController::hover(QPoint at) {
 }
 
 void RollMouseController::sweep() {
-  PianoRollView* roll = m_window.roll();
-  const double seconds = bandSelect(m_window.session().song(), roll->layout(), roll->view(),
+  PianoRollView* roll = m_view.roll();
+  const double seconds = bandSelect(m_session.song(), roll->layout(), roll->view(),
                                     roll->rollSize().width, m_line1X, m_line2X);
-  if (auto* panel = m_window.findChild<QLabel*>(QStringLiteral("Panel2")))
+  if (auto* panel = m_view.widget()->findChild<QLabel*>(QStringLiteral("Panel2")))
     panel->setText(qs(secondsText(seconds)));
   roll->update();
 }
 
 void RollMouseController::placeLine(QWidget* line, int x) {
-  PianoRollView* roll = m_window.roll();
+  PianoRollView* roll = m_view.roll();
   const int top = qRound(toPixels(roll->view().rowHeight));
   line->setGeometry(qRound(toPixels(x)), top, 1, std::max(0, roll->height() - top));
 }
 
 void RollMouseController::showTempoAt(int index) {
-  const auto& labels = m_window.roll()->layout().labels;
+  const auto& labels = m_view.roll()->layout().labels;
   if (index < 0 || static_cast<size_t>(index) >= labels.size()) return;
   const float tempo = tempoOfBox(labels[static_cast<size_t>(index)].tag);
   // The same tempo written in another form would only mark the song changed.
-  const bool same = tempoOfBox(utf8(m_window.topBar().tempo->text())) == tempo;
-  m_window.showTempo(same ? 0 : tempo);
+  const bool same = tempoOfBox(utf8(m_view.topBar().tempo->text())) == tempo;
+  m_view.showTempo(same ? 0 : tempo);
 }
 
 }  // namespace ruvo::gui

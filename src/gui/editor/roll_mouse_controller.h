@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPoint>
 
+#include "editor/edit_session.h"
+#include "editor/project_session.h"
 #include "editor/roll_gestures.h"
 
 class QMouseEvent;
@@ -16,14 +18,14 @@ class QWidget;
 
 namespace ruvo::gui {
 
-class MainWindow;
+class EditorView;
 
 class RollMouseController final : public QObject {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(RollMouseController)
 
  public:
-  explicit RollMouseController(MainWindow& window);
+  RollMouseController(EditorView& view, ProjectSession& session, EditSession& edits);
 
   // The note last right-clicked: the note popup's property item acts on it.
   int propertyTarget() const { return m_propertyTarget; }  // -1 before any right press on a label
@@ -53,7 +55,9 @@ class RollMouseController final : public QObject {
   // The tempo box shows the tempo at the note (its label's Tag).
   void showTempoAt(int index);
 
-  MainWindow& m_window;
+  EditorView& m_view;
+  ProjectSession& m_session;
+  EditSession& m_edits;
   QWidget* m_line1 = nullptr;
   QWidget* m_line2 = nullptr;
   LabelDrag m_drag;

@@ -16,9 +16,9 @@
 #include "editor/window_title.h"
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_box_dialog.h"
+#include "gui/editor/editor_parts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
-#include "gui/editor/render_controller.h"
 #include "gui/editor/select_track_dialog.h"
 #include "gui/noteprops/note_property_dialog.h"
 #include "gui/render/show_running_window.h"
@@ -71,11 +71,10 @@ bool shootModal(const std::function<void()>& open, const QString& path) {
 
 // The voice-bank dialog over the song's voice folder with the first sung
 // note's lyric selected, and the sample editor on that recording.
-bool shootVoiceBank(MainWindow& window, Prompts& prompts, FileChooser& files, const QDir& dir) {
+bool shootVoiceBank(MainWindow& window, MediaService& media, Prompts& prompts, FileChooser& files, const QDir& dir) {
   ProjectSession& session = window.session();
   const Song& song = session.song();
-  auto* render = window.findChild<RenderController*>();
-  if (!render || song.voiceFolder.empty()) return true;
+  if (song.voiceFolder.empty()) return true;
   std::string target;
   for (const Note& note : song.notes)
     if (!isRest(note.lyric)) {
@@ -83,7 +82,7 @@ bool shootVoiceBank(MainWindow& window, Prompts& prompts, FileChooser& files, co
       break;
     }
   OtoSettingsDialog bank(&window, {song.voiceFolder, target, "", session.folders().tempDir, false},
-                         {prompts, files, render->media(), {}, {}});
+                         {prompts, files, media, {}, {}});
   bank.resize(980, 560);
   bool ok = shoot(bank, dir.filePath(QStringLiteral("oto_settings_dialog.png")));
   auto path = bank.form().recordingPath();
@@ -98,7 +97,8 @@ bool shootVoiceBank(MainWindow& window, Prompts& prompts, FileChooser& files, co
 
 }  // namespace
 
-int saveScreenshots(MainWindow& window, const QString& folder) {
+int saveScreenshots(EditorParts& editor, const QString& folder) {
+  MainWindow& window = editor.window();
   QDir().mkpath(folder);
   QDir dir(folder);
   bool ok = true;
@@ -178,7 +178,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
 
   // The voice bank's windows over the song's bank: the sound list, and the
   // frequency table of its first recording that has one.
-  if (auto* render = window.findChild<RenderController*>()) window.showSoundList(render->media());
+  window.showSoundList(editor.media());
   if (auto* list = window.findChild<SoundListWindow*>()) {
     list->move(window.geometry().topRight());
     ok &= shoot(*list, dir.filePath(QStringLiteral("sound_list.png")));
@@ -192,7 +192,7 @@ int saveScreenshots(MainWindow& window, const QString& folder) {
       break;
     }
   }
-  ok &= shootVoiceBank(window, prompts, files, dir);
+  ok &= shootVoiceBank(window, editor.media(), prompts, files, dir);
 
   if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
   return ok ? 0 : 1;

@@ -8,7 +8,7 @@
 
 namespace ruvo::gui {
 
-class MainWindow;
+class EditorParts;
 
 // Saves main_window.png, roll_band_sweep.png, form3.png (project
 // properties), options_general.png, options_voice_banks.png,
@@ -18,6 +18,6 @@ class MainWindow;
 // frequency_table.png (the first recording of the bank with a table),
 // oto_settings_dialog.png and sample_editor_dialog.png into the folder.
 // Returns the program's exit status.
-int saveScreenshots(MainWindow& window, const QString& folder);
+int saveScreenshots(EditorParts& editor, const QString& folder);
 
 }  // namespace ruvo::gui

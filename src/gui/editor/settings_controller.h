@@ -6,22 +6,27 @@
 
 #include <QObject>
 
+#include "editor/edit_session.h"
+#include "editor/project_session.h"
+
 namespace ruvo::gui {
 
-class MainWindow;
+class EditorView;
 
 class SettingsController final : public QObject {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(SettingsController)
 
  public:
-  explicit SettingsController(MainWindow& window);
+  SettingsController(EditorView& view, ProjectSession& session, EditSession& edits);
 
   void editOptions();
   void editProjectProperties();
 
  private:
-  MainWindow& m_window;
+  EditorView& m_view;
+  ProjectSession& m_session;
+  EditSession& m_edits;
 };
 
 }  // namespace ruvo::gui

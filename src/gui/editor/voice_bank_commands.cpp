@@ -3,8 +3,7 @@
 #include <QAction>
 
 #include "core/paths.h"
-#include "gui/editor/main_window.h"
-#include "gui/editor/render_controller.h"
+#include "gui/editor/editor_view.h"
 #include "gui/voicebank/frequency_table_dialog.h"
 #include "gui/voicebank/oto_settings_dialog.h"
 #include "settings/cache_cleanup.h"
@@ -12,8 +11,7 @@
 namespace ruvo::gui {
 namespace {
 
-void editVoiceBank(MainWindow& window) {
-  ProjectSession& session = window.session();
+void editVoiceBank(EditorView& view, ProjectSession& session, MediaService& media) {
   Song& song = session.song();
   const Settings& settings = session.settings();
   std::string target;
@@ -23,11 +21,9 @@ void editVoiceBank(MainWindow& window) {
   }
   const std::string cacheFolder =
       song.cacheDir.empty() ? joinPath(session.folders().tempDir, "temp.cache") : song.cacheDir;
-  Prompts& prompts = window.services().prompts;
-  auto* render = window.findChild<RenderController*>();
-  if (!render) return;
+  Prompts& prompts = session.services().prompts;
   OtoSettingsServices services{
-      prompts, window.services().files, render->media(),
+      prompts, session.services().files, media,
       // A recording in a subfolder ("A3/a") has its notes in the same
       // subfolder of the cache.
       [cacheFolder, &prompts](const std::string& name) {
@@ -40,7 +36,7 @@ void editVoiceBank(MainWindow& window) {
         return FrequencyTableDialog::edit(wavPath, {prompts, settings, session.folders().tempDir, cacheFolder},
                                           owner);
       }};
-  OtoSettingsDialog dialog(&window, {song.voiceFolder, target, settings.Tool2Path, session.folders().tempDir,
+  OtoSettingsDialog dialog(view.widget(), {song.voiceFolder, target, settings.Tool2Path, session.folders().tempDir,
                                      settings.DebugMode},
                            services);
   dialog.exec();
@@ -49,9 +45,10 @@ void editVoiceBank(MainWindow& window) {
 
 }  // namespace
 
-void connectVoiceBankCommands(MainWindow& window) {
-  QAction* action = window.menus().action(QStringLiteral("mnEditAlias"));
-  QObject::connect(action, &QAction::triggered, &window, [&window] { editVoiceBank(window); });
+void connectVoiceBankCommands(EditorView& view, ProjectSession& session, MediaService& media) {
+  QAction* action = view.menus().action(QStringLiteral("mnEditAlias"));
+  QObject::connect(action, &QAction::triggered, view.widget(),
+                   [&view, &session, &media] { editVoiceBank(view, session, media); });
   action->setEnabled(true);
 }
 

@@ -5,11 +5,14 @@
 // stale notes; afterwards the alias table is loaded again, whichever button
 // closed the dialog.
 
+#include "editor/project_session.h"
+#include "media/media_service.h"
+
 namespace ruvo::gui {
 
-class MainWindow;
+class EditorView;
 
-// Connects mnEditAlias and enables it.
-void connectVoiceBankCommands(MainWindow& window);
+// Connects mnEditAlias and enables it; the dialog previews through `media`.
+void connectVoiceBankCommands(EditorView& view, ProjectSession& session, MediaService& media);
 
 }  // namespace ruvo::gui

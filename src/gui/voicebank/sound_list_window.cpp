@@ -73,8 +73,7 @@ void SoundListWindow::insert(int row) {
   const SoundListEntry& entry = m_entries[static_cast<size_t>(row)];
   m_selectedName = entry.name;
   const ToneEstimate estimate = estimateTone(entry.path, m_tempo);
-  m_services.applyEdit(
-      m_services.edits.insertTonePub(entry.name, estimate.noteNumber, estimate.length, m_replace->isChecked()));
+  m_services.edits.insertTonePub(entry.name, estimate.noteNumber, estimate.length, m_replace->isChecked());
 }
 
 }  // namespace ruvo::gui

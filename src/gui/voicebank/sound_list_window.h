@@ -30,7 +30,6 @@ struct SoundListServices {
   MediaService& media;
   Prompts& prompts;
   const Settings& settings;                           // DebugMode
-  std::function<void(const EditResult&)> applyEdit;  // redraws what an insertion changed
 };
 
 class SoundListWindow final : public QWidget {

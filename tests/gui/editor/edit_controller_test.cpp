@@ -130,7 +130,7 @@ TEST_F(EditingWindowTest, TheTextWindowsButtonsTakeOrKeepThePhrase) {
 TEST_F(EditingWindowTest, TheLyricBoxChangesOneLyricPerUndoStep) {
   m_window.session().tables().oto = OtoTable::fromLines({"ka.wav=か,10,20,30,44,5"});
   loadSong({{"あ", 1920, 36, "12\t\t\t\t\t"}, {"い", 1920, 38, "12\t\t\t\t\t"}});
-  m_window.editing().openLyricBox(1);
+  m_editor.editing().openLyricBox(1);
   auto* box = find<QLineEdit>("Text1");
   ASSERT_TRUE(box->isVisible());
   EXPECT_TRUE(box->hasFocus());
@@ -149,7 +149,7 @@ TEST_F(EditingWindowTest, TheLyricBoxChangesOneLyricPerUndoStep) {
   EXPECT_EQ(m_window.edits().journal().size(), 1u);
 
   // Losing the focus to the roll: the text is stored as typed, once.
-  m_window.editing().openLyricBox(0);
+  m_editor.editing().openLyricBox(0);
   box->clear();
   typeKana(box, QStringLiteral("か"));
   m_window.roll()->setFocus(Qt::MouseFocusReason);
@@ -159,7 +159,7 @@ TEST_F(EditingWindowTest, TheLyricBoxChangesOneLyricPerUndoStep) {
   EXPECT_EQ(m_window.edits().journal().size(), 2u);
 
   // Unchanged text records nothing; undo restores the earlier lyric.
-  m_window.editing().openLyricBox(0);
+  m_editor.editing().openLyricBox(0);
   QTest::keyClick(box, Qt::Key_Enter);
   EXPECT_EQ(m_window.edits().journal().size(), 2u);
   action("mnUndo")->trigger();
@@ -168,7 +168,7 @@ TEST_F(EditingWindowTest, TheLyricBoxChangesOneLyricPerUndoStep) {
   EXPECT_EQ(song()[1].props, "12\t\t\t\t\t");
 
   // A box left open while the song is replaced stores nothing in the new song.
-  m_window.editing().openLyricBox(0);
+  m_editor.editing().openLyricBox(0);
   box->setText(QStringLiteral("か"));
   m_window.session().clear();
   loadSong({{"さ", 1920, 36, "\t\t\t\t\t"}});

@@ -176,7 +176,7 @@ TEST_F(RenderWindowTest, SelectionRendersPlaysAndClosesOnExit) {
 
   const std::string tempWav = m_settings.folders.tempDir + "/temp.wav";
   ASSERT_TRUE(fs::exists(tempWav));
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
   // The marker on the roll starts in the first note played.
   auto* marker = m_window.findChild<PlayMarkerView*>(QStringLiteral("playMarker"));
   ASSERT_NE(marker, nullptr);
@@ -191,13 +191,13 @@ TEST_F(RenderWindowTest, SelectionRendersPlaysAndClosesOnExit) {
   action("mnPlayTemp")->trigger();  // playing: nothing
   EXPECT_FALSE(m_controller->rendering());
   action("mnPauseTemp")->trigger();
-  EXPECT_EQ(m_controller->media().mode("temp"), "paused");
+  EXPECT_EQ(m_editor.media().mode("temp"), "paused");
   action("mnPlayTemp")->trigger();  // resumes
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
   EXPECT_FALSE(m_controller->rendering());
 
   ASSERT_TRUE(m_window.session().close(0));
-  EXPECT_TRUE(m_controller->media().mode("temp").starts_with("NG:"));
+  EXPECT_TRUE(m_editor.media().mode("temp").starts_with("NG:"));
   EXPECT_FALSE(fs::exists(tempWav));
 }
 
@@ -205,19 +205,19 @@ TEST_F(RenderWindowTest, StopAndPlayAgainRendersAndReplays) {
   song().selFirst = 0;
   song().selLast = 2;
   renderWith("mnToneGen");
-  ASSERT_EQ(m_controller->media().mode("temp"), "playing");
+  ASSERT_EQ(m_editor.media().mode("temp"), "playing");
   action("mnStopTemp")->trigger();
-  EXPECT_TRUE(m_controller->media().mode("temp").starts_with("NG:"));
+  EXPECT_TRUE(m_editor.media().mode("temp").starts_with("NG:"));
   QTest::qWait(100);
   EXPECT_FALSE(m_window.findChild<PlayMarkerView*>(QStringLiteral("playMarker"))->isVisible());
   action("mnTonePlay")->trigger();  // Shift+F5 reopens from the start
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
   action("mnStopTemp")->trigger();
   QSignalSpy ended(m_controller, &RenderController::renderEnded);
   action("mnPlayTemp")->trigger();  // F7 then F5 renders again
   EXPECT_TRUE(m_controller->rendering());
   ASSERT_TRUE(ended.wait(120000));
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
 }
 
 TEST_F(RenderWindowTest, WholeProjectWritesItsOutputAndFollowsEdits) {
@@ -241,7 +241,7 @@ TEST_F(RenderWindowTest, WholeProjectWritesItsOutputAndFollowsEdits) {
   const std::string first = fileBytes(m_dir / "out.wav");
 
   action("mnMCIPlay")->trigger();
-  EXPECT_EQ(m_controller->media().mode("out"), "playing");
+  EXPECT_EQ(m_editor.media().mode("out"), "playing");
   action("mnMCIStop")->trigger();
 
   // A note's flags change its resampled sound: the cached note is made anew.
@@ -299,7 +299,7 @@ TEST_F(RenderWindowTest, WindowStaysLiveWhileTheBatchRuns) {
   EXPECT_GT(total, 1500);
   EXPECT_LT(longestGap, 100) << "over " << total << " ms";
   EXPECT_FALSE(runningShown());
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
 }
 
 // Every way of leaving a running render ends the batch and every program it
@@ -368,7 +368,7 @@ TEST_F(RenderWindowTest, ProgramsNobodyChoseAreAskedAbout) {
   whenDialogOpens([&](QWidget* dialog) { click(dialog, "cmdUseConfigured"); });
   renderWith("mnPlayTemp");
   EXPECT_EQ(song().resamplerPath, m_settings.settings.Tool2Path);
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
   EXPECT_FALSE(fs::exists(trustFile));
 
   action("mnStopTemp")->trigger();
@@ -376,14 +376,14 @@ TEST_F(RenderWindowTest, ProgramsNobodyChoseAreAskedAbout) {
   whenDialogOpens([&](QWidget* dialog) { click(dialog, "cmdRun"); });
   renderWith("mnPlayTemp");
   EXPECT_EQ(song().resamplerPath, theirs);
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
   auto trusted = TrustedPrograms::load(trustFile);
   ASSERT_TRUE(trusted);
   EXPECT_TRUE(trusted->contains(fs::absolute(theirs).lexically_normal().string()));
 
   action("mnStopTemp")->trigger();
   renderWith("mnPlayTemp");  // trusted now: no question
-  EXPECT_EQ(m_controller->media().mode("temp"), "playing");
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
 }
 
 TEST_F(RenderWindowTest, APausedRenderIsResumedOnlyWhileItsNotesAreUnchanged) {
@@ -400,7 +400,7 @@ TEST_F(RenderWindowTest, APausedRenderIsResumedOnlyWhileItsNotesAreUnchanged) {
   renderWith("mnPlayTemp");
   for (const auto& [what, edit] : edits) {
     action("mnPauseTemp")->trigger();
-    ASSERT_EQ(m_controller->media().mode("temp"), "paused") << what;
+    ASSERT_EQ(m_editor.media().mode("temp"), "paused") << what;
     edit();
     QSignalSpy ended(m_controller, &RenderController::renderEnded);
     action("mnPlayTemp")->trigger();
@@ -409,6 +409,6 @@ TEST_F(RenderWindowTest, APausedRenderIsResumedOnlyWhileItsNotesAreUnchanged) {
     if (!unchanged) {
       ASSERT_TRUE(ended.wait(120000)) << what;
     }
-    EXPECT_EQ(m_controller->media().mode("temp"), "playing") << what;
+    EXPECT_EQ(m_editor.media().mode("temp"), "playing") << what;
   }
 }

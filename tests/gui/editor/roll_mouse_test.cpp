@@ -180,7 +180,7 @@ TEST_F(RollMouseTest, DoubleClickDrawsIntoARestAndARefusedEdgeDragSaysWhy) {
     EXPECT_EQ(box->text(), QStringLiteral("あ")) << c.what;
     EXPECT_EQ(song()[song().selFirst].noteNumber, kKey + 2) << c.what;
     EXPECT_EQ(m_window.edits().journal().caption(), "ノートの挿入を元に戻す(&U)") << c.what;
-    m_window.editing().discardLyricBox();
+    m_editor.editing().discardLyricBox();
   }
 
   loadSong({{"あ", 1920, kKey, ""}, {"い", 1920, kKey, ""}});

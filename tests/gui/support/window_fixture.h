@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QString>
 
+#include "gui/editor/editor_parts.h"
 #include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/qt_project_dialogs.h"
@@ -34,7 +35,8 @@ class WindowFixture {
       : m_dir(folderName),
         m_settings(settings(m_dir)),
         m_dialogs(nullptr, m_prompts, m_files, m_settings),
-        m_window(m_settings, SessionServices{m_prompts, m_files, m_dialogs}) {}
+        m_editor(m_settings, SessionServices{m_prompts, m_files, m_dialogs}),
+        m_window(m_editor.window()) {}
 
   Song& song() { return m_window.session().song(); }
   QAction* action(const char* name) { return m_window.menus().action(QString::fromUtf8(name)); }
@@ -52,7 +54,8 @@ class WindowFixture {
   ScriptedFiles m_files;
   SessionSettings m_settings;
   gui::QtProjectDialogs m_dialogs;
-  gui::MainWindow m_window;
+  gui::EditorParts m_editor;
+  gui::MainWindow& m_window;
 };
 
 }  // namespace ruvo::testing

@@ -21,6 +21,7 @@
 
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_box_dialog.h"
+#include "gui/editor/editor_parts.h"
 #include "gui/editor/select_track_dialog.h"
 #include "gui/noteprops/note_property_dialog.h"
 #include "gui/noteprops/pitch_curve_dialog.h"
@@ -31,7 +32,6 @@
 #include "gui/settings/project_properties_dialog.h"
 #include "gui/translations/logic_text.h"
 #include "gui/translations/translations.h"
-#include "gui/editor/render_controller.h"
 #include "gui/voicebank/frequency_table_dialog.h"
 #include "gui/voicebank/oto_settings_dialog.h"
 #include "gui/voicebank/sample_editor_dialog.h"
@@ -102,7 +102,8 @@ TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   ScriptedFiles files;
   SessionSettings settings = freshSettings(m_dir);
   gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
-  gui::MainWindow window(settings, SessionServices{prompts, files, dialogs});
+  gui::EditorParts windowParts(settings, SessionServices{prompts, files, dialogs});
+  gui::MainWindow& window = windowParts.window();
 
   Settings plain;
   plain.PropExpandDetail = true;
@@ -128,11 +129,9 @@ TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   shown.emplace_back(std::make_unique<gui::EditBoxDialog>(nullptr, QString()));
   shown.emplace_back(std::make_unique<gui::FrequencyTableDialog>(
       m_dir / "a.wav", gui::FrequencyTableServices{prompts, plain, m_dir.path(), ""}, nullptr));
-  auto* render = window.findChild<gui::RenderController*>();
-  ASSERT_NE(render, nullptr);
   shown.emplace_back(std::make_unique<gui::OtoSettingsDialog>(
       nullptr, gui::OtoSettingsContext{m_dir.path(), "", "", m_dir.path(), false},
-      gui::OtoSettingsServices{prompts, files, render->media(), {}, {}}));
+      gui::OtoSettingsServices{prompts, files, windowParts.media(), {}, {}}));
   shown.emplace_back(std::make_unique<gui::SampleEditorDialog>(nullptr, "a.wav", WaveSamples{}, SampleTimes{}));
   window.menus().action(QStringLiteral("mnInsertFrom"))->trigger();
   ASSERT_NE(window.findChild<gui::SoundListWindow*>(), nullptr);
@@ -196,7 +195,8 @@ TEST_F(TranslationTest, JapaneseMenusUnchangedAndShortcutsShared) {
   ScriptedFiles files;
   SessionSettings settings = freshSettings(m_dir);
   gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
-  gui::MainWindow japanese(settings, SessionServices{prompts, files, dialogs});
+  gui::EditorParts japaneseParts(settings, SessionServices{prompts, files, dialogs});
+  gui::MainWindow& japanese = japaneseParts.window();
   std::vector<QString> titles;
   for (QAction* menu : japanese.menuBar()->actions()) titles.push_back(menu->text());
   EXPECT_EQ(titles, (std::vector<QString>{QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
@@ -217,7 +217,8 @@ TEST_F(TranslationTest, JapaneseMenusUnchangedAndShortcutsShared) {
   EXPECT_EQ(action("mnTempSaveAt")->text(), QStringLiteral("今聞いたのを保存(S)..."));
 
   ASSERT_TRUE(gui::installTranslations(*QCoreApplication::instance(), UiLanguage::English));
-  gui::MainWindow english(settings, SessionServices{prompts, files, dialogs});
+  gui::EditorParts englishParts(settings, SessionServices{prompts, files, dialogs});
+  gui::MainWindow& english = englishParts.window();
   int shortcuts = 0;
   for (const auto* ja : japanese.findChildren<QAction*>()) {
     if (ja->objectName().isEmpty()) continue;

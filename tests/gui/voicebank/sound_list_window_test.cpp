@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include "core/text_file.h"
-#include "gui/editor/render_controller.h"
 #include "gui/voicebank/sound_list_window.h"
 #include "support/wave_bytes.h"
 #include "voicebank/frq_table.h"
@@ -62,7 +61,7 @@ class SoundListTest : public ::testing::Test, protected ruvo::testing::WindowFix
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
   }
-  MediaService& media() { return m_window.findChild<RenderController*>()->media(); }
+  MediaService& media() { return m_editor.media(); }
 
   std::string m_bank;
 };
