@@ -22,7 +22,8 @@ Result<void> GrowingClip::openFiles() {
   std::unique_ptr<std::FILE, FileCloser> header(std::fopen(m_headerPath.c_str(), "rb"));
   if (!header) return {};
   std::array<uint8_t, kHeaderSize> bytes{};
-  if (std::fread(bytes.data(), 1, bytes.size(), header.get()) < bytes.size()) return {};  // still being written
+  if (std::fread(bytes.data(), 1, bytes.size(), header.get()) < bytes.size())
+    return {};  // still being written
   const auto format = readU16(bytes, 20);
   const auto channels = readU16(bytes, 22);
   const auto rate = readU32(bytes, 24);

@@ -62,7 +62,7 @@ class GrowingClip {
   std::unique_ptr<std::FILE, FileCloser> m_data;
   int m_channels = 0;
   int m_sampleRate = 0;
-  size_t m_capacity = 0;      // frames the chunks may hold
+  size_t m_capacity = 0;                           // frames the chunks may hold
   std::vector<std::unique_ptr<float[]>> m_chunks;  // sized once, filled as the data grows
   std::atomic<size_t> m_settled{0};
   std::atomic<bool> m_complete{false};

@@ -1,12 +1,13 @@
 // A clip read while its data file grows, and the rule that holds playback
 // while too little of it is ready.
 
+#include "media/growing_clip.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "media/growing_clip.h"
 #include "media/media_service.h"
 #include "media/play_ahead.h"
 #include "support/temp_folder.h"
@@ -62,9 +63,9 @@ TEST(PlayAhead, WaitsBelowHalfASecondAndGoesOnAtOneOrAtTheEnd) {
     bool complete;
     bool waits;
   };
-  for (const Row& row : {Row{false, 0.6, false, false}, Row{false, 0.49, false, true},
-                         Row{true, 0.8, false, true}, Row{true, 1.0, false, false},
-                         Row{true, 0.0, true, false}, Row{false, 0.0, true, false}}) {
+  for (const Row& row :
+       {Row{false, 0.6, false, false}, Row{false, 0.49, false, true}, Row{true, 0.8, false, true},
+        Row{true, 1.0, false, false}, Row{true, 0.0, true, false}, Row{false, 0.0, true, false}}) {
     EXPECT_EQ(playAheadWaits(row.waiting, row.ahead, row.complete), row.waits)
         << row.waiting << " " << row.ahead << " " << row.complete;
   }
@@ -72,9 +73,9 @@ TEST(PlayAhead, WaitsBelowHalfASecondAndGoesOnAtOneOrAtTheEnd) {
 
 TEST(GrowingClip, SettlesWhatLiesHalfASecondBeforeTheEndAndAllWhenComplete) {
   struct Step {
-    std::string header;      // written when not empty
-    size_t append;           // frames added to the data file
-    size_t rewriteFrom;      // frames from here on are written again as index + 7
+    std::string header;  // written when not empty
+    size_t append;       // frames added to the data file
+    size_t rewriteFrom;  // frames from here on are written again as index + 7
     bool complete;
     size_t settled;
   };
@@ -82,7 +83,8 @@ TEST(GrowingClip, SettlesWhatLiesHalfASecondBeforeTheEndAndAllWhenComplete) {
     TempFolder dir{"ruvo_growing"};
     const std::string header = dir / "t.wav.whd";
     const std::string data = dir / "t.wav.dat";
-    const std::string good = riff(chunk("fmt ", fmtBody(static_cast<uint16_t>(channels), kRate)) + chunk("data", ""));
+    const std::string good =
+        riff(chunk("fmt ", fmtBody(static_cast<uint16_t>(channels), kRate)) + chunk("data", ""));
     GrowingClip clip(header, data);
     size_t written = 0;
     const std::vector<Step> steps = {
@@ -90,8 +92,7 @@ TEST(GrowingClip, SettlesWhatLiesHalfASecondBeforeTheEndAndAllWhenComplete) {
         {good, 0, 0, false, 0},        // header, no data file
         {"", 300, 0, false, 0},        // less than the unsettled part
         {"", 70000, 0, false, 69800},  // across a chunk boundary
-        {"", 100, 69900, false, 69900},
-        {"", 0, 0, true, 70400},
+        {"", 100, 69900, false, 69900}, {"", 0, 0, true, 70400},
     };
     for (const Step& step : steps) {
       if (!step.header.empty()) writeBytes(header, step.header, std::ios::trunc);
@@ -126,10 +127,10 @@ TEST(GrowingClip, SettlesWhatLiesHalfASecondBeforeTheEndAndAllWhenComplete) {
 
 TEST(GrowingClip, AHeaderNotOf16BitPcmIsAnError) {
   TempFolder dir{"ruvo_growing"};
-  for (const std::string& header : {riff(chunk("fmt ", fmtBody(1, kRate, 8)) + chunk("data", "")),
-                                    riff(chunk("fmt ", fmtBody(3, kRate)) + chunk("data", "")),
-                                    riff(chunk("fmt ", fmtBody(1, kRate, 16, 3)) + chunk("data", "")),
-                                    std::string(44, 'x')}) {
+  for (const std::string& header :
+       {riff(chunk("fmt ", fmtBody(1, kRate, 8)) + chunk("data", "")),
+        riff(chunk("fmt ", fmtBody(3, kRate)) + chunk("data", "")),
+        riff(chunk("fmt ", fmtBody(1, kRate, 16, 3)) + chunk("data", "")), std::string(44, 'x')}) {
     writeBytes(dir / "h.whd", header, std::ios::trunc);
     writeBytes(dir / "h.dat", frames(0, 10, 1), std::ios::trunc);
     GrowingClip clip(dir / "h.whd", dir / "h.dat");
@@ -143,8 +144,8 @@ TEST(GrowingClip, PlaybackHoldsWhenTheRenderFallsBehindAndNeverPassesWhatIsReady
     size_t append;  // frames joined
     size_t played;  // frames the device asks for
     bool complete;
-    bool running;   // the stream after keepAhead()
-    size_t at;      // the play position
+    bool running;  // the stream after keepAhead()
+    size_t at;     // the play position
   };
   TempFolder dir{"ruvo_growing"};
   writeBytes(dir / "s.whd", riff(chunk("fmt ", fmtBody(1, kRate)) + chunk("data", "")), std::ios::trunc);
@@ -158,13 +159,13 @@ TEST(GrowingClip, PlaybackHoldsWhenTheRenderFallsBehindAndNeverPassesWhatIsReady
   EXPECT_FALSE(output.running);
   size_t written = 0;
   std::vector<float> buffer(2000);
-  for (const Step& step : std::vector<Step>{{1400, 0, false, false, 0},      // 0.9 s ready
-                                            {100, 0, false, true, 0},        // 1.0 s: plays
-                                            {0, 600, false, false, 600},     // 0.4 s left: holds
-                                            {500, 0, false, false, 600},     // 0.9 s: still holds
-                                            {100, 0, false, true, 600},      // 1.0 s: goes on
-                                            {0, 2000, false, false, 1600},   // played up to what is ready
-                                            {300, 0, true, true, 1600}}) {   // the end: plays out
+  for (const Step& step : std::vector<Step>{{1400, 0, false, false, 0},     // 0.9 s ready
+                                            {100, 0, false, true, 0},       // 1.0 s: plays
+                                            {0, 600, false, false, 600},    // 0.4 s left: holds
+                                            {500, 0, false, false, 600},    // 0.9 s: still holds
+                                            {100, 0, false, true, 600},     // 1.0 s: goes on
+                                            {0, 2000, false, false, 1600},  // played up to what is ready
+                                            {300, 0, true, true, 1600}}) {  // the end: plays out
     writeBytes(dir / "s.dat", frames(written, step.append, 1), std::ios::app);
     written += step.append;
     if (step.played > 0) output.cursor->fill(buffer.data(), step.played);
