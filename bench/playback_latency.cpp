@@ -1,7 +1,9 @@
-// From F5 on a three-note selection with a warm cache to the first audio
-// buffer handed to the device: the editor window offscreen, the real tools
-// and the test voice bank, sound to SDL's dummy driver.
-//   playback_latency SOURCE_DIR BIN_DIR [RUNS]
+// From F5 on a selection to the first audio buffer handed to the device: the
+// editor window offscreen, the real tools and the test voice bank, sound to
+// SDL's dummy driver. Three notes with a warm cache by default; with NOTES
+// the song has that many notes, all selected, and every run is cold (the
+// note cache is emptied before it).
+//   playback_latency SOURCE_DIR BIN_DIR [RUNS] [NOTES]
 
 #include <algorithm>
 #include <chrono>
@@ -31,11 +33,13 @@ int main(int argc, char** argv) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   QApplication app(argc, argv);
   if (argc < 3) {
-    std::fprintf(stderr, "usage: playback_latency SOURCE_DIR BIN_DIR [RUNS]\n");
+    std::fprintf(stderr, "usage: playback_latency SOURCE_DIR BIN_DIR [RUNS] [NOTES]\n");
     return 2;
   }
   const std::string source = fs::absolute(argv[1]).string(), bin = fs::absolute(argv[2]).string();
   const int runs = argc > 3 ? std::atoi(argv[3]) : 20;
+  const int notes = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
+  const bool cold = argc > 4;
   const fs::path work = fs::temp_directory_path() / "ruvo_playback_latency";
   fs::remove_all(work);
   fs::create_directories(work / "bank");
@@ -55,10 +59,11 @@ int main(int argc, char** argv) {
   ruvo::gui::MainWindow& window = parts.window();
   auto* controller = window.findChild<ruvo::gui::RenderController*>(QStringLiteral("renderController"));
   ruvo::Song& song = window.session().song();
-  for (const char* lyric : {"あ", "か", "さ"}) song.notes.push_back(ruvo::Note{lyric, 480, 36, ""});
-  song.noteCount = 3;
+  const char* lyrics[] = {"あ", "か", "さ"};
+  for (int i = 0; i < notes; ++i) song.notes.push_back(ruvo::Note{lyrics[i % 3], 480, 36 + i % 5, ""});
+  song.noteCount = notes;
   song.selFirst = 0;
-  song.selLast = 2;
+  song.selLast = notes - 1;
   song.voiceFolder = (work / "bank").string();
   song.joinerPath = (work / "splicer").string();
   song.resamplerPath = (work / "resampler").string();
@@ -67,8 +72,13 @@ int main(int argc, char** argv) {
   QAction* stop = window.menus().action(QStringLiteral("mnStopTemp"));
 
   std::vector<double> renderMs, firstBufferMs;
-  for (int run = -1; run < runs; ++run) {  // run -1 warms the cache
+  const std::string workingFolder = window.session().folders().tempDir;
+  for (int run = cold ? 0 : -1; run < runs; ++run) {  // run -1 warms the cache
     stop->trigger();
+    if (cold) {
+      for (const auto& entry : fs::directory_iterator(workingFolder))
+        if (entry.path().extension() == ".cache") fs::remove_all(entry.path());
+    }
     QEventLoop loop;
     Clock::time_point ended;
     auto connection = QObject::connect(controller, &ruvo::gui::RenderController::renderEnded,
@@ -79,6 +89,8 @@ int main(int argc, char** argv) {
            Clock::now() - start < std::chrono::seconds(30))
       app.processEvents(QEventLoop::AllEvents, 1);
     const auto heard = Clock::now();
+    while (controller->rendering() && Clock::now() - start < std::chrono::seconds(300))
+      app.processEvents(QEventLoop::AllEvents, 1);
     QObject::disconnect(connection);
     if (!prompts.messages.empty()) {
       std::fprintf(stderr, "message: %s\n", prompts.messages.back().c_str());

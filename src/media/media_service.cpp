@@ -1,6 +1,7 @@
 #include "media/media_service.h"
 
 #include "core/paths.h"
+#include "media/play_ahead.h"
 
 namespace ruvo {
 
@@ -16,23 +17,53 @@ Result<MediaService::Entry*> MediaService::find(const std::string& name) {
 
 Result<void> MediaService::open(const std::string& path, const std::string& name) {
   close(name);
-  auto remember = [&](Error error) -> Result<void> {
-    m_failedOpens[name] = error.message;
-    return tl::unexpected<Error>(std::move(error));
-  };
   auto clip = loadAudioClip(path);
-  if (!clip) return remember(clip.error());
-  auto cursor = std::make_shared<PlayCursor>(std::make_shared<const AudioClip>(std::move(*clip)));
+  if (!clip) {
+    m_failedOpens[name] = clip.error().message;
+    return tl::unexpected<Error>(clip.error());
+  }
+  return openCursor(std::make_shared<PlayCursor>(std::make_shared<const AudioClip>(std::move(*clip))), name);
+}
+
+Result<void> MediaService::openGrowing(std::shared_ptr<const GrowingClip> clip, const std::string& name) {
+  close(name);
+  return openCursor(std::make_shared<PlayCursor>(std::move(clip)), name);
+}
+
+Result<void> MediaService::openCursor(std::shared_ptr<PlayCursor> cursor, const std::string& name) {
   auto stream = m_output.open(cursor);
-  if (!stream) return remember(stream.error());
+  if (!stream) {
+    m_failedOpens[name] = stream.error().message;
+    return tl::unexpected<Error>(stream.error());
+  }
   m_open[name] = Entry{std::move(cursor), std::move(*stream)};
   return {};
+}
+
+void MediaService::runOrWait(Entry& entry) {
+  const PlayCursor& cursor = *entry.cursor;
+  entry.waiting = cursor.growing() && playAheadWaits(entry.waiting, cursor.secondsAhead(), cursor.complete());
+  if (entry.waiting)
+    entry.stream->hold();
+  else
+    entry.stream->start();
+}
+
+void MediaService::keepAhead(const std::string& name) {
+  auto it = m_open.find(name);
+  if (it == m_open.end() || !it->second.running || !it->second.cursor->growing()) return;
+  runOrWait(it->second);
+}
+
+bool MediaService::isGrowing(const std::string& name) const {
+  auto it = m_open.find(name);
+  return it != m_open.end() && it->second.cursor->growing();
 }
 
 Result<void> MediaService::play(const std::string& name) {
   auto entry = find(name);
   if (!entry) return tl::unexpected<Error>(entry.error());
-  (*entry)->stream->start();
+  runOrWait(**entry);
   (*entry)->running = true;
   (*entry)->paused = false;
   return {};
@@ -46,6 +77,7 @@ Result<void> MediaService::pause(const std::string& name) {
     open.stream->hold();
     open.running = false;
     open.paused = true;
+    open.waiting = false;
   }
   return {};
 }
@@ -58,6 +90,7 @@ Result<void> MediaService::seekToStart(const std::string& name) {
   open.cursor->rewind();
   open.running = false;
   open.paused = false;
+  open.waiting = false;
   return {};
 }
 
@@ -88,7 +121,7 @@ std::optional<double> MediaService::position(const std::string& name) const {
   auto it = m_open.find(name);
   if (it == m_open.end()) return std::nullopt;
   const PlayCursor& cursor = *it->second.cursor;
-  return static_cast<double>(cursor.frame()) / cursor.clip().sampleRate;
+  return static_cast<double>(cursor.frame()) / cursor.sampleRate();
 }
 
 std::optional<size_t> MediaService::buffersHanded(const std::string& name) const {

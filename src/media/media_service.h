@@ -30,6 +30,14 @@ class MediaService {
   // already open under the name is closed first. On failure the name is
   // not open and mode() tells why.
   [[nodiscard]] Result<void> open(const std::string& path, const std::string& name);
+  // Opens a clip still being written (its format known) under a name, held
+  // at its start. While it grows, a playing clip waits whenever the part
+  // ready runs short (play_ahead.h); keepAhead() applies that rule.
+  [[nodiscard]] Result<void> openGrowing(std::shared_ptr<const GrowingClip> clip, const std::string& name);
+  // Holds or goes on with a growing clip that is playing, by what is ready
+  // ahead of its position now; nothing for any other name.
+  void keepAhead(const std::string& name);
+  bool isGrowing(const std::string& name) const;
   // Plays from where the file stands (resumes a paused file).
   [[nodiscard]] Result<void> play(const std::string& name);
   [[nodiscard]] Result<void> pause(const std::string& name);
@@ -38,7 +46,8 @@ class MediaService {
   void close(const std::string& name);
   void closeAll();
 
-  // "playing", "paused" or "stopped" (also after playing to the end); for a
+  // "playing" (also while waiting for a growing clip), "paused" or "stopped"
+  // (also after playing to the end); for a
   // name that is not open "NG:" and the reason.
   std::string mode(const std::string& name);
   // Seconds played since the start, and the buffers handed to the device
@@ -57,8 +66,11 @@ class MediaService {
     std::unique_ptr<AudioStream> stream;
     bool running = false;  // started and not paused
     bool paused = false;
+    bool waiting = false;  // held until more of a growing clip is ready
   };
   Result<Entry*> find(const std::string& name);
+  Result<void> openCursor(std::shared_ptr<PlayCursor> cursor, const std::string& name);
+  static void runOrWait(Entry& entry);
 
   AudioOutput& m_output;
   std::map<std::string, Entry> m_open;

@@ -1,6 +1,7 @@
 #include "media/playback_commands.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "core/paths.h"
 #include "media/playback_messages.h"
@@ -39,7 +40,49 @@ bool PlaybackCommands::selectionNeedsRender() {
 
 void PlaybackCommands::playRendered() { openAndPlay(tempWav(), kTempName); }
 
+void PlaybackCommands::playEarly() {
+  m_media.close(kTempName);
+  m_early = std::make_shared<GrowingClip>(tempWav() + ".whd", tempWav() + ".dat");
+  m_rendering = true;
+}
+
+void PlaybackCommands::keepAhead() {
+  if (!m_early) return;
+  const bool opened = m_early->hasFormat();
+  if (auto read = m_early->refresh(); !read) {
+    m_early.reset();
+    m_media.close(kTempName);
+    return report(read.error());
+  }
+  if (!opened && m_early->hasFormat()) {
+    if (auto open = m_media.openGrowing(m_early, kTempName); !open) {
+      m_early.reset();
+      return report(open.error());
+    }
+    if (auto played = m_media.play(kTempName); !played) report(played.error());
+  }
+  m_media.keepAhead(kTempName);
+}
+
+void PlaybackCommands::renderEnded(bool success) {
+  const bool began = std::exchange(m_rendering, false);
+  const std::shared_ptr<GrowingClip> early = std::exchange(m_early, nullptr);
+  if (!success) {
+    if (early) m_media.close(kTempName);
+    return;
+  }
+  if (began && !early) return;  // stopped while rendering
+  if (!early || !m_media.isGrowing(kTempName)) return playRendered();
+  if (auto read = early->complete(); !read) {
+    m_media.close(kTempName);
+    return report(read.error());
+  }
+  m_media.keepAhead(kTempName);
+}
+
 void PlaybackCommands::playAgain() {
+  // The finished file replaces what was played while it was written.
+  if (!m_early && m_media.isGrowing(kTempName)) m_media.close(kTempName);
   if (m_media.mode(kTempName).starts_with("NG:")) {
     std::error_code ec;
     if (!std::filesystem::exists(tempWav(), ec)) return;
@@ -51,7 +94,10 @@ void PlaybackCommands::playAgain() {
 
 void PlaybackCommands::pauseSelection() { (void)m_media.pause(kTempName); }
 
-void PlaybackCommands::stopSelection() { m_media.close(kTempName); }
+void PlaybackCommands::stopSelection() {
+  m_early.reset();
+  m_media.close(kTempName);
+}
 
 void PlaybackCommands::saveLastRender(FileChooser& files) {
   FileDialogRequest request;

@@ -4,6 +4,7 @@
 // the project's generated output (play from the start, pause, stop). The
 // media service's mode is the only playback state; nothing is kept here.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,17 @@ class PlaybackCommands {
   // Opens the fresh "temp.wav" and plays it; a file or device that cannot
   // play is reported once.
   void playRendered();
+  // A selection render has started: its output is played while it is
+  // written, from when its first seconds are joined (keepAhead() looks).
+  void playEarly();
+  // While the render runs: takes in what was joined, opens the output once
+  // its header is there, and holds or goes on by what is ready.
+  void keepAhead();
+  // The selection render has ended (or ended before it ran, without
+  // playEarly()): a successful one plays to its end, or from its start when
+  // nothing of it was open yet, unless stopped meanwhile; a failed one is
+  // closed.
+  void renderEnded(bool success);
   // Plays "temp.wav" from its start, reopening it when it was closed; with
   // no render made yet nothing is heard and nothing is said.
   void playAgain();
@@ -52,6 +64,8 @@ class PlaybackCommands {
   Prompts& m_prompts;
   std::string m_workingFolder;
   std::string m_title;
+  std::shared_ptr<GrowingClip> m_early;  // the running selection render's output
+  bool m_rendering = false;              // playEarly() was called for the running render
 };
 
 }  // namespace ruvo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 
 #include <QAction>
 #include <QEvent>
@@ -99,10 +100,14 @@ void RenderController::playSelection() {
   if (m_media.mode(PlaybackCommands::kTempName) == "paused" &&
       selectionSnapshot(m_session.song()) != m_renderedSelection)
     m_playback.stopSelection();
-  if (m_playback.selectionNeedsRender())
+  if (m_playback.selectionNeedsRender()) {
+    // Left by a render that was killed, they would be played as its start.
+    std::error_code ec;
+    for (const char* partial : {".whd", ".dat"}) std::filesystem::remove(m_playback.tempWav() + partial, ec);
     startRender(Kind::Selection, std::nullopt);
-  else
+  } else {
     followPlayback();
+  }
 }
 
 ToolTrust RenderController::currentTrust() {
@@ -155,6 +160,7 @@ void RenderController::startRender(Kind kind, std::optional<ToolTrust> trust) {
     return;
   }
   m_job.emplace(std::move(std::get<RenderJob>(started)));
+  if (kind == Kind::Selection) m_playback.playEarly();
   setRenderCommandsEnabled(false);
   m_running = new ShowRunningWindow(m_view.widget());
   connect(m_running, &QDialog::rejected, this, [this] { guarded([this] { cancelRender(true); }); });
@@ -191,6 +197,10 @@ void RenderController::poll() {
                               if (m_running) m_running->addOutput(qs(line));
                             }};
   auto outcome = m_job->poll(0, observer);
+  if (m_kind == Kind::Selection) {
+    m_playback.keepAhead();
+    if (!m_markerTimer.isActive()) followPlayback();
+  }
   if (!outcome) return;
   endJob();
   finish(std::move(*outcome));
@@ -214,8 +224,8 @@ void RenderController::endJob() {
 }
 
 void RenderController::finish(RenderOutcome outcome) {
-  if (m_kind == Kind::Selection && outcome.success) {
-    m_playback.playRendered();
+  if (m_kind == Kind::Selection) {
+    m_playback.renderEnded(outcome.success);
     followPlayback();
   }
   showOutcome(outcome);

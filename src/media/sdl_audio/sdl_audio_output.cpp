@@ -23,7 +23,7 @@ class SdlStream final : public AudioStream {
 
   static void SDLCALL feed(void* user, Uint8* stream, int bytes) {
     auto* cursor = static_cast<PlayCursor*>(user);
-    const size_t frameBytes = sizeof(float) * static_cast<size_t>(cursor->clip().channels);
+    const size_t frameBytes = sizeof(float) * static_cast<size_t>(cursor->channels());
     cursor->fill(reinterpret_cast<float*>(stream), static_cast<size_t>(bytes) / frameBytes);
   }
 
@@ -49,9 +49,9 @@ Result<std::unique_ptr<AudioStream>> SdlAudioOutput::open(std::shared_ptr<PlayCu
     m_started = true;
   }
   SDL_AudioSpec want{};
-  want.freq = cursor->clip().sampleRate;
+  want.freq = cursor->sampleRate();
   want.format = AUDIO_F32SYS;
-  want.channels = static_cast<Uint8>(cursor->clip().channels);
+  want.channels = static_cast<Uint8>(cursor->channels());
   want.samples = kBufferFrames;
   want.callback = &SdlStream::feed;
   want.userdata = cursor.get();

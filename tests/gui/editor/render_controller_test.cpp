@@ -412,3 +412,24 @@ TEST_F(RenderWindowTest, APausedRenderIsResumedOnlyWhileItsNotesAreUnchanged) {
     EXPECT_EQ(m_editor.media().mode("temp"), "playing") << what;
   }
 }
+
+TEST_F(RenderWindowTest, PlaysWhileTheSelectionRendersAndReplaysTheFinishedFile) {
+  slowResampler(0.5);  // the third note comes at least half a second after the first
+  song().selFirst = 0;
+  song().selLast = 2;
+  QSignalSpy ended(m_controller, &RenderController::renderEnded);
+  action("mnPlayTemp")->trigger();
+  QElapsedTimer clock;
+  clock.start();
+  while (m_editor.media().buffersHanded("temp").value_or(0) == 0 && clock.elapsed() < 60000)
+    QTest::qWait(5);
+  EXPECT_TRUE(m_controller->rendering()) << "heard only after the render";
+  const double heardAt = m_editor.media().position("temp").value_or(-1);
+  ASSERT_TRUE(ended.wait(120000));
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
+  EXPECT_GE(m_editor.media().position("temp").value_or(-1), heardAt);  // goes on, not from the start
+  EXPECT_TRUE(m_editor.media().isGrowing("temp"));
+  action("mnTonePlay")->trigger();
+  EXPECT_FALSE(m_editor.media().isGrowing("temp"));
+  EXPECT_EQ(m_editor.media().mode("temp"), "playing");
+}
