@@ -70,4 +70,18 @@ inline std::vector<int> keysOf(const Song& song) {
   return keys;
 }
 
+// A note as the roll's edits change it: lyric, length and key.
+struct Shape {
+  std::string lyric;
+  int length;
+  int noteNumber;
+  bool operator==(const Shape&) const = default;
+};
+
+inline std::vector<Shape> shapeOf(const Song& song) {
+  std::vector<Shape> shapes;
+  for (int i = 0; i < song.noteCount; ++i) shapes.push_back({song[i].lyric, song[i].length, song[i].noteNumber});
+  return shapes;
+}
+
 }  // namespace ruvo::testing

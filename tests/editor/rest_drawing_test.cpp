@@ -10,22 +10,11 @@
 #include "editor/undo_apply.h"
 
 using namespace ruvo;
+using ruvo::testing::Shape;
+using ruvo::testing::shapeOf;
 using ruvo::testing::songOf;
 
 namespace {
-
-struct Shape {
-  std::string lyric;
-  int length;
-  int noteNumber;
-  bool operator==(const Shape&) const = default;
-};
-
-std::vector<Shape> shapeOf(const Song& song) {
-  std::vector<Shape> shapes;
-  for (int i = 0; i < song.noteCount; ++i) shapes.push_back({song[i].lyric, song[i].length, song[i].noteNumber});
-  return shapes;
-}
 
 // Picture x (twips) of a tick at zoom 2 with the roll scrolled to its start.
 int xOf(int tick) { return tick / 2 + kKeyboardWidth; }

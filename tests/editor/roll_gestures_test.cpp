@@ -9,26 +9,14 @@
 #include "editor/undo_apply.h"
 
 using namespace ruvo;
+using ruvo::testing::Shape;
+using ruvo::testing::shapeOf;
 using ruvo::testing::songOf;
 
 namespace {
 
 constexpr int kKey = 40;  // row 44: top (44 - 36) * 210 at the default view
 constexpr RollSize kSize{900 * 15, 500 * 15};
-
-struct Shape {
-  std::string lyric;
-  int length;
-  int noteNumber;
-  bool operator==(const Shape&) const = default;
-};
-
-std::vector<Shape> shapeOf(const Song& song) {
-  std::vector<Shape> shapes;
-  for (int i = 0; i < song.noteCount; ++i)
-    shapes.push_back({song[i].lyric, song[i].length, song[i].noteNumber});
-  return shapes;
-}
 
 Song sung(std::vector<std::pair<std::string, int>> notes) {
   std::vector<Note> built;

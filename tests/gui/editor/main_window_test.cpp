@@ -58,6 +58,18 @@ class WindowTest : public ::testing::Test, protected WindowFixture {
   T* find(const char* name) {
     return child<T>(m_window, name);
   }
+  // A sequence file of three tracks (the second sings two notes, the others
+  // none), chosen by the next file dialog.
+  void chooseThreeTrackMidi() {
+    Song source;
+    source.notes = {{"あ", 1920, 36, ""}, {"い", 960, 38, ""}};
+    source.noteCount = 2;
+    std::string bytes = buildSequenceMidi(source, MidiWriteInput{});
+    bytes += midiTrackChunk(std::string("\x00\xFF\x2F\x00", 4));
+    bytes[11] = 3;
+    ASSERT_TRUE(writeFileBytes(m_dir / "three.mid", bytes));
+    m_files.paths = {m_dir / "three.mid"};
+  }
 };
 
 }  // namespace
@@ -271,14 +283,7 @@ TEST_F(WindowTest, HistoryKeepsCanonicalPathsAndSaveAsFollowsTheProject) {
 // The track choice preselects the first track with sung notes and names a
 // chosen track that has none.
 TEST_F(WindowTest, TheTrackChoicePreselectsATrackWithNotes) {
-  Song source;
-  source.notes = {{"あ", 1920, 36, ""}, {"い", 960, 38, ""}};
-  source.noteCount = 2;
-  std::string bytes = buildSequenceMidi(source, MidiWriteInput{});
-  bytes += midiTrackChunk(std::string("\x00\xFF\x2F\x00", 4));
-  bytes[11] = 3;
-  ASSERT_TRUE(writeFileBytes(m_dir / "three.mid", bytes));
-  m_files.paths = {m_dir / "three.mid"};
+  chooseThreeTrackMidi();
   whenDialogOpens(QStringLiteral("frmSelectTrack"), [](QWidget* dialog) {
     auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
     auto* note = dialog->findChild<QLabel*>(QStringLiteral("lblTrackNotes"));
@@ -295,14 +300,7 @@ TEST_F(WindowTest, TheTrackChoicePreselectsATrackWithNotes) {
 }
 
 TEST_F(WindowTest, ImportChoosesTheTrackInTheDialog) {
-  Song source;
-  source.notes = {{"あ", 1920, 36, ""}, {"い", 960, 38, ""}};
-  source.noteCount = 2;
-  std::string bytes = buildSequenceMidi(source, MidiWriteInput{});
-  bytes += midiTrackChunk(std::string("\x00\xFF\x2F\x00", 4));
-  bytes[11] = 3;
-  ASSERT_TRUE(writeFileBytes(m_dir / "three.mid", bytes));
-  m_files.paths = {m_dir / "three.mid"};
+  chooseThreeTrackMidi();
   whenDialogOpens(QStringLiteral("frmSelectTrack"), [](QWidget* dialog) {
     auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
     ASSERT_EQ(list->count(), 3);
