@@ -41,14 +41,16 @@ std::string voiceBankTables(Bytes bytes) {
       return "alias \"" + alias + "\" of \"" + name + "\" leads to no recording";
   }
   const std::string_view otoBytes = text.substr(0, split);
-  // A file keeps one line end: mixing CR LF and LF is not kept.
+  // A file keeps one line end: mixing CR LF and LF is not kept, nor is a
+  // bare CR closing the last line.
   size_t lineFeeds = 0, crlfs = 0;
   for (size_t i = 0; i < otoBytes.size(); ++i) {
     if (otoBytes[i] != '\n') continue;
     ++lineFeeds;
     if (i > 0 && otoBytes[i - 1] == '\r') ++crlfs;
   }
-  if (oto->encoding() != TextEncoding::Cp932 && (crlfs == 0 || crlfs == lineFeeds) &&
+  const bool oneLineEnd = (crlfs == 0 || crlfs == lineFeeds) && !otoBytes.ends_with('\r');
+  if (oto->encoding() != TextEncoding::Cp932 && oneLineEnd &&
       textDocumentBytes(oto->document()) != otoBytes)
     return "a UTF-8 oto.ini does not write back byte for byte";
   for (size_t i = 0; i < oto->size(); ++i) {
