@@ -25,7 +25,7 @@ void OpenFrequencyTable(benchmark::State& state) {
   for (int i = 0; i < ruvo::kFrqMaxFrames; ++i)
     table.values.insert(table.values.end(), {i % 50 == 0 ? ruvo::kNoPitch : 220 + 40 * std::sin(i * 0.05), 0.5});
   if (!ruvo::writeFrq(table, recording)) state.SkipWithError("cannot write the table");
-  ruvo::testing::StrictPrompts prompts;
+  ruvo::testing::ScriptedPrompts prompts;
   ruvo::Settings settings;
   const ruvo::gui::FrequencyTableServices services{prompts, settings, dir.path(), ""};
   for (auto _ : state) {

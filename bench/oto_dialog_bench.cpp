@@ -44,8 +44,8 @@ void OpenOtoSettingsDialog(benchmark::State& state) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   TempFolder dir("oto_bench");
   makeBank(dir);
-  ruvo::testing::ScriptedPrompts prompts;
-  ruvo::testing::ScriptedFileChooser files;
+  ruvo::testing::ScriptedPrompts prompts{ruvo::testing::lenient};
+  ruvo::testing::ScriptedFileChooser files{ruvo::testing::lenient};
   ruvo::SdlAudioOutput output;
   ruvo::MediaService media(output);
   for (auto _ : state) {

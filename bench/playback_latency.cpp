@@ -52,8 +52,8 @@ int main(int argc, char** argv) {
   auto settings = *ruvo::loadSessionSettings(
       ruvo::resolveAppFolders(work.string(), ruvo::FolderEnvironment{work.string(), "", "", "", ""}));
   settings.settings.CacheEnable = true;
-  ruvo::testing::StrictPrompts prompts;
-  ruvo::testing::ScriptedFiles files;
+  ruvo::testing::ScriptedPrompts prompts;
+  ruvo::testing::ScriptedFileChooser files;
   ruvo::gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
   ruvo::gui::EditorParts parts(settings, ruvo::SessionServices{prompts, files, dialogs});
   ruvo::gui::MainWindow& window = parts.window();

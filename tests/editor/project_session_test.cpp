@@ -41,8 +41,8 @@ class SessionTest : public ::testing::Test {
   std::string bytesOf(const std::string& path) { return readFileBytes(path).value_or("<missing>"); }
 
   TempFolder m_dir{"ruvo_session"};
-  StrictPrompts m_prompts;
-  ScriptedFiles m_files;
+  ScriptedPrompts m_prompts;
+  ScriptedFileChooser m_files;
   ScriptedDialogs m_dialogs;
   SessionSettings m_settings;
   ProjectSession m_session;

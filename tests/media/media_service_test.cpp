@@ -103,7 +103,7 @@ TEST_F(MediaTest, DamagedOrMissingFileAnswersNgWithTheReason) {
     EXPECT_TRUE(mode.starts_with("NG:" + dir / "temp.wav")) << mode;
     commands.playRendered();
     ASSERT_FALSE(prompts.messages.empty());
-    EXPECT_TRUE(prompts.messages.back().text.starts_with(std::string(playback_messages::kCannotPlay)));
+    EXPECT_TRUE(prompts.messages.back().starts_with(std::string(playback_messages::kCannotPlay)));
   }
   EXPECT_TRUE(media.mode("never").starts_with("NG:"));
 }
@@ -113,8 +113,8 @@ TEST_F(MediaTest, NoSoundDeviceIsOneMessageNotACrash) {
   writeFile(commands.tempWav(), shortWave(0.1));
   commands.playRendered();
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_NE(prompts.messages[0].text.find("サウンドデバイスを開けません"), std::string::npos)
-      << prompts.messages[0].text;
+  EXPECT_NE(prompts.messages[0].find("サウンドデバイスを開けません"), std::string::npos)
+      << prompts.messages[0];
   EXPECT_TRUE(media.mode("temp").starts_with("NG:"));
   commands.playAgain();  // tries again, says so again, does not hang
   EXPECT_EQ(prompts.messages.size(), 2u);
@@ -174,13 +174,13 @@ TEST_F(MediaTest, GeneratedFileCommands) {
   commands.pauseGenerated(song);
   commands.stopGenerated(song);
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].text, playback_messages::kSaveFirst);
+  EXPECT_EQ(prompts.messages[0], playback_messages::kSaveFirst);
 
   song.projectPath = dir / "song.bat";
   song.outputFile = "out.wav";
   commands.playGenerated(song);
   ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[1].text, playback_messages::kNotGenerated);
+  EXPECT_EQ(prompts.messages[1], playback_messages::kNotGenerated);
 
   // A bare name is taken from the project's folder; an absolute one as it is.
   writeFile(dir / "out.wav", shortWave(2.0));

@@ -102,7 +102,7 @@ TEST(OptionsForm, OkChecksTheSelectedLimitThenWritesTheCachePolicy) {
     EXPECT_EQ(form.accept(settings, prompts), c.check);
     if (c.check != OptionsCheck::Accepted) {
       ASSERT_EQ(prompts.messages.size(), 1u);
-      EXPECT_EQ(prompts.messages[0].text, c.message);
+      EXPECT_EQ(prompts.messages[0], c.message);
       EXPECT_EQ(settings.Tool1Path, before.Tool1Path);
       EXPECT_TRUE(settings.CacheDeleteOnUnload);
       continue;

@@ -117,7 +117,7 @@ TEST(ProjectPropertiesForm, DeletingTheCacheEmptiesItsWavFilesAndSaysSoOnlyWhenI
     form.deleteCache(prompts);
     ASSERT_EQ(prompts.messages.size(), c.messages);
     if (c.messages) {
-      EXPECT_EQ(prompts.messages[0].text, "WAV作成時の中間ファイルを全て削除しました。");
+      EXPECT_EQ(prompts.messages[0], "WAV作成時の中間ファイルを全て削除しました。");
     }
     EXPECT_FALSE(form.cacheHasFiles());
     for (const auto& name : c.files) {
@@ -141,7 +141,7 @@ TEST(ProjectPropertiesForm, CacheFilesThatCannotBeDeletedAreNamedNotCalledDelete
   form.deleteCache(prompts);
   pin(kept, false);
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].text, std::string(kCacheNotDeletedMessage) + "\n" + kept);
+  EXPECT_EQ(prompts.messages[0], std::string(kCacheNotDeletedMessage) + "\n" + kept);
   EXPECT_TRUE(exists(kept));
 }
 

@@ -46,7 +46,7 @@ class PropertyDialogTest : public ::testing::Test {
   static bool greyed(QLineEdit* box) { return box->palette().color(QPalette::Base) == QColor(0xE0, 0xE0, 0xE0); }
 
   Settings m_settings;
-  StrictPrompts m_prompts;
+  ScriptedPrompts m_prompts;
 };
 
 TEST_F(PropertyDialogTest, SingleNoteShowsItsFlagsAndWritesThemBack) {

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   const QString folder = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/");
-  ruvo::testing::ScriptedPrompts prompts;
+  ruvo::testing::ScriptedPrompts prompts{ruvo::testing::lenient};
   ruvo::Settings settings;
   settings.PropExpandDetail = true;
   ruvo::NoteSound sound;

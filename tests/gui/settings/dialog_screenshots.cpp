@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   const QString folder = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/");
-  ruvo::testing::ScriptedPrompts prompts;
-  ruvo::testing::ScriptedFileChooser chooser;
+  ruvo::testing::ScriptedPrompts prompts{ruvo::testing::lenient};
+  ruvo::testing::ScriptedFileChooser chooser{ruvo::testing::lenient};
 
   ruvo::Settings settings;
   settings.OtoList = {"デフォルト\t/opt/ruvo/bin/oto", "声２\t/home/user/voices/koe2"};

@@ -93,7 +93,7 @@ TEST(OptionsDialog, ARefusedLimitKeepsTheDialogOpenWithTheFocusOnItsBox) {
     open.find<QLineEdit>("txtTool1Path")->setText(QStringLiteral("/elsewhere"));
     open.click("cmdOK");
     ASSERT_EQ(open.prompts.messages.size(), 1u);
-    EXPECT_EQ(open.prompts.messages[0].text, c.message);
+    EXPECT_EQ(open.prompts.messages[0], c.message);
     EXPECT_TRUE(open.dialog.isVisible());
     EXPECT_EQ(open.find<QTabWidget>("tbsOptions")->currentIndex(), 2);
     EXPECT_EQ(QApplication::focusWidget(), open.find<QLineEdit>(c.focus));

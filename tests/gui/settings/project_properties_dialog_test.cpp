@@ -47,7 +47,7 @@ TEST(ProjectPropertiesDialog, ConfirmingReturnsTheBoxesAndCancellingLeavesThePro
     ProjectProperties properties = sample("/p/song.cache");
     ScriptedPrompts prompts;
     ScriptedFileChooser chooser;
-    chooser.paths = {"/banks/声/あ.wav"};
+    chooser.paths = {"/banks/声/あ.wav", std::nullopt};
     QTimer::singleShot(0, [button] {
       QWidget* modal = QApplication::activeModalWidget();
       ASSERT_NE(modal, nullptr);
@@ -60,7 +60,7 @@ TEST(ProjectPropertiesDialog, ConfirmingReturnsTheBoxesAndCancellingLeavesThePro
       child<QLineEdit>(modal, "txtOutputWavName")->setText(QStringLiteral("mix"));
       QTest::keyClicks(child<QLineEdit>(modal, "txtFlags"), QStringLiteral(" ; N \""));
       child<QPushButton>(modal, "cmdBrowsOtoDir")->click();
-      child<QPushButton>(modal, "cmdBrowsTool2")->click();  // cancelled: no path scripted
+      child<QPushButton>(modal, "cmdBrowsTool2")->click();  // cancelled
       child<QPushButton>(modal, button)->click();
     });
     bool confirmed = ProjectPropertiesDialog::showDialog(nullptr, properties, registered(), "/tmp/work", prompts,
@@ -97,7 +97,7 @@ TEST(ProjectPropertiesDialog, TheCacheButtonEmptiesTheCacheFolderAtOnce) {
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_FALSE(std::filesystem::exists(cache + "/a_C4_480.wav"));
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].text, "WAV作成時の中間ファイルを全て削除しました。");
+  EXPECT_EQ(prompts.messages[0], "WAV作成時の中間ファイルを全て削除しました。");
   EXPECT_TRUE(button->isEnabled());
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(prompts.messages.size(), 1u);  // nothing left to delete: no message

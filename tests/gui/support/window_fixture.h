@@ -50,8 +50,8 @@ class WindowFixture {
   }
 
   TempFolder m_dir;
-  StrictPrompts m_prompts;
-  ScriptedFiles m_files;
+  ScriptedPrompts m_prompts;
+  ScriptedFileChooser m_files;
   SessionSettings m_settings;
   gui::QtProjectDialogs m_dialogs;
   gui::EditorParts m_editor;

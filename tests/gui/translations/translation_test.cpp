@@ -98,8 +98,8 @@ class TranslationTest : public WindowFixture, public ::testing::Test {
 // installed, as ruvo does at start-up.
 TEST_F(TranslationTest, EnglishLeavesNoJapaneseText) {
   ASSERT_TRUE(gui::installTranslations(*QCoreApplication::instance(), UiLanguage::English));
-  StrictPrompts prompts;
-  ScriptedFiles files;
+  ScriptedPrompts prompts;
+  ScriptedFileChooser files;
   SessionSettings settings = freshSettings(m_dir);
   gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
   gui::EditorParts windowParts(settings, SessionServices{prompts, files, dialogs});
@@ -191,8 +191,8 @@ TEST_F(TranslationTest, JapaneseMenusUnchangedAndShortcutsShared) {
   const UiLanguage desktop = chooseUiLanguage(std::nullopt, std::nullopt, LocaleEnvironment{"", "", "ja_JP.UTF-8"});
   ASSERT_EQ(desktop, UiLanguage::Japanese);
   gui::installTranslations(*QCoreApplication::instance(), desktop);
-  StrictPrompts prompts;
-  ScriptedFiles files;
+  ScriptedPrompts prompts;
+  ScriptedFileChooser files;
   SessionSettings settings = freshSettings(m_dir);
   gui::QtProjectDialogs dialogs(nullptr, prompts, files, settings);
   gui::EditorParts japaneseParts(settings, SessionServices{prompts, files, dialogs});

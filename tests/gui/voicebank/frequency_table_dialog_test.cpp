@@ -23,7 +23,7 @@
 using namespace ruvo;
 using namespace ruvo::testing;
 using namespace ruvo::gui;
-using ruvo::testing::StrictPrompts;
+using ruvo::testing::ScriptedPrompts;
 using ruvo::testing::TempFolder;
 
 namespace {
@@ -46,7 +46,7 @@ class FrequencyTableDialogTest : public ::testing::Test {
 
   TempFolder m_dir{"ruvo_frq_dialog"};
   std::string m_recording = m_dir / "a.wav";
-  StrictPrompts m_prompts;
+  ScriptedPrompts m_prompts;
   Settings m_settings;
   FrequencyTableServices m_services{m_prompts, m_settings, m_dir.path(), ""};
 };
