@@ -1,5 +1,7 @@
 #include "editor/label_layout.h"
 
+#include <algorithm>
+
 #include "core/numbers.h"
 
 namespace ruvo {
@@ -65,6 +67,26 @@ void layoutLabels(const Song& song, const RollView& view, RollSize size, LabelLa
     label.background = backgroundOf(song, i);
   }
   layout.hMaximum = hScrollMaximum(layout.songLength, size.width, view.zoom);
+}
+
+std::vector<TwipBox> repaintedBoxes(const LabelLayout& before, int countBefore, const LabelLayout& after,
+                                    int countAfter, const NoteSpan& changed, int rowHeight, int rollWidth) {
+  std::vector<TwipBox> boxes;
+  if (before.tempoMarks != after.tempoMarks) boxes.push_back({0, rowHeight - 45, rollWidth, 30});
+  auto boxOf = [](const NoteLabel& label) { return TwipBox{label.left, label.top, label.width, label.height}; };
+  const size_t size = std::max(before.labels.size(), after.labels.size());
+  for (size_t i = 0; i < size; ++i) {
+    const int index = static_cast<int>(i);
+    const bool wasShown = i < before.labels.size() && index < countBefore && before.labels[i].visible;
+    const bool isShown = i < after.labels.size() && index < countAfter && after.labels[i].visible;
+    if (!wasShown && !isShown) continue;
+    const bool same = wasShown && isShown && boxOf(before.labels[i]) == boxOf(after.labels[i]) &&
+                      before.labels[i].background == after.labels[i].background;
+    if (same && (index < changed.first || index > changed.last)) continue;
+    if (wasShown) boxes.push_back(boxOf(before.labels[i]));
+    if (isShown && !same) boxes.push_back(boxOf(after.labels[i]));
+  }
+  return boxes;
 }
 
 void clearLabels(LabelLayout& layout) {

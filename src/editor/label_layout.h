@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/edit_result.h"
 #include "editor/roll_geometry.h"
 #include "settings/settings.h"
 #include "song/song_model.h"
@@ -36,6 +37,21 @@ struct LabelLayout {
 // out of view keep their place and are hidden; a note whose row is scrolled
 // above the first visible row is hidden and moved left by its own width.
 void layoutLabels(const Song& song, const RollView& view, RollSize size, LabelLayout& layout);
+
+// A box on the roll, in twips.
+struct TwipBox {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const TwipBox&) const = default;
+};
+
+// What must be painted again after a layout went from `before` (of a song
+// of `countBefore` notes) to `after` (`countAfter` notes): the old and the
+// new box of every label that moved, changed colour or visibility,
+// whose note came or went, or whose note is in `changed` (its lyric may
+// differ); and the tempo-mark band (`rowHeight`, `rollWidth`: the roll's
+// view) when its marks changed. Nothing else on the roll depends on the song.
+std::vector<TwipBox> repaintedBoxes(const LabelLayout& before, int countBefore, const LabelLayout& after,
+                                    int countAfter, const NoteSpan& changed, int rowHeight, int rollWidth);
 
 // Drops every label but label 0 (the song was cleared).
 void clearLabels(LabelLayout& layout);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "editor/label_layout.h"
@@ -134,4 +135,36 @@ TEST(LabelLayout, HorizontalRangeFollowsSongLength) {
   EXPECT_EQ(layout.hMaximum, 116);
   size_t shown = std::count_if(layout.labels.begin(), layout.labels.end(), [](auto& l) { return l.visible; });
   EXPECT_EQ(shown, 15u);  // labels are made only for notes that came into view
+}
+
+TEST(RollGeometry, AnEditRepaintsOnlyTheLabelsItChanged) {
+  struct Case {
+    const char* edit;
+    std::function<void(Song&)> apply;
+    NoteSpan changed;
+    size_t boxes;  // old and new box of each changed label, old only when it went
+    bool band;     // the tempo-mark band
+  };
+  const Case cases[] = {
+      {"nothing", [](Song&) {}, NoteSpan{}, 0, false},
+      {"lyric", [](Song& s) { s.notes[1].lyric = "い"; }, NoteSpan::of(1, 1), 1, false},
+      {"length", [](Song& s) { s.notes[0].length *= 2; }, NoteSpan::fromOn(0), 6, false},
+      {"selection", [](Song& s) { s.selFirst = s.selLast = 2; }, NoteSpan::of(2, 3), 2, false},
+      {"deleted", [](Song& s) { s.notes.pop_back(); s.noteCount = 2; }, NoteSpan::fromOn(2), 1, false},
+      {"tempo", [](Song& s) { s.notes[1].props = "\t\t\t\t\ttempo=90"; }, NoteSpan::of(1, 1), 1, true},
+  };
+  for (const Case& c : cases) {
+    Song song = songOf({{"あ", 480, 36, ""}, {"か", 480, 38, ""}, {"さ", 480, 40, ""}});
+    RollView view;
+    LabelLayout before;
+    layoutLabels(song, view, kSize, before);
+    const int countBefore = song.noteCount;
+    c.apply(song);
+    LabelLayout after = before;
+    layoutLabels(song, view, kSize, after);
+    const auto boxes = repaintedBoxes(before, countBefore, after, song.noteCount, c.changed, view.rowHeight, kSize.width);
+    EXPECT_EQ(boxes.size(), c.boxes + (c.band ? 1 : 0)) << c.edit;
+    const TwipBox band{0, view.rowHeight - 45, kSize.width, 30};
+    EXPECT_EQ(!boxes.empty() && boxes[0] == band, c.band) << c.edit;
+  }
 }

@@ -211,7 +211,7 @@ void MainWindow::showTempo(float tempo) {
 void MainWindow::redraw() { m_roll->redraw(); }
 
 void MainWindow::applyEdit(const EditResult& result) {
-  if (!result.redraw.empty()) redraw();
+  if (!result.redraw.empty()) m_roll->redrawNotes(result.redraw);
   if (result.modifiedSet) setWindowTitle(logicText(m_session.title()));
   if (result.journalChanged) refreshUndoItem();
 }

@@ -4,6 +4,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "editor/roll_background.h"
 #include "gui/common/twips.h"
@@ -78,7 +79,21 @@ void PianoRollView::redraw() {
 
 void PianoRollView::layoutLabels() {
   ruvo::layoutLabels(m_song, m_view, rollSize(), m_layout);
+  m_laidOutCount = m_song.noteCount;
   update();
+  emit laidOut();
+}
+
+void PianoRollView::redrawNotes(const NoteSpan& changed) {
+  const LabelLayout before = m_layout;
+  const int countBefore = m_laidOutCount;
+  ruvo::layoutLabels(m_song, m_view, rollSize(), m_layout);
+  m_laidOutCount = m_song.noteCount;
+  QRegion area;
+  for (const TwipBox& box : repaintedBoxes(before, countBefore, m_layout, m_laidOutCount, changed, m_view.rowHeight,
+                                           toTwips(width())))
+    area += twipRect(box.left, box.top, box.width, box.height).adjusted(-1, -1, 1, 1);
+  update(area);
   emit laidOut();
 }
 

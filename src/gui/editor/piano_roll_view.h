@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "editor/edit_result.h"
 #include "editor/label_layout.h"
 #include "settings/settings.h"
 #include "song/song_model.h"
@@ -42,6 +43,9 @@ class PianoRollView final : public QWidget {
   void redraw();
   // Labels only (selection, tempo box).
   void layoutLabels();
+  // The notes of `changed` were edited: lays the labels out again and
+  // repaints only the labels that changed; the background stays.
+  void redrawNotes(const NoteSpan& changed);
   // The song was cleared: labels beyond the first go.
   void clearLabels();
   // A dragged label's box (twips); repaints only where it was and is.
@@ -62,6 +66,7 @@ class PianoRollView final : public QWidget {
   RollView m_view;
   LabelLayout m_layout;
   QImage m_background;
+  int m_laidOutCount = 0;  // the song's notes at the last layout
 };
 
 }  // namespace ruvo::gui

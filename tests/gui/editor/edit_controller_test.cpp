@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +57,17 @@ class EditingWindowTest : public ::testing::Test, protected WindowFixture {
   template <typename W>
   W* find(const char* name) {
     return child<W>(&m_window, name);
+  }
+  // What the screen shows of the roll is what a full repaint draws: an edit
+  // that repaints too little leaves old labels behind.
+  void expectRollOnScreenUpToDate() {
+    QApplication::processEvents();
+    PianoRollView* roll = m_window.roll();
+    const QPoint at = roll->mapTo(&m_window, QPoint(0, 0));
+    const QImage shown =
+        m_window.screen()->grabWindow(m_window.winId(), at.x(), at.y(), roll->width(), roll->height()).toImage();
+    const QImage full = roll->grab().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), full.convertToFormat(QImage::Format_RGB32));
   }
   std::vector<std::string> lyrics() {
     std::vector<std::string> list;
@@ -254,6 +266,7 @@ TEST_F(EditingWindowTest, MenuAndPopupItemsRunTheirCommands) {
     ASSERT_TRUE(action(name)->isEnabled());
     action(name)->trigger();
     check();
+    expectRollOnScreenUpToDate();
   }
   EXPECT_EQ(m_window.roll()->labelAt(2).caption, QStringLiteral("さ"));
 }
