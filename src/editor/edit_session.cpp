@@ -67,8 +67,18 @@ void EditSession::record(EditResult& result, std::string record, std::string_vie
   result.journalChanged = true;
 }
 
-EditResult EditSession::recordChange(std::string undoRecord, std::string_view label, EditResult result) {
-  record(result, std::move(undoRecord), label);
+EditResult EditSession::applyEdit(std::string_view label, const std::function<RecordedEdit(Song&)>& edit) {
+  RecordedEdit done = edit(m_song);
+  record(done.result, std::move(done.undoRecord), label);
+  return announce(done.result);
+}
+
+EditResult EditSession::setTempoText(const std::string& text) {
+  if (m_song.tempoText == text) return {};
+  m_song.tempoText = text;
+  m_song.modified = true;
+  EditResult result;
+  result.modifiedSet = true;
   return announce(result);
 }
 

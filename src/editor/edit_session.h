@@ -7,8 +7,11 @@
 // Every command returns what it changed (EditResult): the notes to redraw,
 // whether it set the changed flag and whether the undo item needs a refresh;
 // the same result goes to the listeners, from which the window redraws. The
-// session is the one writer of the undo journal: the roll's gestures and the
-// note-property dialogs record their changes through it too.
+// session is the one writer of the undo journal, and every change the
+// window makes to the song goes through it: the roll's gestures and
+// selection, the tempo box, the note-property dialogs. Only whole-song steps
+// stay with the project session (open, new, import replace the song; save
+// clears the changed flag).
 // Copy, cut, paste and select-all act on notes only: when a text box has the
 // focus, the window sends the keystroke to the box instead of calling them.
 
@@ -83,16 +86,33 @@ class EditSession {
   // the note at selFirst. The insertion point then moves past it.
   EditResult insertTonePub(std::string_view lyric, int noteNumber, int length, bool replace);
 
-  // A change the note-property dialogs made to the song: `undoRecord` goes
-  // into the journal under `label` and the song is marked changed; nothing
-  // when the record is empty.
-  EditResult recordChange(std::string undoRecord, std::string_view label, EditResult result);
+  // An edit written elsewhere (the note-property dialogs' rules): `edit`
+  // changes the song and returns its undo record, which goes into the
+  // journal under `label`, and what it changed; the song is marked changed
+  // unless the record is empty.
+  struct RecordedEdit {
+    std::string undoRecord;
+    EditResult result;
+  };
+  EditResult applyEdit(std::string_view label, const std::function<RecordedEdit(Song&)>& edit);
+  // The tempo box's text; marks the song changed when it differs.
+  EditResult setTempoText(const std::string& text);
 
   // The roll's gestures: a label dropped after a drag (releaseLabel in
   // roll_gestures.h), a double-click on a rest (drawNoteInRest; the drawn
   // note's index, or -1).
   EditResult releaseLabel(const RollView& view, const LabelRelease& release);
   int drawNote(const RollView& view, const RestClick& click);
+  // Selection only, neither journal nor changed flag (roll_gestures.h): a
+  // press on a label, a right press (true when the selection changed), the
+  // band swept over `layout` (the seconds it covers), a note opened for
+  // its lyric.
+  void pressLabel(int index, GestureKeys keys) { selectOnPress(m_song, index, keys); }
+  bool rightPressLabel(int index) { return selectOnRightPress(m_song, index); }
+  double sweepBand(LabelLayout& layout, const RollView& view, int innerWidth, int x1, int x2) {
+    return bandSelect(m_song, layout, view, innerWidth, x1, x2);
+  }
+  void selectForLyric(int index) { m_song.selFirst = index; }
 
   // The lyric line's buttons. Replace does nothing in an empty song.
   EditResult insertPhrase(std::string_view phrase);

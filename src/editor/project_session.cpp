@@ -363,11 +363,6 @@ void ProjectSession::trustEnteredTools(const std::vector<EnteredTool>& tools) {
                                applicationTitle(settings()), MessageIcon::Warning);
 }
 
-void ProjectSession::setTempoText(const std::string& text) {
-  if (m_song.tempoText == text) return;
-  m_song.tempoText = text;
-  m_song.modified = true;
-}
 
 bool ProjectSession::close(std::time_t now) {
   if (!confirmDropChanges()) return false;

@@ -96,7 +96,6 @@ class ProjectSession {
   // (settings/entered_tools.h); a file that cannot take them is reported.
   void trustEnteredTools(const std::vector<EnteredTool>& tools);
   // The tempo box's text changed.
-  void setTempoText(const std::string& text);
   // Close: save prompt, then settings save and clean-up. False keeps the
   // window open.
   bool close(std::time_t now);

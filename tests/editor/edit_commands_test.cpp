@@ -299,3 +299,39 @@ TEST_F(EditCommands, RedoTakesBackEachUndoStepAndANewEditClearsIt) {
   EXPECT_FALSE(session.journal().canRedo());
   EXPECT_EQ(session.journal().redoCaption(), "やり直し(&R)");
 }
+
+TEST_F(EditCommands, TempoAndOutsideEditsMarkTheSongAndTellTheListenersOnlyWhenTheyChangeIt) {
+  std::vector<EditResult> heard;
+  session.addListener([&](const EditResult& result) { heard.push_back(result); });
+  load({{"あ", 480, 40, ""}});
+  song.tempoText = "120";
+  struct Step {
+    const char* what;
+    std::function<void()> run;
+    bool changed;  // the changed flag set, and a journal entry for applyEdit
+  };
+  const Step steps[] = {
+      {"same tempo", [&] { session.setTempoText("120"); }, false},
+      {"new tempo", [&] { session.setTempoText("130"); }, true},
+      {"no record", [&] { session.applyEdit("x", [](Song&) { return EditSession::RecordedEdit{}; }); }, false},
+      {"record",
+       [&] {
+         session.applyEdit("プロパティ", [](Song& s) {
+           s.notes[0].lyric = "い";
+           return EditSession::RecordedEdit{"K\t0\t40", {NoteSpan::of(0, 0)}};
+         });
+       },
+       true},
+  };
+  for (const Step& step : steps) {
+    song.modified = false;
+    heard.clear();
+    step.run();
+    EXPECT_EQ(song.modified, step.changed) << step.what;
+    EXPECT_EQ(!heard.empty() && heard.back().modifiedSet, step.changed) << step.what;
+  }
+  EXPECT_EQ(song.tempoText, "130");
+  EXPECT_EQ(song.notes[0].lyric, "い");
+  EXPECT_EQ(session.journal().size(), 1u);
+  EXPECT_EQ(session.journal().newestLabel(), "プロパティ");
+}

@@ -126,9 +126,9 @@ QLineEdit* EditController::focusedTextBox() const {
 }
 
 void EditController::openLyricBox(int index) {
-  Song& song = m_session.song();
+  const Song& song = m_session.song();
   if (index < 0 || index >= song.noteCount) return;
-  song.selFirst = index;
+  m_edits.selectForLyric(index);
   m_lyricBox->open(m_view.roll()->labelAt(index).geometry, qs(song[index].lyric));
 }
 

@@ -187,7 +187,7 @@ void MainWindow::onTempoEdited(const QString& text) {
   // A change that arrives while the previous one is handled is dropped.
   if (m_inTempoChange) return;
   m_inTempoChange = true;
-  m_session.setTempoText(utf8(text));
+  m_edits.setTempoText(utf8(text));
   m_panel1->setText(qs(beatLengthText(utf8(text))));
   m_inTempoChange = false;
 }

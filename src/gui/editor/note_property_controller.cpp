@@ -43,26 +43,32 @@ std::string NotePropertyController::cacheFolder() const {
 }
 
 void NotePropertyController::showSingle(int index) {
-  Song& song = m_session.song();
+  const Song& song = m_session.song();
   PropertyValues values = singleValues(song, index);
   NoteSound sound = noteSoundOf(song, m_session.tables(), values.lyric, values.note, values.length,
                                 cacheFolder());
   sound.chosenAlias = resolveNoteSample(song, m_session.tables(), index).chosenAlias;
   if (!NotePropertyDialog::showDialog(m_view.widget(), values, sound, m_session.settings(), m_session.services().prompts)) return;
-  finish(applySingle(song, index, values));
+  apply([&](Song& edited) { return applySingle(edited, index, values); });
 }
 
 void NotePropertyController::showRange(NoteRange range) {
-  Song& song = m_session.song();
+  const Song& song = m_session.song();
   PropertyValues values = mergedValues(song, range);
   NoteSound sound = noteSoundOf(song, m_session.tables(), values.lyric, values.note, values.length,
                                 cacheFolder());
   if (!NotePropertyDialog::showDialog(m_view.widget(), values, sound, m_session.settings(), m_session.services().prompts)) return;
-  finish(applyRange(song, range, values));
+  apply([&](Song& edited) { return applyRange(edited, range, values); });
 }
 
-void NotePropertyController::finish(const PropertyChange& change) {
+void NotePropertyController::apply(const std::function<PropertyChange(Song&)>& edit) {
+  PropertyChange change;
+  m_edits.applyEdit(kPropertyUndoLabel, [&](Song& song) {
+    change = edit(song);
+    return EditSession::RecordedEdit{change.undoRecord, change.result};
+  });
   if (change.undoRecord.empty()) return;
+  // The changed notes' renderings in the cache are stale.
   std::string folder = cacheFolder();
   for (const ChangedNote& note : change.changed) {
     for (const auto& [lyric, noteName] : note.names) {
@@ -70,7 +76,6 @@ void NotePropertyController::finish(const PropertyChange& change) {
       if (!deleted) m_session.services().prompts.message(deleted.error().message, kUnexpectedErrorTitle, MessageIcon::Critical);
     }
   }
-  m_edits.recordChange(change.undoRecord, kPropertyUndoLabel, change.result);
 }
 
 }  // namespace ruvo::gui

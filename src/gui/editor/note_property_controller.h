@@ -36,7 +36,9 @@ class NotePropertyController final : public QObject {
  private:
   void showSingle(int index);
   void showRange(NoteRange range);
-  void finish(const PropertyChange& change);
+  // Applies the dialog's values through the editing session and drops the
+  // changed notes' renderings from the cache.
+  void apply(const std::function<PropertyChange(Song&)>& edit);
   std::string cacheFolder() const;
 
   EditorView& m_view;

@@ -70,7 +70,7 @@ void RenderController::connectCommands() {
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, [this, command] { guarded(command); });
   };
-  Song& song = m_session.song();
+  const Song& song = m_session.song();
   on("mnGenerate", [this] { startRender(Kind::Project, std::nullopt); });
   on("mnPlayTemp", [this] { playSelection(); });
   on("mnToneGen", [this] { playSelection(); });

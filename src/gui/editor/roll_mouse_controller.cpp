@@ -86,7 +86,7 @@ void RollMouseController::press(QMouseEvent* event, bool doubleClick) {
   } else if (index < 0) {
     rollPress(event->button(), at);
   } else if (doubleClick && event->button() == Qt::LeftButton) {
-    m_session.song().selFirst = index;
+    m_edits.selectForLyric(index);
     m_view.roll()->layoutLabels();
     emit lyricBoxRequested(index);
   } else {
@@ -119,15 +119,15 @@ void RollMouseController::release(QMouseEvent* event) {
 
 void RollMouseController::labelPress(int index, Qt::MouseButton button, QPoint at, GestureKeys keys) {
   PianoRollView* roll = m_view.roll();
-  Song& song = m_session.song();
+  const Song& song = m_session.song();
   if (index >= song.noteCount || static_cast<size_t>(index) >= roll->layout().labels.size()) return;
   roll->setFocus(Qt::MouseFocusReason);
   if (button == Qt::LeftButton) {
-    selectOnPress(song, index, keys);
+    m_edits.pressLabel(index, keys);
     if (!keys.any()) showTempoAt(index);
     roll->layoutLabels();
     m_drag.begin(index, roll->layout().labels[static_cast<size_t>(index)], at.x(), at.y());
-  } else if (button == Qt::RightButton && selectOnRightPress(song, index)) {
+  } else if (button == Qt::RightButton && m_edits.rightPressLabel(index)) {
     showTempoAt(index);
     roll->layoutLabels();
   }
@@ -207,8 +207,8 @@ void RollMouseController::hover(QPoint at) {
 
 void RollMouseController::sweep() {
   PianoRollView* roll = m_view.roll();
-  const double seconds = bandSelect(m_session.song(), roll->layout(), roll->view(),
-                                    roll->rollSize().width, m_line1X, m_line2X);
+  const double seconds =
+      m_edits.sweepBand(roll->layout(), roll->view(), roll->rollSize().width, m_line1X, m_line2X);
   if (auto* panel = m_view.widget()->findChild<QLabel*>(QStringLiteral("Panel2")))
     panel->setText(qs(secondsText(seconds)));
   roll->update();

@@ -12,7 +12,7 @@ namespace ruvo::gui {
 namespace {
 
 void editVoiceBank(EditorView& view, ProjectSession& session, MediaService& media) {
-  Song& song = session.song();
+  const Song& song = session.song();
   const Settings& settings = session.settings();
   std::string target;
   if (song.selFirst >= 0 && song.selFirst < song.noteCount) {
