@@ -363,7 +363,6 @@ void ProjectSession::trustEnteredTools(const std::vector<EnteredTool>& tools) {
                                applicationTitle(settings()), MessageIcon::Warning);
 }
 
-
 bool ProjectSession::close(std::time_t now) {
   if (!confirmDropChanges()) return false;
   if (auto saved = saveSettings(folders().settingsFile, settings()); !saved) showError(kSettingsFailedText, saved.error().message);

@@ -95,7 +95,6 @@ class ProjectSession {
   // Tool paths the user picked or typed in a dialog become trusted programs
   // (settings/entered_tools.h); a file that cannot take them is reported.
   void trustEnteredTools(const std::vector<EnteredTool>& tools);
-  // The tempo box's text changed.
   // Close: save prompt, then settings save and clean-up. False keeps the
   // window open.
   bool close(std::time_t now);

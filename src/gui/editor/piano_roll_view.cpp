@@ -77,9 +77,13 @@ void PianoRollView::redraw() {
   layoutLabels();
 }
 
-void PianoRollView::layoutLabels() {
+void PianoRollView::relayout() {
   ruvo::layoutLabels(m_song, m_view, rollSize(), m_layout);
   m_laidOutCount = m_song.noteCount;
+}
+
+void PianoRollView::layoutLabels() {
+  relayout();
   update();
   emit laidOut();
 }
@@ -87,8 +91,7 @@ void PianoRollView::layoutLabels() {
 void PianoRollView::redrawNotes(const NoteSpan& changed) {
   const LabelLayout before = m_layout;
   const int countBefore = m_laidOutCount;
-  ruvo::layoutLabels(m_song, m_view, rollSize(), m_layout);
-  m_laidOutCount = m_song.noteCount;
+  relayout();
   QRegion area;
   for (const TwipBox& box : repaintedBoxes(before, countBefore, m_layout, m_laidOutCount, changed, m_view.rowHeight,
                                            toTwips(width())))

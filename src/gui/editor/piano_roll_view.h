@@ -59,6 +59,8 @@ class PianoRollView final : public QWidget {
 
  private:
   void drawBackground();
+  // The label layout for the song as it is now.
+  void relayout();
   QColor colour(Colour which) const;
 
   const Song& m_song;
