@@ -10,9 +10,9 @@
 #include <QIcon>
 #include <QSettings>
 #include <QTextStream>
+#include <QWidget>
 
 #include "gui/editor/editor_parts.h"
-#include "gui/editor/main_window.h"
 #include "gui/editor/screenshots.h"
 #include "gui/editor/window_place.h"
 #include "gui/common/qt_prompts.h"
@@ -66,12 +66,12 @@ int main(int argc, char** argv) {
   }
   ruvo::SessionSettings settings = std::move(*loaded);
   ruvo::gui::EditorParts editor(settings);
-  ruvo::gui::MainWindow& window = editor.window();
+  QWidget& window = editor.windowWidget();
   QSettings preferences(QStringLiteral("ruvo"), QStringLiteral("ruvo"));
   // Placed before a file opens, so that it opens scrolled for the window's size.
   if (!parser.isSet(screenshot)) ruvo::gui::restoreWindowPlace(window, preferences);
   if (!parser.positionalArguments().isEmpty())
-    window.session().openPath(ruvo::gui::utf8(parser.positionalArguments().constFirst()));
+    editor.session().openPath(ruvo::gui::utf8(parser.positionalArguments().constFirst()));
   if (parser.isSet(screenshot)) return ruvo::gui::saveScreenshots(editor, parser.value(screenshot));
   window.show();
   const int status = QApplication::exec();

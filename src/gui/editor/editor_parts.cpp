@@ -58,4 +58,6 @@ EditorParts::EditorParts(SessionSettings& settings, std::optional<SessionService
 
 EditorParts::~EditorParts() = default;
 
+QWidget& EditorParts::windowWidget() { return *m_window; }
+
 }  // namespace ruvo::gui

@@ -15,6 +15,8 @@
 #include "media/sdl_audio/sdl_audio_output.h"
 #include "settings/session_settings.h"
 
+class QWidget;
+
 namespace ruvo::gui {
 
 class EditController;
@@ -38,6 +40,9 @@ class EditorParts {
   EditorParts& operator=(const EditorParts&) = delete;
 
   MainWindow& window() { return *m_window; }
+  // The main window as the program shows it, and the song it edits.
+  QWidget& windowWidget();
+  ProjectSession& session() { return *m_session; }
   EditController& editing() { return *m_editing; }
   MediaService& media() { return m_media; }
 

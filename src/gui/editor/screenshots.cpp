@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -17,7 +18,6 @@
 #include "gui/editor/about_dialog.h"
 #include "gui/editor/edit_box_dialog.h"
 #include "gui/editor/editor_parts.h"
-#include "gui/editor/main_window.h"
 #include "gui/editor/piano_roll_view.h"
 #include "gui/editor/select_track_dialog.h"
 #include "gui/noteprops/note_property_dialog.h"
@@ -71,8 +71,8 @@ bool shootModal(const std::function<void()>& open, const QString& path) {
 
 // The voice-bank dialog over the song's voice folder with the first sung
 // note's lyric selected, and the sample editor on that recording.
-bool shootVoiceBank(MainWindow& window, MediaService& media, Prompts& prompts, FileChooser& files, const QDir& dir) {
-  ProjectSession& session = window.session();
+bool shootVoiceBank(QWidget& window, ProjectSession& session, MediaService& media, Prompts& prompts,
+                    FileChooser& files, const QDir& dir) {
   const Song& song = session.song();
   if (song.voiceFolder.empty()) return true;
   std::string target;
@@ -98,20 +98,21 @@ bool shootVoiceBank(MainWindow& window, MediaService& media, Prompts& prompts, F
 }  // namespace
 
 int saveScreenshots(EditorParts& editor, const QString& folder) {
-  MainWindow& window = editor.window();
+  QWidget& window = editor.windowWidget();
+  ProjectSession& session = editor.session();
   QDir().mkpath(folder);
   QDir dir(folder);
   bool ok = true;
   // The smallest size the top bar is laid out for, then a full-HD screen; the
   // song opened scrolled to its first notes.
-  window.session().song().selFirst = window.session().song().selLast = 0;
+  session.song().selFirst = session.song().selLast = 0;
   window.resize(1920, 1080);
   ok &= shoot(window, dir.filePath(QStringLiteral("main_window_1920x1080.png")));
   window.resize(1024, 640);
   ok &= shoot(window, dir.filePath(QStringLiteral("main_window.png")));
 
   // A band swept across the roll: the marker lines, the selection, its time.
-  PianoRollView* roll = window.roll();
+  auto* roll = window.findChild<PianoRollView*>();
   const QPoint bandStart(roll->width() / 4, roll->height() - 40);
   const QPoint bandEnd(roll->width() / 2, roll->height() - 40);
   sendMouse(roll, QEvent::MouseButtonPress, bandStart, Qt::LeftButton, Qt::LeftButton);
@@ -121,7 +122,6 @@ int saveScreenshots(EditorParts& editor, const QString& folder) {
 
   QtPrompts prompts(&window);
   QtFileChooser files(&window);
-  ProjectSession& session = window.session();
   ProjectPropertiesDialog form(&window, projectPropertiesOf(session.song()), session.settings(), session.folders().tempDir,
                                prompts, files);
   ok &= shoot(form, dir.filePath(QStringLiteral("form3.png")));
@@ -178,7 +178,7 @@ int saveScreenshots(EditorParts& editor, const QString& folder) {
 
   // The voice bank's windows over the song's bank: the sound list, and the
   // frequency table of its first recording that has one.
-  window.showSoundList(editor.media());
+  window.findChild<QAction*>(QStringLiteral("mnWordList"))->trigger();
   if (auto* list = window.findChild<SoundListWindow*>()) {
     list->move(window.geometry().topRight());
     ok &= shoot(*list, dir.filePath(QStringLiteral("sound_list.png")));
@@ -192,7 +192,7 @@ int saveScreenshots(EditorParts& editor, const QString& folder) {
       break;
     }
   }
-  ok &= shootVoiceBank(window, editor.media(), prompts, files, dir);
+  ok &= shootVoiceBank(window, session, editor.media(), prompts, files, dir);
 
   if (!ok) QTextStream(stderr) << "ruvo: error: cannot save the pictures into " << folder << '\n';
   return ok ? 0 : 1;
