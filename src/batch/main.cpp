@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "batch/interpreter.h"
+#include "batch/joiner_in_process.h"
 #include "batch/program_runner.h"
 #include "core/program_info.h"
 
@@ -57,7 +58,13 @@ int main(int argc, char** argv) {
     // The go-ahead lines are this process's alone.
     options.goAhead = &std::cin;
     options.starter = ruvo::batch::spawnWithoutInput;
+  } else {
+    options.starter = ruvo::batch::spawnAndWait;
   }
+  // The splicer installed beside this program joins in this process.
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec)
+    options.starter = ruvo::batch::joinerInProcess((self.parent_path() / "splicer").string(), options.starter);
   ruvo::batch::Interpreter interpreter(std::move(options));
   const std::vector<std::string> arguments(words.begin() + static_cast<long>(file) + 1, words.end());
   auto ran = interpreter.runFile(words[file], arguments);

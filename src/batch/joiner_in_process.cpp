@@ -1,0 +1,47 @@
+#include "batch/joiner_in_process.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "joiner/splice_call.h"
+
+namespace ruvo::batch {
+
+namespace {
+
+bool isInfoRequest(const std::vector<std::string>& arguments) {
+  return arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "--version");
+}
+
+}  // namespace
+
+ProgramStarter joinerInProcess(std::string joiner, ProgramStarter next) {
+  std::error_code ec;
+  std::string here = std::filesystem::current_path(ec).string();
+  return [joiner = std::move(joiner), next = std::move(next), here = std::move(here)](
+             const std::string& program, const std::vector<std::string>& arguments, const std::string& folder,
+             const std::vector<std::string>& environment) -> Result<int> {
+    std::error_code same;
+    if (folder != here || isInfoRequest(arguments) || !std::filesystem::equivalent(program, joiner, same) || same)
+      return next(program, arguments, folder, environment);
+    const std::vector<std::string_view> words(arguments.begin(), arguments.end());
+    joiner::SpliceOutcome outcome;
+    try {
+      outcome = joiner::runSplice(words);
+    } catch (const std::exception& error) {
+      outcome.err = std::string("splicer: error: ") + error.what() + "\n";
+      outcome.exitStatus = joiner::kWriteFailedStatus;
+    }
+    // As the program's own output would be: complete before the next line.
+    std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
+    std::fflush(stdout);
+    std::fwrite(outcome.err.data(), 1, outcome.err.size(), stderr);
+    return outcome.exitStatus & 0xff;  // as a process's exit status
+  };
+}
+
+}  // namespace ruvo::batch
