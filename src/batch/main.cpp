@@ -23,8 +23,9 @@ Runs the project batch file FILE (a script ruvo wrote, read as CP932) in the
 current folder, with ARG... as %1..%9. It runs the commands ruvo writes:
 @, rem, set, call, if exist / if not exist / if "a"=="b" (...) else (...),
 del, mkdir, copy /Y a /B + b /B c, and a quoted program with its arguments,
-started directly (never through a shell). Any other command is reported on
-stderr and skipped. Progress (note k of n) goes to stderr.
+started directly (never through a shell); the splicer installed beside
+ruvo-batch runs inside it instead, with the same output. Any other command
+is reported on stderr and skipped. Progress (note k of n) goes to stderr.
 
 Options:
   --go-ahead-on-stdin  before each call of FILE itself, wait for one line on
