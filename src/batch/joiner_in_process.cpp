@@ -7,21 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/program_info.h"
 #include "joiner/splice_call.h"
 
 namespace ruvo::batch {
 
-namespace {
-
-bool isInfoRequest(const std::vector<std::string>& arguments) {
-  return arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "--version");
-}
-
-}  // namespace
-
-ProgramStarter joinerInProcess(std::string joiner, ProgramStarter next) {
-  std::error_code ec;
-  std::string here = std::filesystem::current_path(ec).string();
+ProgramStarter joinerInProcess(std::string joiner, std::string here, ProgramStarter next) {
   return [joiner = std::move(joiner), next = std::move(next), here = std::move(here)](
              const std::string& program, const std::vector<std::string>& arguments, const std::string& folder,
              const std::vector<std::string>& environment) -> Result<int> {

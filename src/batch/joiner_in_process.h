@@ -12,9 +12,9 @@
 namespace ruvo::batch {
 
 // A starter that runs `joiner` (a path to the splicer program) in this
-// process when it is started in this process's current folder with
+// process when it is started in `here` (this process's current folder) with
 // arguments other than a lone --help or --version; every other program
 // goes to `next`.
-ProgramStarter joinerInProcess(std::string joiner, ProgramStarter next);
+ProgramStarter joinerInProcess(std::string joiner, std::string here, ProgramStarter next);
 
 }  // namespace ruvo::batch

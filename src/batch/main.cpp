@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
   // The splicer installed beside this program joins in this process.
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec)
-    options.starter = ruvo::batch::joinerInProcess((self.parent_path() / "splicer").string(), options.starter);
+    options.starter = ruvo::batch::joinerInProcess((self.parent_path() / "splicer").string(), options.folder,
+                                                       options.starter);
   ruvo::batch::Interpreter interpreter(std::move(options));
   const std::vector<std::string> arguments(words.begin() + static_cast<long>(file) + 1, words.end());
   auto ran = interpreter.runFile(words[file], arguments);

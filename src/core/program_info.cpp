@@ -4,9 +4,13 @@ namespace ruvo {
 
 std::string_view programVersion() { return RUVO_VERSION; }
 
+bool isInfoRequest(std::span<const std::string> args) {
+  return args.size() == 1 && (args[0] == "--help" || args[0] == "--version");
+}
+
 std::optional<int> answerInfoRequest(std::span<const std::string> args, std::string_view program,
                                      std::string_view help, std::ostream& out) {
-  if (args.size() != 1) return std::nullopt;
+  if (!isInfoRequest(args)) return std::nullopt;
   if (args[0] == "--help") {
     out << help;
     return 0;

@@ -16,6 +16,9 @@ namespace ruvo {
 // The version of this build of ruvo ("0.1.0").
 std::string_view programVersion();
 
+// Whether `args` (without the program name) is one of those two questions.
+bool isInfoRequest(std::span<const std::string> args);
+
 // Answers `--help` or `--version` on `out` and returns the exit status 0;
 // nullopt when `args` (without the program name) is not one of those two.
 [[nodiscard]] std::optional<int> answerInfoRequest(std::span<const std::string> args, std::string_view program,

@@ -26,7 +26,7 @@ TEST(JoinerInProcess, RunsTheJoinerBesideTheInterpreterHereAndStartsEveryOtherPr
     return 7;
   };
   const std::string here = std::filesystem::current_path().string();
-  const ProgramStarter start = joinerInProcess(joiner, next);
+  const ProgramStarter start = joinerInProcess(joiner, here, next);
   struct Case {
     std::string program;
     std::vector<std::string> arguments;
