@@ -105,6 +105,7 @@ class ChildProcess {
   UniqueFd m_in;
   UniqueFd m_out;
   UniqueFd m_err;
+  UniqueFd m_exited;  // the child's pidfd
   std::optional<int> m_status;
 };
 
