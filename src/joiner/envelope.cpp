@@ -54,13 +54,4 @@ int64_t NotePositions::appliedOverlap(int64_t dataBytes) const {
   return std::min(overlap, length());
 }
 
-double gainAt(const NotePositions& p, const std::array<double, 4>& v, int64_t i) {
-  const auto& s = p.s;
-  const double x = static_cast<double>(i);
-  if (i < s[1]) return (x - s[0]) * v[0] / static_cast<double>(s[1] - s[0]);
-  if (i < s[2]) return ((x - s[1]) * v[1] + (s[2] - x) * v[0]) / static_cast<double>(s[2] - s[1]);
-  if (i < s[3]) return ((x - s[2]) * v[2] + (s[3] - x) * v[1]) / static_cast<double>(s[3] - s[2]);
-  return ((x - s[3]) * v[3] + (s[4] - x) * v[2]) / static_cast<double>(s[4] - s[3]);
-}
-
 }  // namespace ruvo::joiner

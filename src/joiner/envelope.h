@@ -44,8 +44,4 @@ inline constexpr int64_t kMaxNoteSamples = (INT32_MAX - 36) / 2;
 // nullopt when the note would be longer than kMaxNoteSamples.
 std::optional<NotePositions> notePositions(const EnvelopeTimes& times, uint32_t sampleRate);
 
-// The gain at input position i, for S0 <= i < S4. A segment of zero samples
-// holds no position, so no division by zero can occur.
-double gainAt(const NotePositions& positions, const std::array<double, 4>& gain, int64_t i);
-
 }  // namespace ruvo::joiner

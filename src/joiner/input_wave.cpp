@@ -6,20 +6,6 @@
 
 namespace ruvo::joiner {
 
-namespace {
-double sampleAt(std::span<const uint8_t> bytes, uint64_t index) {
-  const auto bits = static_cast<uint16_t>(bytes[2 * index] | (bytes[2 * index + 1] << 8));
-  return static_cast<int16_t>(bits);
-}
-}  // namespace
-
-std::optional<double> InputWave::frameValue(int64_t frame) const {
-  if (frame < 0 || frame >= frameCount) return std::nullopt;
-  const auto first = static_cast<uint64_t>(frame) * channels;
-  if (channels == 2) return (sampleAt(sampleBytes, first) + sampleAt(sampleBytes, first + 1)) * 0.5;
-  return sampleAt(sampleBytes, first);
-}
-
 InputWave parseInputWave(std::span<const uint8_t> file) {
   InputWave wave;
   if (!hasTag(file, 0, "RIFF")) {

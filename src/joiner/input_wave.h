@@ -8,7 +8,6 @@
 // 0 leaves the input without frames (it then sounds as silence).
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 namespace ruvo::joiner {
@@ -30,10 +29,6 @@ struct InputWave {
   uint16_t bitsPerSample = 0;
   std::span<const uint8_t> sampleBytes;  // the part of the data chunk present in the file
   int64_t frameCount = 0;                // frames that can be read from sampleBytes
-
-  // The mono value of frame i: the first sample of the frame, or for two
-  // channels the mean of both. nullopt outside 0..frameCount-1.
-  std::optional<double> frameValue(int64_t frame) const;
 };
 
 // The returned wave refers into file, which must outlive it.

@@ -1,6 +1,7 @@
 #pragma once
 // Shapes one note: input positions S0..S4-1 under the envelope gain, mixed
-// over the previous output's tail, clipped to +-32767.
+// over the previous output's tail, clipped to +-32767. An input frame gives
+// its first sample, or for two channels the mean of both.
 
 #include <array>
 #include <cstdint>

@@ -137,13 +137,18 @@ TEST_F(SpliceCall, LongFormEndsAtTheFourthVolume) {
   EXPECT_EQ(data(), (std::vector<int16_t>{1024, 768, 512, 768, 1024, 1536, 2048, 2560}));
 }
 
-TEST_F(SpliceCall, StereoInputBecomesTheMeanOfItsChannels) {
+TEST_F(SpliceCall, StereoInputBecomesTheMeanOfItsChannelsAndMoreChannelsTheFirst) {
   WaveSpec stereo = mono(1000, {1000, 3001, -1000, -3001, 32767, 32767});
   stereo.channels = 2;
   ASSERT_EQ(call(input("s.wav", stereo), flat("0", "4")).exitStatus, 0);
   EXPECT_EQ(data(), (std::vector<int16_t>{2000, -2000, 32767, 0}));
   const auto header = readBytes(headerPath());
   EXPECT_EQ(header[22], 1);  // the output stays mono
+
+  WaveSpec three = mono(1000, {1, 2, 3, 4, 5, 6, 7});
+  three.channels = 3;
+  ASSERT_EQ(call(input("t.wav", three), flat("0", "3")).exitStatus, 0);
+  EXPECT_EQ(data(), (std::vector<int16_t>{2000, -2000, 32767, 0, 1, 4, 0}));
 }
 
 TEST_F(SpliceCall, OtherRatesAreCutAtTheirOwnRateAndWrittenAsTheyAre) {

@@ -12,16 +12,6 @@ using ruvo::joiner::testing::bytesOf;
 using ruvo::testing::buildWave;
 using ruvo::testing::WaveSpec;
 
-TEST(InputWave, MoreChannelsTakeTheFirstSampleOfEachFrame) {
-  WaveSpec spec;
-  spec.channels = 3;
-  spec.samples = {1, 2, 3, 4, 5, 6, 7};
-  const auto bytes = bytesOf(buildWave(spec));
-  const InputWave wave = parseInputWave(bytes);
-  EXPECT_EQ(wave.frameCount, 2);
-  EXPECT_EQ(wave.frameValue(1), 4);
-}
-
 TEST(InputWave, DamagedFilesAreRefusedOrCutToWhatTheyHold) {
   WaveSpec plain;
   plain.samples = {5, 6, 7, 8};
