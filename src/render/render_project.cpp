@@ -115,19 +115,22 @@ RenderJob::Started RenderJob::start(const Song& song, const RenderContext& conte
   RenderJob job(std::move(pending));
   job.m_batchPath = batchPath;
   std::vector<ResamplerCall> ahead = cache ? callsToMake(*cache) : std::vector<ResamplerCall>();
-  auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup, !ahead.empty());
-  if (!run) return failedBeforeRunning(job.m_pending, run.error().message);
-  job.m_run = std::move(*run);
-  if (!ahead.empty()) {
+  const bool poolAhead = !ahead.empty();
+  if (poolAhead) {
     std::map<std::string, size_t> maker;
     for (size_t i = 0; i < ahead.size(); ++i) maker.emplace(ahead[i].cacheFile, i);
     for (const ResamplerCall& call : cache->calls) {
       auto found = maker.find(call.cacheFile);
       job.m_makers.push_back(found == maker.end() ? kNoPoolCall : found->second);
     }
+    // The pool starts first: the batch waits for it before its first note
+    // anyway. A batch that cannot start ends the job, and with it the pool.
     job.m_pool = ResamplerPool::start(std::move(ahead), context.workers);
-    job.letBatchGoAhead();
   }
+  auto run = BatchRun::start(context.interpreter, batchPath, output, context.ownProcessGroup, poolAhead);
+  if (!run) return failedBeforeRunning(job.m_pending, run.error().message);
+  job.m_run = std::move(*run);
+  if (poolAhead) job.letBatchGoAhead();
   job.m_cache = std::move(cache);
   for (int i = 0; i < song.noteCount; ++i) job.m_lyrics.push_back(song.notes[static_cast<size_t>(i)].lyric);
   return job;
