@@ -8,7 +8,7 @@
 # SONGS is "sakura song500" by default.
 #
 # A cache is emptied by moving it aside, and what was moved aside is deleted
-# after the timing: on ext4 without a journal, files made where many files
+# after the timing: on the ext4 measured here, files made where many files
 # were deleted in the last few minutes cost a search past each deleted
 # inode, under the folder's lock, which would measure this script's own
 # deletions. For the same reason, leave 6 minutes between two runs.
