@@ -112,6 +112,14 @@ TEST(ChildProcess, PollReturnsWhileTheChildRunsAndSeesItsEnd) {
   EXPECT_GE(rounds, 5);  // the caller's loop ran on while the child slept
   EXPECT_EQ(out, "started\ndone\n");
   EXPECT_EQ(child->exitStatus(), 0);
+
+  // Output closed long before the end: poll() still waits for the end itself.
+  auto quiet = ChildProcess::start("/bin/sh", {"-c", "exec >&- 2>&-; sleep 0.3; exit 3"}, piped());
+  ASSERT_TRUE(quiet);
+  rounds = 0;
+  while (!quiet->poll(20, sink)) ++rounds;
+  EXPECT_GE(rounds, 5);
+  EXPECT_EQ(quiet->exitStatus(), 3);
 }
 
 TEST(ChildProcess, AChildOutlivesTheObjectThatStartedIt) {
