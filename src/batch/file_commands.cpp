@@ -117,14 +117,9 @@ Result<void> copyFiles(const std::string& folder, const std::vector<std::string>
   if (sources.size() == 1 && fs::equivalent(sources.front(), destination, ec))
     return fail(ErrorCode::BadArgument, "cannot copy " + destination + " onto itself");
 
-  std::string bytes;
-  for (const std::string& source : sources) {
+  for (const std::string& source : sources)
     if (!fs::is_regular_file(source, ec)) return fail(ErrorCode::NotFound, "no such file " + source);
-    auto content = readFileBytes(source);
-    if (!content) return tl::unexpected(content.error());
-    bytes += *content;
-  }
-  return writeFileBytes(destination, bytes);
+  return writeFileJoined(destination, sources);
 }
 
 }  // namespace ruvo::batch

@@ -12,30 +12,53 @@
 
 namespace ruvo {
 
-Result<std::string> readFileBytes(const std::string& path) {
-  // Plain descriptors rather than streams: the resampler reads its frequency
-  // table through here once per note, and stream start-up costs it more than
-  // the read.
+namespace {
+
+// Opens a file to read it whole, and tells what it is in `info`: not a
+// folder; errors named after the path.
+Result<UniqueFd> openForReading(const std::string& path, struct stat& info) {
   UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (!file) {
     const int error = errno;
     return fail(error == ENOENT ? ErrorCode::NotFound : ErrorCode::Unreadable, path + ": " + std::strerror(error));
   }
-  struct stat info {};
   if (::fstat(file.get(), &info) != 0) return fail(ErrorCode::Unreadable, path + ": " + std::strerror(errno));
   if (S_ISDIR(info.st_mode)) return fail(ErrorCode::Unreadable, path + ": is a folder");
-  std::string bytes;
-  if (S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+  return file;
+}
+
+// Reads the open file block by block to its end, handing each block on.
+template <typename Sink>
+Result<void> readBlocks(int fd, const std::string& path, Sink sink) {
   char block[65536];
   while (true) {
-    const ssize_t got = ::read(file.get(), block, sizeof block);
-    if (got == 0) return bytes;
+    const ssize_t got = ::read(fd, block, sizeof block);
+    if (got == 0) return {};
     if (got < 0) {
       if (errno == EINTR) continue;
       return fail(ErrorCode::Unreadable, path + ": read error: " + std::strerror(errno));
     }
-    bytes.append(block, static_cast<size_t>(got));
+    if (auto taken = sink(std::string_view(block, static_cast<size_t>(got))); !taken) return taken;
   }
+}
+
+}  // namespace
+
+Result<std::string> readFileBytes(const std::string& path) {
+  // Plain descriptors rather than streams: the resampler reads its frequency
+  // table through here once per note, and stream start-up costs it more than
+  // the read.
+  struct stat info {};
+  auto file = openForReading(path, info);
+  if (!file) return tl::unexpected(file.error());
+  std::string bytes;
+  if (S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+  auto read = readBlocks(file->get(), path, [&](std::string_view block) -> Result<void> {
+    bytes.append(block);
+    return {};
+  });
+  if (!read) return tl::unexpected(read.error());
+  return bytes;
 }
 
 namespace {
@@ -65,7 +88,16 @@ std::string writeTarget(const std::string& path) {
 
 }  // namespace
 
-Result<void> writeFileBytes(const std::string& path, std::string_view bytes) {
+namespace {
+
+tl::unexpected<Error> writeError(const std::string& path, int error) {
+  return fail(ErrorCode::Unwritable, path + ": write error: " + std::strerror(error));
+}
+
+// Replaces the file with what `fill` writes to the side file's descriptor,
+// as writeFileBytes describes. An error from fill is returned as it is.
+template <typename Fill>
+Result<void> replaceFile(const std::string& path, Fill fill) {
   std::string target = writeTarget(path);
   std::filesystem::path targetPath(target);
   std::string folder = targetPath.parent_path().string();
@@ -79,7 +111,8 @@ Result<void> writeFileBytes(const std::string& path, std::string_view bytes) {
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  Result<void> filled = fill(fd);
+  bool ok = filled && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
   int error = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -91,9 +124,42 @@ Result<void> writeFileBytes(const std::string& path, std::string_view bytes) {
   }
   if (!ok) {
     ::unlink(side.c_str());
-    return fail(ErrorCode::Unwritable, path + ": write error: " + std::strerror(error));
+    if (!filled) return filled;
+    return writeError(path, error);
   }
   return {};
+}
+
+}  // namespace
+
+Result<void> writeFileBytes(const std::string& path, std::string_view bytes) {
+  return replaceFile(path, [&](int fd) -> Result<void> {
+    if (!writeAll(fd, bytes)) return writeError(path, errno);
+    return {};
+  });
+}
+
+Result<void> writeFileJoined(const std::string& path, const std::vector<std::string>& sources) {
+  // Every source is opened before the side file is made, so a missing one
+  // fails the write at once; a source that is the file itself is read from
+  // the old file, which the open descriptor keeps.
+  std::vector<UniqueFd> opened;
+  for (const std::string& source : sources) {
+    struct stat info {};
+    auto file = openForReading(source, info);
+    if (!file) return tl::unexpected(file.error());
+    opened.push_back(std::move(*file));
+  }
+  return replaceFile(path, [&](int fd) -> Result<void> {
+    for (size_t i = 0; i < sources.size(); ++i) {
+      auto copied = readBlocks(opened[i].get(), sources[i], [&](std::string_view block) -> Result<void> {
+        if (!writeAll(fd, block)) return writeError(path, errno);
+        return {};
+      });
+      if (!copied) return copied;
+    }
+    return {};
+  });
 }
 
 std::vector<std::string> splitLines(std::string_view text) {

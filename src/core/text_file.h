@@ -47,6 +47,11 @@ std::string textDocumentBytes(const TextDocument& document);
 // the old file is untouched; a process killed mid-write leaves the old file
 // whole and at most a stray side file behind.
 [[nodiscard]] Result<void> writeFileBytes(const std::string& path, std::string_view bytes);
+// Replaces the file in the same way with the bytes of `sources` one after
+// another, copied block by block rather than held in memory whole. A source
+// that cannot be opened or read fails the write with its own error and
+// leaves the file untouched.
+[[nodiscard]] Result<void> writeFileJoined(const std::string& path, const std::vector<std::string>& sources);
 
 // Splits decoded text into lines at LF, dropping a CR before it.
 std::vector<std::string> splitLines(std::string_view text);

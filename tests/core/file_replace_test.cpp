@@ -63,6 +63,31 @@ TEST(FileReplace, FailedWriteKeepsOldFileAndLeavesNoSideFile) {
   EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
+TEST(FileReplace, JoinedSourcesArriveInOrderAndABadOneLeavesTheFileAsItWas) {
+  const TempFolder dir("ruvo_replace");
+  const std::string a = dir / "a", big = dir / "big", out = dir / "out";
+  const std::string large = kBig + kBig + "end";  // more than one copy block
+  ASSERT_TRUE(writeFileBytes(a, "abc"));
+  ASSERT_TRUE(writeFileBytes(big, large));
+  ASSERT_TRUE(writeFileBytes(out, kOld));
+
+  ASSERT_TRUE(writeFileJoined(out, {out, a}));  // the file itself is read as it was
+  EXPECT_EQ(*readFileBytes(out), kOld + "abc");
+  ASSERT_TRUE(writeFileJoined(out, {a, big, a}));
+  EXPECT_EQ(*readFileBytes(out), "abc" + large + "abc");
+
+  const auto before = *readFileBytes(out);
+  const size_t entries = entriesIn(dir.path());
+  for (const std::string& bad : {dir / "missing", dir.path()}) {
+    SCOPED_TRACE(bad);
+    auto written = writeFileJoined(out, {a, bad});
+    ASSERT_FALSE(written);
+    EXPECT_NE(written.error().message.find(bad), std::string::npos);
+    EXPECT_EQ(*readFileBytes(out), before);
+    EXPECT_EQ(entriesIn(dir.path()), entries);
+  }
+}
+
 TEST(FileReplace, ProcessKilledMidWriteKeepsOldFile) {
   const TempFolder dir("ruvo_replace");
   auto path = dir / "song.bat";
