@@ -86,10 +86,6 @@ std::string writeTarget(const std::string& path) {
   return ec ? path : target.string();
 }
 
-}  // namespace
-
-namespace {
-
 tl::unexpected<Error> writeError(const std::string& path, int error) {
   return fail(ErrorCode::Unwritable, path + ": write error: " + std::strerror(error));
 }
