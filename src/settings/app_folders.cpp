@@ -1,5 +1,6 @@
 #include "settings/app_folders.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -20,20 +21,24 @@ std::string environmentValue(const char* name) {
   return value ? value : "";
 }
 
-// Whether "temp.bat" can be created in the folder. A file made only for the
-// test is removed again; an existing one is opened for appending, which
-// leaves its content alone.
+// Whether "temp.bat" can be created in the folder. An existing one is
+// opened for appending, which leaves its content alone. A missing one is
+// probed with a file of its own name, made and removed again: with a shared
+// name, two programs starting at once would each take the other's probe for
+// a temp.bat they cannot make.
 bool canCreateTempBatch(const std::string& folder) {
   std::string path = joinPath(folder, "temp.bat");
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   if (fd >= 0) {
     ::close(fd);
     return true;
   }
-  fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  if (errno != ENOENT) return false;  // there, but not for this user to write
+  std::string probe = joinPath(folder, ".temp.bat.XXXXXX");
+  fd = ::mkostemp(probe.data(), O_CLOEXEC);
   if (fd < 0) return false;
   ::close(fd);
-  ::unlink(path.c_str());
+  ::unlink(probe.c_str());
   return true;
 }
 

@@ -1,7 +1,9 @@
 #include "settings/app_folders.h"
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
+#include <thread>
 #include <vector>
 #include <gtest/gtest.h>
 
@@ -24,6 +26,19 @@ TEST(AppFolders, AWritableProgramFolderHoldsEverything) {
   EXPECT_EQ(f.tempDir, prog.path());
   EXPECT_EQ(f.settingsFile, prog / "setting.ini");
   EXPECT_FALSE(exists(prog / "temp.bat"));  // the probe leaves nothing behind
+
+  // Programs starting at once all find the folder writable.
+  const TempFolder home;
+  std::atomic<int> elsewhere{0};
+  std::vector<std::thread> starts;
+  for (int t = 0; t < 4; ++t)
+    starts.emplace_back([&] {
+      for (int i = 0; i < 300; ++i)
+        if (resolveAppFolders(prog.path(), {home / "run", "", "", "", ""}).tempDir != prog.path()) ++elsewhere;
+    });
+  for (std::thread& start : starts) start.join();
+  EXPECT_EQ(elsewhere, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(prog.path()));
 }
 
 TEST(AppFolders, AnExistingTempBatchIsLeftAsItWas) {
